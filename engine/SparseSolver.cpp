@@ -1,0 +1,157 @@
+// CHOLMOD wrapper: analyse, factorise with a singularity check on every pivot, solve.
+#include "SparseSolver.h"
+
+#include <cholmod.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace quadrilo::engine {
+
+struct SparseCholesky::State {
+    cholmod_common common{};
+    cholmod_factor* factor = nullptr;
+    std::int32_t size = 0;
+
+    State() {
+        cholmod_start(&common);
+        common.print = 0;
+        common.error_handler = nullptr;
+        common.quick_return_if_not_posdef = true;
+    }
+    ~State() {
+        cholmod_free_factor(&factor, &common);
+        cholmod_finish(&common);
+    }
+
+    // A view of the system's upper triangle; CHOLMOD only reads it.
+    static cholmod_sparse View(const ReducedSystem& system) {
+        cholmod_sparse A{};
+        A.nrow = A.ncol = static_cast<std::size_t>(system.EquationCount());
+        A.nzmax = system.Value.size();
+        A.p = const_cast<std::int32_t*>(system.ColumnStart.data());
+        A.i = const_cast<std::int32_t*>(system.RowIndex.data());
+        A.x = const_cast<double*>(system.Value.data());
+        A.stype = 1;
+        A.itype = CHOLMOD_INT;
+        A.xtype = CHOLMOD_REAL;
+        A.dtype = CHOLMOD_DOUBLE;
+        A.sorted = true;
+        A.packed = true;
+        return A;
+    }
+
+    bool AnalyseAndFactorise(cholmod_sparse& A) {
+        cholmod_free_factor(&factor, &common);
+        factor = cholmod_analyze(&A, &common);
+        if (!factor)
+            throw std::runtime_error("CHOLMOD: falha na análise da matriz");
+        cholmod_factorize(&A, factor, &common);
+        if (common.status < CHOLMOD_OK)
+            throw std::runtime_error("CHOLMOD: memória insuficiente");
+        return common.status == CHOLMOD_OK;
+    }
+
+    // The pivot of factor column j as it compares to the stiffness of that degree of freedom:
+    // the square of L's diagonal for LLᵀ, D itself for LDLᵀ.
+    double Pivot(std::size_t j) const {
+        const auto* x = static_cast<const double*>(factor->x);
+        if (!factor->is_super) {
+            const double d = x[static_cast<const std::int32_t*>(factor->p)[j]];
+            return factor->is_ll ? d * d : d;
+        }
+        const auto* super = static_cast<const std::int32_t*>(factor->super);
+        const auto* pi = static_cast<const std::int32_t*>(factor->pi);
+        const auto* px = static_cast<const std::int32_t*>(factor->px);
+        std::size_t s = 0, lo = 0, hi = factor->nsuper; // supernode holding column j
+        while (lo < hi) {
+            const auto mid = (lo + hi) / 2;
+            if (static_cast<std::size_t>(super[mid + 1]) <= j)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        s = lo;
+        const auto rows = static_cast<std::size_t>(pi[s + 1] - pi[s]);
+        const auto k = j - static_cast<std::size_t>(super[s]);
+        const double d = x[static_cast<std::size_t>(px[s]) + k * rows + k];
+        return d * d;
+    }
+
+    // First column, in elimination order, whose pivot vanished against its own stiffness.
+    std::int32_t FirstSingularEquation(const ReducedSystem& system) const {
+        const auto* perm = static_cast<const std::int32_t*>(factor->Perm);
+        for (std::size_t j = 0; j < factor->n; ++j) {
+            const auto equation = perm[j];
+            const double own = std::fabs(system.Diagonal(equation));
+            const double pivot = std::fabs(Pivot(j));
+            if (!(pivot > SingularPivotRatio * own) || !std::isfinite(pivot))
+                return equation;
+        }
+        return -1;
+    }
+};
+
+SparseCholesky::SparseCholesky() : m_state(std::make_unique<State>()) {}
+SparseCholesky::~SparseCholesky() = default;
+
+SolveStatus SparseCholesky::Factorize(const ReducedSystem& system) {
+    auto& s = *m_state;
+    s.size = system.EquationCount();
+    if (s.size == 0)
+        return {};
+    auto A = State::View(system);
+    s.common.supernodal = CHOLMOD_AUTO;
+    s.common.final_ll = false;
+    if (!s.AnalyseAndFactorise(A)) {
+        // Not positive definite: indefinite (a negative inertia) or singular. LDLᵀ tells which.
+        s.common.supernodal = CHOLMOD_SIMPLICIAL;
+        s.common.quick_return_if_not_posdef = false;
+        const bool factored = s.AnalyseAndFactorise(A);
+        s.common.quick_return_if_not_posdef = true;
+        if (!factored) {
+            const auto* perm = static_cast<const std::int32_t*>(s.factor->Perm);
+            return {false, perm[s.factor->minor]};
+        }
+    }
+    const auto singular = s.FirstSingularEquation(system);
+    if (singular >= 0)
+        return {false, singular};
+    return {};
+}
+
+std::vector<double> SparseCholesky::Solve(const std::vector<double>& rhs) {
+    auto& s = *m_state;
+    if (s.size == 0)
+        return {};
+    cholmod_dense b{};
+    b.nrow = static_cast<std::size_t>(s.size);
+    b.ncol = 1;
+    b.nzmax = b.nrow;
+    b.d = b.nrow;
+    b.x = const_cast<double*>(rhs.data());
+    b.xtype = CHOLMOD_REAL;
+    b.dtype = CHOLMOD_DOUBLE;
+    cholmod_dense* x = cholmod_solve(CHOLMOD_A, s.factor, &b, &s.common);
+    if (!x)
+        throw std::runtime_error("CHOLMOD: falha na solução do sistema");
+    const auto* values = static_cast<const double*>(x->x);
+    std::vector<double> result(values, values + s.size);
+    cholmod_free_dense(&x, &s.common);
+    return result;
+}
+
+SolveStatus SolveDisplacements(TGrillageModel& model, const ReducedSystem& system) {
+    SparseCholesky cholesky;
+    auto status = cholesky.Factorize(system);
+    if (!status.Solved) {
+        status.SingularDof = system.DofOfEquation[status.SingularDof];
+        return status;
+    }
+    const auto d = cholesky.Solve(system.Load);
+    for (std::int32_t eq = 0; eq < system.EquationCount(); ++eq)
+        model.Displacements[system.DofOfEquation[eq]] = d[eq];
+    return {};
+}
+
+} // namespace quadrilo::engine

@@ -1,0 +1,63 @@
+// Number fields of the engine's text files: rounding, signs, widths.
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+namespace quadrilo::engine {
+namespace {
+
+struct FixedCase {
+    double value;
+    int decimals;
+    int width;
+    const char* text;
+};
+
+TEST(NumberText, FixedFieldsRoundHalfAwayFromZeroOnTheDecimalValue) {
+    const FixedCase cases[] = {
+        {0.125, 2, 0, "0.13"}, // an exact binary tie rounds away from zero
+        {-0.125, 2, 0, "-0.13"},
+        {0.00390625, 7, 0, "0.0039063"},
+        {1.005, 2, 0, "1.01"}, // rounded as written, not as stored (1.00499…)
+        {12.3456, 3, 0, "12.346"},
+        {9.9996, 3, 0, "10.000"},
+        {0.0005, 3, 0, "0.001"},
+        {0.0004, 3, 0, "0.000"},
+        {-0.0004, 3, 0, "0.000"}, // rounds to zero: no minus sign
+        {-1e-12, 7, 30, "                     0.0000000"},
+        {0, 3, 6, " 0.000"},
+        {-0.385, 3, 0, "-0.385"},
+        {123456.5, 0, 0, "123457"},
+        {1e20, 3, 0, "100000000000000000000.000"},
+        {-1.2345678, 7, 30, "                    -1.2345678"},
+        {-123456789012345.0, 4, 18, "-123456789012345.0000"}, // wider than its field: never cut
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        if (c.width > 0)
+            AppendFixedField(out, c.value, c.decimals, c.width);
+        else
+            AppendFixed(out, c.value, c.decimals);
+        EXPECT_EQ(out, c.text) << c.value;
+    }
+}
+
+TEST(NumberText, MaterialFieldHasFifteenDigitsAndAFourDigitExponent) {
+    const std::pair<double, const char*> cases[] = {
+        {3.2e7, " 3.20000000000000E+0007"},
+        {0.0, " 0.00000000000000E+0000"},
+        {-1e-4, "-1.00000000000000E-0004"},
+        {1.0 / 60000, " 1.66666666666667E-0005"},
+        {9.999999999999999, " 1.00000000000000E+0001"},
+        {2.5e-300, " 2.50000000000000E-0300"},
+    };
+    for (const auto& [value, text] : cases) {
+        std::string out;
+        AppendMaterialField(out, value);
+        EXPECT_EQ(out, text);
+        EXPECT_EQ(out.size(), 23u);
+    }
+}
+
+} // namespace
+} // namespace quadrilo::engine
