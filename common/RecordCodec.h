@@ -32,7 +32,8 @@ inline constexpr std::size_t ExtendedSize = 10;
 [[nodiscard]] double DecodeExtended(std::span<const std::uint8_t, ExtendedSize> bytes);
 
 // Text inside the program is UTF-8; the records hold Windows-1252. Characters that
-// Windows-1252 cannot hold, and malformed UTF-8 bytes, become "?".
+// Windows-1252 cannot hold, and malformed UTF-8 bytes, become "?". The five bytes the code page
+// leaves undefined read as the control characters of the same value, so every byte round-trips.
 [[nodiscard]] std::string Utf8ToWindows1252(std::string_view utf8);
 [[nodiscard]] std::string Windows1252ToUtf8(std::string_view bytes);
 
