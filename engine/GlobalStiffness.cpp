@@ -1,10 +1,9 @@
-// Assembly of the reduced global stiffness: triplets sorted into compressed columns.
+// Assembly of the reduced global stiffness: the pattern from the bar connectivity, then the values.
 #include "GlobalStiffness.h"
 
 #include "BarMatrices.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace quadrilo::engine {
 
@@ -35,14 +34,56 @@ ReducedSystem ApplySupports(const TGrillageModel& model) {
     return system;
 }
 
+namespace {
+
+// The nodes joined to each node by a bar, the node itself included, ascending.
+std::vector<std::vector<std::int32_t>> NodeNeighbours(const TGrillageModel& model) {
+    std::vector<std::vector<std::int32_t>> neighbours(static_cast<std::size_t>(model.NodeCount) +
+                                                      1);
+    for (std::int32_t i = 1; i <= model.NodeCount; ++i)
+        neighbours[i].push_back(i);
+    for (std::int32_t b = 1; b <= model.BarCount; ++b) {
+        const auto& bar = model.Bars[b];
+        neighbours[bar.N1].push_back(bar.N2);
+        neighbours[bar.N2].push_back(bar.N1);
+    }
+    for (auto& list : neighbours) {
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+    }
+    return neighbours;
+}
+
+// The upper-triangle pattern: column e holds the free equations of the neighbouring nodes' degrees
+// of freedom up to e. Equations follow degree-of-freedom order, so rows come out ascending.
+void BuildPattern(const TGrillageModel& model, ReducedSystem& system) {
+    const auto neighbours = NodeNeighbours(model);
+    const auto n = static_cast<std::size_t>(system.EquationCount());
+    system.ColumnStart.assign(n + 1, 0);
+    system.RowIndex.clear();
+    for (std::size_t column = 0; column < n; ++column) {
+        const auto columnDof = system.DofOfEquation[column];
+        for (const auto node : neighbours[DofNode(columnDof)]) {
+            for (std::int32_t dof = 3 * node - 2; dof <= 3 * node && dof <= columnDof; ++dof)
+                if (system.EquationOfDof[dof] >= 0)
+                    system.RowIndex.push_back(system.EquationOfDof[dof]);
+        }
+        system.ColumnStart[column + 1] = static_cast<std::int32_t>(system.RowIndex.size());
+    }
+    system.Value.assign(system.RowIndex.size(), 0.0);
+}
+
+double& Entry(ReducedSystem& system, std::int32_t row, std::int32_t column) {
+    const auto first = system.RowIndex.begin() + system.ColumnStart[column];
+    const auto last = system.RowIndex.begin() + system.ColumnStart[column + 1];
+    return system.Value[static_cast<std::size_t>(std::lower_bound(first, last, row) -
+                                                 system.RowIndex.begin())];
+}
+
+} // namespace
+
 void AssembleGlobalStiffness(const TGrillageModel& model, ReducedSystem& system) {
-    struct Entry {
-        std::int32_t row, column;
-        double value;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(21 * static_cast<std::size_t>(model.BarCount) +
-                    static_cast<std::size_t>(system.EquationCount()));
+    BuildPattern(model, system);
     for (std::int32_t b = 1; b <= model.BarCount; ++b) {
         const auto K = BarGlobalStiffness(model, b);
         const auto dofs = BarDofs(model, b);
@@ -54,49 +95,14 @@ void AssembleGlobalStiffness(const TGrillageModel& model, ReducedSystem& system)
                 continue;
             for (int q = 0; q < 6; ++q)
                 if (eq[q] >= eq[p])
-                    entries.push_back({eq[p], eq[q], K[p][q]});
+                    Entry(system, eq[p], eq[q]) += K[p][q];
         }
     }
     // Elastic supports: the spring acts on the vertical displacement only.
     for (std::int32_t i = 1; i <= model.NodeCount; ++i) {
         const auto eq = system.EquationOfDof[3 * i];
         if (eq >= 0 && model.Restraints[3 * i] == 0 && model.Springs[i] != 0)
-            entries.push_back({eq, eq, model.Springs[i]});
-    }
-
-    // Counting sort by column, then rows ascending within each column, duplicates summed.
-    const auto n = static_cast<std::size_t>(system.EquationCount());
-    std::vector<std::int32_t> start(n + 1, 0);
-    for (const auto& e : entries)
-        ++start[e.column + 1];
-    std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<std::pair<std::int32_t, double>> byColumn(entries.size());
-    {
-        auto next = start;
-        for (const auto& e : entries)
-            byColumn[next[e.column]++] = {e.row, e.value};
-    }
-    entries = {};
-
-    system.ColumnStart.assign(n + 1, 0);
-    system.RowIndex.clear();
-    system.Value.clear();
-    system.RowIndex.reserve(byColumn.size() / 2);
-    system.Value.reserve(byColumn.size() / 2);
-    for (std::size_t c = 0; c < n; ++c) {
-        const auto first = byColumn.begin() + start[c];
-        const auto last = byColumn.begin() + start[c + 1];
-        std::sort(first, last, [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (auto it = first; it != last; ++it) {
-            if (system.RowIndex.size() > static_cast<std::size_t>(system.ColumnStart[c]) &&
-                system.RowIndex.back() == it->first)
-                system.Value.back() += it->second;
-            else {
-                system.RowIndex.push_back(it->first);
-                system.Value.push_back(it->second);
-            }
-        }
-        system.ColumnStart[c + 1] = static_cast<std::int32_t>(system.RowIndex.size());
+            Entry(system, eq, eq) += model.Springs[i];
     }
 }
 

@@ -1,6 +1,7 @@
 // Decimal rounding and field layout for the engine's text files.
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -55,38 +56,57 @@ void AppendNonFinite(std::string& out, double value) {
     out += std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
 }
 
-} // namespace
-
-void AppendFixed(std::string& out, double value, int decimals) {
-    if (!std::isfinite(value))
-        return AppendNonFinite(out, value);
+// Writes the fixed-point text into `buf` (room for any double with up to 20 decimals) and returns
+// its length.
+std::size_t FormatFixed(char* buf, double value, int decimals) {
+    char* p = buf;
     DecimalDigits d;
     if (value != 0) {
         d = ShortestDigits(std::fabs(value));
         RoundDigits(d, d.exponent + 1 + decimals);
     }
     if (d.count > 0 && value < 0)
-        out += '-';
-    // Digit at decimal position p (p = 0 units, p = -1 tenths …).
-    auto digitAt = [&d](int p) {
-        const int index = d.exponent - p;
+        *p++ = '-';
+    // Digit at decimal position k (k = 0 units, k = -1 tenths …).
+    auto digitAt = [&d](int k) {
+        const int index = d.exponent - k;
         return index >= 0 && index < d.count ? d.digits[index] : '0';
     };
-    for (int p = d.count > 0 && d.exponent > 0 ? d.exponent : 0; p >= 0; --p)
-        out += digitAt(p);
+    for (int k = d.count > 0 && d.exponent > 0 ? d.exponent : 0; k >= 0; --k)
+        *p++ = digitAt(k);
     if (decimals > 0) {
-        out += '.';
-        for (int p = -1; p >= -decimals; --p)
-            out += digitAt(p);
+        *p++ = '.';
+        for (int k = -1; k >= -decimals; --k)
+            *p++ = digitAt(k);
     }
+    return static_cast<std::size_t>(p - buf);
+}
+
+constexpr std::size_t FixedBufferSize =
+    400; // 309 integer digits of the largest double, sign, point
+
+} // namespace
+
+void AppendFixed(std::string& out, double value, int decimals) {
+    if (!std::isfinite(value))
+        return AppendNonFinite(out, value);
+    char buf[FixedBufferSize];
+    out.append(buf, FormatFixed(buf, value, std::min(decimals, 20)));
 }
 
 void AppendFixedField(std::string& out, double value, int decimals, int width) {
-    std::string text;
-    AppendFixed(text, value, decimals);
-    if (static_cast<int>(text.size()) < width)
-        out.append(width - text.size(), ' ');
-    out += text;
+    char buf[FixedBufferSize];
+    std::size_t length = 0;
+    if (std::isfinite(value)) {
+        length = FormatFixed(buf, value, std::min(decimals, 20));
+    } else {
+        std::string text;
+        AppendNonFinite(text, value);
+        length = text.copy(buf, text.size());
+    }
+    if (length < static_cast<std::size_t>(width))
+        out.append(width - length, ' ');
+    out.append(buf, length);
 }
 
 void AppendMaterialField(std::string& out, double value) {
