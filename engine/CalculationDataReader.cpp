@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -180,11 +181,18 @@ void ParseCalculationData(std::string_view text, const std::string& fileName,
 }
 
 void ReadCalculationData(const std::string& fileName, TGrillageModel& model) {
-    std::ifstream file(fileName, std::ios::binary);
+    std::error_code error;
+    if (std::filesystem::is_directory(fileName, error))
+        throw CalculationDataError(fileName, 0, "é uma pasta, não um arquivo");
+    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
     if (!file)
         throw CalculationDataError(fileName, 0, "não foi possível abrir o arquivo");
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
+    const auto size = file.tellg();
+    if (size < 0)
+        throw CalculationDataError(fileName, 0, "erro de leitura");
+    std::string text(static_cast<std::size_t>(size), '\0');
+    file.seekg(0);
+    if (!file.read(text.data(), static_cast<std::streamsize>(text.size())))
         throw CalculationDataError(fileName, 0, "erro de leitura");
     ParseCalculationData(text, fileName, model);
 }
