@@ -2,6 +2,8 @@
 // texts were written for, with "." as the decimal separator whatever the process locale.
 #include "common/Format.h"
 
+#include "common/DecimalDigits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -13,93 +15,34 @@ namespace {
 constexpr int GeneralPrecision = 15;
 constexpr int FixedPrecision = 2;
 
-// A finite real as decimal digits: magnitude = 0.digits x 10^point, so `point` digits stand
-// before the decimal point. Zero has no digits.
-struct Decimal {
+// A finite real as its shortest decimal digits and its sign.
+struct Decimal : DecimalDigits {
     bool negative = false;
-    std::string digits;
-    int point = 0;
 };
 
-void DropTrailingZeros(Decimal& d) {
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
-    }
-    if (d.digits.empty()) {
-        d.point = 0;
-    }
-}
-
-// The shortest decimal form that reads back as the same double: what the user typed, not the
-// binary approximation of it.
 Decimal ToDecimal(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific);
-    const std::string_view text(buffer, result.ptr - buffer); // "d.ddde+XX"
-    const auto e = text.find('e');
     Decimal d;
+    static_cast<DecimalDigits&>(d) = ShortestDecimal(std::fabs(value));
     d.negative = std::signbit(value);
-    for (const char c : text.substr(0, e)) {
-        if (c != '.') {
-            d.digits += c;
-        }
-    }
-    std::string_view exponent = text.substr(e + 1);
-    if (exponent.front() == '+') {
-        exponent.remove_prefix(1);
-    }
-    int power = 0;
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
-    d.point = power + 1;
-    DropTrailingZeros(d);
     return d;
 }
 
-// Keeps the first `keep` digits, rounding half away from zero.
-void RoundDigits(Decimal& d, int keep) {
-    if (keep >= static_cast<int>(d.digits.size())) {
-        return;
-    }
-    if (keep < 0) {
-        d.digits.clear();
-        return;
-    }
-    const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
-    if (up) {
-        int i = keep - 1;
-        while (i >= 0 && d.digits[i] == '9') {
-            d.digits[i--] = '0';
-        }
-        if (i < 0) {
-            d.digits.insert(0, "1");
-            ++d.point;
-        } else {
-            ++d.digits[i];
-        }
-    }
-    DropTrailingZeros(d);
-}
-
 std::string Sign(const Decimal& d) {
-    return d.negative && !d.digits.empty() ? "-" : "";
+    return d.negative && d.Count > 0 ? "-" : "";
 }
 
 std::string IntegerDigits(const Decimal& d) {
-    if (d.point <= 0) {
-        return "";
+    std::string digits;
+    for (int i = 0; i < d.Point; ++i) {
+        digits += d.DigitAt(i);
     }
-    std::string digits = d.digits.substr(0, d.point);
-    digits.append(d.point - digits.size(), '0');
     return digits;
 }
 
 std::string FractionDigits(const Decimal& d, int count) {
     std::string digits;
     for (int i = 0; i < count; ++i) {
-        const int at = d.point + i;
-        digits += (at >= 0 && at < static_cast<int>(d.digits.size())) ? d.digits[at] : '0';
+        digits += d.DigitAt(d.Point + i);
     }
     return digits;
 }
@@ -124,7 +67,7 @@ std::string Fixed(double value, int decimals, bool grouped) {
         return NonFinite(value);
     }
     Decimal d = ToDecimal(value);
-    RoundDigits(d, d.point + decimals);
+    RoundDecimal(d, d.Point + decimals);
     std::string integer = IntegerDigits(d);
     if (integer.empty()) {
         integer = "0";
@@ -141,24 +84,24 @@ std::string General(double value, int precision) {
         return NonFinite(value);
     }
     Decimal d = ToDecimal(value);
-    RoundDigits(d, precision);
-    if (d.digits.empty()) {
+    RoundDecimal(d, precision);
+    if (d.Count == 0) {
         return "0";
     }
-    const int size = static_cast<int>(d.digits.size());
+    const int size = d.Count;
     // Fixed from 0.0001 (four zeros after the point at most) up to `precision` integer digits,
     // as the Pascal runtime does: 2.5E-5 is written in scientific notation.
-    if (d.point >= -3 && d.point <= precision) {
+    if (d.Point >= -3 && d.Point <= precision) {
         const std::string integer = IntegerDigits(d);
-        const int decimals = std::max(size - d.point, 0);
+        const int decimals = std::max(size - d.Point, 0);
         return Sign(d) + (integer.empty() ? "0" : integer) +
                (decimals > 0 ? '.' + FractionDigits(d, decimals) : "");
     }
-    std::string text = Sign(d) + d.digits.substr(0, 1);
+    std::string text = Sign(d) + d.DigitAt(0);
     if (size > 1) {
-        text += '.' + d.digits.substr(1);
+        text += '.' + std::string(d.Digits.data() + 1, static_cast<std::size_t>(size - 1));
     }
-    return text + 'E' + std::to_string(d.point - 1);
+    return text + 'E' + std::to_string(d.Point - 1);
 }
 
 std::size_t CharacterCount(std::string_view utf8) {
@@ -327,13 +270,13 @@ std::string FormatFloat(std::string_view pattern, double value) {
         number = NonFinite(value);
     } else {
         Decimal d = ToDecimal(value);
-        RoundDigits(d, d.point + maxDecimals);
+        RoundDecimal(d, d.Point + maxDecimals);
         std::string integer = IntegerDigits(d);
         if (static_cast<int>(integer.size()) < minInteger) {
             integer.insert(0, minInteger - integer.size(), '0');
         }
         const int decimals =
-            std::max(minDecimals, std::max(static_cast<int>(d.digits.size()) - d.point, 0));
+            std::max(minDecimals, std::max(d.Count - d.Point, 0));
         number = Sign(d) + (grouped ? GroupThousands(integer) : integer);
         if (decimals > 0) {
             number += '.' + FractionDigits(d, decimals);
