@@ -130,9 +130,24 @@ bool Recognizer::Is(Form form, Piece piece) {
     return yes;
 }
 
+// Two bits per form in the remembered word: 0 unknown, 1 no, 2 yes.
+constexpr unsigned EvenBits(unsigned forms) {
+    unsigned spread = 0;
+    for (int form = 0; form < 16; ++form)
+        if (forms & (1u << form))
+            spread |= 1u << (2 * form);
+    return spread;
+}
+
 bool Recognizer::Accepts(FormSet forms, Piece piece) {
+    if (piece.Length() <= 0)
+        return false;
+    const unsigned known = Memo(piece);
+    if (known & (EvenBits(forms) << 1))
+        return true; // one of the forms is already known to match
     for (int form = 0; form < kFormCount; ++form)
-        if ((forms & (1u << form)) && Is(static_cast<Form>(form), piece))
+        if ((forms & (1u << form)) && ((known >> (2 * form)) & 3u) == 0 &&
+            Is(static_cast<Form>(form), piece))
             return true;
     return false;
 }
@@ -149,10 +164,10 @@ bool Recognizer::Balanced(Piece piece) const {
 }
 
 int Recognizer::Find(std::string_view what, int from, int end) const {
-    const std::size_t at = m_text.find(what, from);
-    if (at == std::string_view::npos || at + what.size() > static_cast<std::size_t>(end))
-        return -1;
-    return static_cast<int>(at);
+    const std::string_view upToEnd = m_text.substr(0, end); // search the piece only
+    const std::size_t at =
+        what.size() == 1 ? upToEnd.find(what[0], from) : upToEnd.find(what, from);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 std::optional<FormMatch> Recognizer::Classify(Piece piece, OperandCandidates& candidates) {
