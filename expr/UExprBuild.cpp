@@ -37,7 +37,7 @@ std::string PrepareText(std::string_view formula) {
 // the grid, at the level and position of the term's children; then links the grid.
 class ListBuilder {
 public:
-    ListBuilder(Recognizer& recognizer) : m_recognizer(recognizer) {}
+    explicit ListBuilder(Recognizer& recognizer) : m_recognizer(recognizer) {}
 
     CompiledExpression Build(Piece rootText) {
         m_terms.push_back({.text = rootText, .form = {}, .level = 0, .position = 1, .side = 1});
