@@ -20,8 +20,48 @@ constexpr int MaxDecimals = 20;
 constexpr std::size_t FixedBufferSize =
     400; // 309 integer digits of the largest double, sign, point
 
+// The fast path for the usual magnitudes: scale to an integer count of the last decimal and round
+// in binary. Its error (below 1e-8 of that decimal under 1e8) cannot change the rounding unless the
+// value sits at a tie, which is left to the decimal-digit path. Returns 0 when it does not apply.
+std::size_t FormatFixedScaled(char* buf, double value, int decimals) {
+    static constexpr double Powers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    if (decimals > 8)
+        return 0;
+    const double scaled = std::fabs(value) * Powers[decimals];
+    if (!(scaled < 1e8))
+        return 0;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6)
+        return 0;
+    const auto units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+
+    char digits[24];
+    auto* end = std::to_chars(digits, digits + sizeof digits, units).ptr;
+    auto count = static_cast<int>(end - digits);
+    char* p = buf;
+    if (units > 0 && value < 0)
+        *p++ = '-';
+    if (count <= decimals) { // below one: "0." and leading zeros
+        *p++ = '0';
+        if (decimals > 0)
+            *p++ = '.';
+        for (int i = count; i < decimals; ++i)
+            *p++ = '0';
+        p = std::copy(digits, end, p);
+    } else {
+        p = std::copy(digits, end - decimals, p);
+        if (decimals > 0)
+            *p++ = '.';
+        p = std::copy(end - decimals, end, p);
+    }
+    return static_cast<std::size_t>(p - buf);
+}
+
 // Writes the fixed-point text of a finite value into `buf` and returns its length.
 std::size_t FormatFixed(char* buf, double value, int decimals) {
+    if (const auto length = FormatFixedScaled(buf, value, decimals))
+        return length;
     char* p = buf;
     auto d = ShortestDecimal(std::fabs(value));
     RoundDecimal(d, d.Point + decimals);

@@ -1,7 +1,12 @@
 // Number fields of the engine's text files: rounding, signs, widths.
 #include "NumberText.h"
 
+#include "common/Format.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
 
 namespace quadrilo::engine {
 namespace {
@@ -39,6 +44,23 @@ TEST(NumberText, FixedFieldsRoundHalfAwayFromZeroOnTheDecimalValue) {
         else
             AppendFixed(out, c.value, c.decimals);
         EXPECT_EQ(out, c.text) << c.value;
+    }
+}
+
+// The fast binary rounding of usual magnitudes must agree with the decimal-digit rounding that
+// every other number of the program uses.
+TEST(NumberText, FixedFieldsAgreeWithTheMessageFormatOnRandomValues) {
+    std::mt19937_64 rng(42);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-9, 9), decimals(0, 8), cents(-100000, 100000);
+    for (int i = 0; i < 200000; ++i) {
+        // Half of the values are decimal ties or near them, the hard cases of the fast path.
+        const int d = decimals(rng);
+        const double value = i % 2 ? mantissa(rng) * std::pow(10.0, exponent(rng))
+                                   : (cents(rng) + 0.5) / std::pow(10.0, d);
+        std::string out;
+        AppendFixed(out, value, d);
+        ASSERT_EQ(out, Format("%." + std::to_string(d) + "f", value)) << value << " " << d;
     }
 }
 
