@@ -140,12 +140,24 @@ std::optional<Point3> parseCoordinates(const std::string& input, const Point3& l
 
 Document::Document(Engine& engine, int handle)
     : m_engine(engine), m_handle(handle), m_drawing(std::make_unique<Drawing>()),
-      m_runner([this] { m_drawing->beginGroup(); }, [this] { m_drawing->endGroup(); })
+      m_runner([this] { m_drawing->beginGroup(); }, [this] { endCommand(); })
 {
     registerBuiltins();
 }
 
 Document::~Document() { m_runner.cancel(); }
+
+void Document::endCommand()
+{
+    m_drawing->endGroup();
+    if (!m_runner.lastError().empty()) {
+        std::string message = m_engine.text(EngineText::CommandFailed);
+        if (const auto at = message.find("%s"); at != std::string::npos)
+            message.replace(at, 2, m_runner.lastError());
+        prompt(message);
+    }
+    notifyChanged();
+}
 
 // ---------------------------------------------------------------- file
 
@@ -443,9 +455,6 @@ bool Document::execute(int id)
     if (!def || !m_runner.start(*def))
         return false;
     m_lastCommand = id;
-    if (!m_runner.lastError().empty())
-        prompt(m_engine.text(EngineText::CommandFailed).replace(
-            m_engine.text(EngineText::CommandFailed).find("%s"), 2, m_runner.lastError()));
     notifyChanged();
     return true;
 }
@@ -623,8 +632,7 @@ std::size_t Document::paste(const Point3& offset, std::string& error)
             d.moveToBlock(d.addEntity(std::move(e)), id);
         }
     }
-    for (EntityId id : std::vector<EntityId>(m_selection.entities()))
-        select(id, false);
+    m_selection.clear();
     for (Entity& e : content.entities) {
         remap(e);
         translate(e.shape, offset);

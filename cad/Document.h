@@ -114,6 +114,7 @@ public:
 
 private:
     void registerBuiltins();
+    void endCommand();
     void addBuiltin(int id, const char* name, const char* alias, std::function<CommandTask()> run,
                     std::function<void(int, const Point3&)> drag = {});
     bool visibleEntity(const Entity& e) const;

@@ -105,6 +105,7 @@ bool Drawing::undo()
     const std::size_t end = step + 1 < m_steps.size() ? m_steps[step + 1] : m_records.size();
     for (std::size_t i = end; i-- > m_steps[step];)
         apply(m_records[i]);
+    keepSettingsValid();
     m_dirty = true;
     return true;
 }
@@ -119,8 +120,27 @@ bool Drawing::redo()
     const std::size_t end = step + 1 < m_steps.size() ? m_steps[step + 1] : m_records.size();
     for (std::size_t i = m_steps[step]; i < end; ++i)
         apply(m_records[i]);
+    keepSettingsValid();
     m_dirty = true;
     return true;
+}
+
+void Drawing::keepSettingsValid()
+{
+    // An undo may take away the current layer or style: fall back to the first one there is.
+    if (!layer(m_settings.currentLayer))
+        m_settings.currentLayer = m_layerOrder.front();
+    auto firstOf = [](const auto& table, auto current) {
+        using Id = decltype(current);
+        if (current.value < table.size() && table[current.value])
+            return current;
+        for (std::uint32_t i = 1; i < table.size(); ++i)
+            if (table[i])
+                return Id(i);
+        return Id();
+    };
+    m_settings.currentMlineStyle = firstOf(m_mlineStyles, m_settings.currentMlineStyle);
+    m_settings.currentDimStyle = firstOf(m_dimStyles, m_settings.currentDimStyle);
 }
 
 void Drawing::clearUndo()
@@ -428,7 +448,7 @@ bool Drawing::moveLayer(LayerId id, std::size_t position)
 
 bool Drawing::eraseLayer(LayerId id)
 {
-    if (!layer(id) || layerCount(id) > 0 || id == m_settings.currentLayer)
+    if (!layer(id) || layerCount(id) > 0 || id == m_settings.currentLayer || m_layerOrder.size() == 1)
         return false;
     Record r{Target::Layer, id.value, 0, std::unique_ptr<Layer>()};
     applyLayer(r);

@@ -196,6 +196,7 @@ private:
     void outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out,
                    int depth) const;
     void rebuildIndex();
+    void keepSettingsValid();
 
     std::vector<std::unique_ptr<Entity>> m_entities; // by id
     std::vector<Links> m_links;                      // by entity id
