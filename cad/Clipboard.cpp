@@ -85,6 +85,7 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
             noteStyles(*d.entity(id));
 
     ByteWriter out;
+    beginFrame(out, ClipMagic, ClipVersion);
     out.u32(static_cast<std::uint32_t>(layers.size()));
     for (LayerId id : layers)
         writeLayer(out, id, *d.layer(id));
@@ -114,7 +115,8 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
     out.u32(static_cast<std::uint32_t>(entities.size()));
     for (const Entity* e : entities)
         writeEntity(out, *e);
-    return frame(ClipMagic, ClipVersion, out.bytes());
+    sealFrame(out);
+    return std::move(out.bytes());
 }
 
 ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes)

@@ -79,6 +79,7 @@ void Drawing::record(Record&& r)
         m_steps.push_back(m_records.size());
         m_undoneFrom = m_steps.size();
         m_groupHasStep = m_groupDepth > 0;
+        m_stepFirstId = m_nextId;
     }
     m_records.push_back(std::move(r));
 }
@@ -496,11 +497,21 @@ EntityId Drawing::addEntity(Entity entity)
 
 const Entity* Drawing::entity(EntityId id) const { return slot(m_entities, id.value); }
 
+bool Drawing::createdInOpenStep(EntityId id) const
+{
+    // Ids only grow, so an entity with an id handed out since the open step began was created
+    // in it: undoing the step removes it whole, and its earlier states need no record.
+    return m_groupDepth > 0 && m_groupHasStep && id.value >= m_stepFirstId &&
+           m_undoneFrom == m_steps.size();
+}
+
 bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change)
 {
     const Entity* current = entity(id);
     if (!current)
         return false;
+    if (createdInOpenStep(id))
+        return editInPlace(*m_entities[id.value], change);
     auto changed = std::make_unique<Entity>(*current);
     change(*changed);
     changed->id = id;
@@ -512,6 +523,33 @@ bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change
     applyEntity(r);
     record(std::move(r));
     return true;
+}
+
+bool Drawing::editInPlace(Entity& e, const std::function<void(Entity&)>& change)
+{
+    const EntityId id = e.id;
+    const LayerId layer = e.layer;
+    const BlockId owner = e.owner;
+    change(e);
+    e.id = id;
+    const LayerId newLayer = e.layer;
+    const BlockId newOwner = e.owner;
+    const bool valid = this->layer(newLayer) && (!newOwner || block(newOwner));
+    if (valid && (newLayer != layer || newOwner != owner)) {
+        e.layer = layer;
+        e.owner = owner;
+        unindex(e);
+        unlink(e);
+        e.layer = newLayer;
+        e.owner = newOwner;
+        append(e);
+    } else if (!valid) {
+        e.layer = layer;
+        e.owner = owner;
+    }
+    index(e); // refreshes the extent
+    m_dirty = true;
+    return valid;
 }
 
 bool Drawing::eraseEntity(EntityId id)

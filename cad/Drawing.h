@@ -197,6 +197,8 @@ private:
                    int depth) const;
     void rebuildIndex();
     void keepSettingsValid();
+    bool createdInOpenStep(EntityId id) const;
+    bool editInPlace(Entity& e, const std::function<void(Entity&)>& change);
 
     std::vector<std::unique_ptr<Entity>> m_entities; // by id
     std::vector<Links> m_links;                      // by entity id
@@ -221,6 +223,7 @@ private:
     std::size_t m_undoneFrom = 0;     // steps at and after this index are undone
     int m_groupDepth = 0;
     bool m_groupHasStep = false;
+    std::uint32_t m_stepFirstId = 0; // the next id when the open step began
 
     SpatialIndex m_index;
     bool m_indexStale = false; // a block changed: inserts' extents must be recomputed

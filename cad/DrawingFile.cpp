@@ -4,8 +4,9 @@
 #include "ByteIo.h"
 #include "EntityCodec.h"
 
-#include <boost/crc.hpp>
+#include <zlib.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -20,11 +21,17 @@ namespace {
 
 constexpr char FileMagic[9] = "QDRLVEC\x1a";
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size)
+std::uint32_t checksum(const std::uint8_t* data, std::size_t size)
 {
-    boost::crc_32_type crc;
-    crc.process_bytes(data, size);
-    return crc.checksum();
+    // zlib's CRC-32 (the one of zip and PNG), fed in pieces its 32-bit length can take.
+    uLong crc = ::crc32(0L, Z_NULL, 0);
+    while (size > 0) {
+        const auto piece = static_cast<uInt>(std::min<std::size_t>(size, 1u << 30));
+        crc = ::crc32(crc, data, piece);
+        data += piece;
+        size -= piece;
+    }
+    return static_cast<std::uint32_t>(crc);
 }
 
 void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
@@ -40,16 +47,31 @@ void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
 
 } // namespace
 
+constexpr std::size_t FrameHeadSize = 8 + 4 + 8;
+
+void beginFrame(ByteWriter& out, const char (&magic)[9], std::uint32_t version)
+{
+    out.raw(magic, 8);
+    out.u32(version);
+    out.u64(0); // the payload size, filled in by sealFrame
+}
+
+void sealFrame(ByteWriter& out)
+{
+    std::vector<std::uint8_t>& b = out.bytes();
+    const std::uint64_t size = b.size() - FrameHeadSize;
+    for (int i = 0; i < 8; ++i)
+        b[12 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(size >> (8 * i));
+    out.u32(checksum(b.data(), b.size()));
+}
+
 std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
                                 const std::vector<std::uint8_t>& payload)
 {
     ByteWriter out;
-    out.bytes().reserve(payload.size() + 24);
-    out.raw(magic, 8);
-    out.u32(version);
-    out.u64(payload.size());
+    beginFrame(out, magic, version);
     out.raw(payload.data(), payload.size());
-    out.u32(crc32(out.bytes().data(), out.bytes().size()));
+    sealFrame(out);
     return std::move(out.bytes());
 }
 
@@ -57,7 +79,7 @@ std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_
                                             const std::vector<std::uint8_t>& bytes,
                                             const std::string& what)
 {
-    constexpr std::size_t headerSize = 8 + 4 + 8;
+    constexpr std::size_t headerSize = FrameHeadSize;
     if (bytes.size() < 8 || std::memcmp(bytes.data(), magic, 8) != 0)
         throw FormatError(what + " is not a Quadrilo drawing (unknown header).");
     if (bytes.size() < headerSize + 4)
@@ -74,7 +96,7 @@ std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_
     if (size != bytes.size() - headerSize - 4)
         throw FormatError(what + " is damaged (unexpected data after its end).");
     ByteReader tail(bytes.data() + headerSize + size, 4);
-    if (tail.u32() != crc32(bytes.data(), headerSize + size))
+    if (tail.u32() != checksum(bytes.data(), headerSize + size))
         throw FormatError(what + " is damaged (checksum mismatch).");
     return {headerSize, static_cast<std::size_t>(size)};
 }
@@ -82,10 +104,9 @@ std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_
 // Builds a drawing from the stored tables without undo records, checking every reference.
 class DrawingLoader {
 public:
-    static std::vector<std::uint8_t> encode(const Drawing& d)
+    static void encode(const Drawing& d, ByteWriter& out)
     {
-        ByteWriter out;
-        out.bytes().reserve(256 * (d.m_entities.size() + 64));
+        out.bytes().reserve(out.bytes().size() + 256 * (d.m_entities.size() + 64));
         out.u32(d.m_nextId);
         for (std::uint32_t rgb : d.m_data.palette)
             out.u32(rgb);
@@ -148,7 +169,6 @@ public:
             for (EntityId e = d.firstInLayer(id); e; e = d.nextEntity(e))
                 writeEntity(out, *d.entity(e));
         }
-        return std::move(out.bytes());
     }
 
     static std::unique_ptr<Drawing> decode(ByteReader& in)
@@ -310,7 +330,11 @@ private:
 
 std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing)
 {
-    return frame(FileMagic, DrawingFormatVersion, DrawingLoader::encode(drawing));
+    ByteWriter out;
+    beginFrame(out, FileMagic, DrawingFormatVersion);
+    DrawingLoader::encode(drawing, out);
+    sealFrame(out);
+    return std::move(out.bytes());
 }
 
 OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes)
@@ -377,12 +401,15 @@ SaveResult saveDrawing(const Drawing& drawing, const std::string& path)
 
 OpenResult openDrawing(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return {nullptr, "Cannot open " + path + ": " + std::strerror(errno)};
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                    std::istreambuf_iterator<char>());
-    if (file.bad())
+    const std::streamsize size = file.tellg();
+    if (size < 0)
+        return {nullptr, "Cannot read " + path};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), size))
         return {nullptr, "Cannot read " + path};
     return decodeDrawing(bytes);
 }
