@@ -161,7 +161,11 @@ CadHandle CadCreate() { return g_engine ? g_engine->createDocument().handle() : 
 
 int CadDelete(CadHandle drawing)
 {
-    return documentOf(drawing) && g_engine->deleteDocument(static_cast<int>(drawing)) ? 1 : 0;
+    // A command cannot delete the drawing it is running in.
+    Document* doc = documentOf(drawing);
+    if (!doc || doc->runner().executing())
+        return 0;
+    return g_engine->deleteDocument(static_cast<int>(drawing)) ? 1 : 0;
 }
 
 int CadGetDirty(CadHandle drawing)
@@ -201,6 +205,8 @@ int CadFileOpen(CadHandle drawing, CadHandle, const std::string& name)
         return 0;
     if (name.empty())
         return fail(doc, "No file name given.");
+    if (doc->runner().executing())
+        return fail(doc, "A drawing cannot be opened from inside a command.");
     std::string error;
     if (!doc->open(name, error))
         return fail(doc, error);

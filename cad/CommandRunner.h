@@ -46,6 +46,8 @@ public:
     bool active() const { return m_task.valid(); }
     bool waiting() const { return m_task.valid() && m_resume && !m_executing; }
     int activeId() const { return m_task.valid() ? m_def.id : 0; }
+    // True while the command's own code runs (between two inputs).
+    bool executing() const { return m_executing; }
 
     // Input events; false when no command waits for input.
     bool point(const Point3& p);

@@ -213,17 +213,16 @@ std::size_t Document::eraseSelection()
     const std::vector<EntityId> ids = m_selection.entities();
     m_selection.clear();
     std::size_t erased = 0;
-    m_drawing->beginGroup();
+    UndoGroup group(*m_drawing);
     for (EntityId id : ids)
         erased += erase(id) ? 1 : 0;
-    m_drawing->endGroup();
     return erased;
 }
 
 std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point3& d)
 {
     std::size_t moved = 0;
-    m_drawing->beginGroup();
+    UndoGroup group(*m_drawing);
     for (EntityId id : ids) {
         if (!m_drawing->entity(id))
             continue;
@@ -232,7 +231,6 @@ std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point
             continue;
         moved += m_drawing->editEntity(id, [&](Entity& e) { translate(e.shape, shift); }) ? 1 : 0;
     }
-    m_drawing->endGroup();
     return moved;
 }
 
@@ -600,7 +598,7 @@ std::size_t Document::paste(const Point3& offset, std::string& error)
         return 0;
     }
     Drawing& d = *m_drawing;
-    d.beginGroup();
+    UndoGroup group(d);
     std::map<std::uint32_t, LayerId> layers;
     for (const auto& [stored, layer] : content.layers)
         layers[stored] = d.addLayer(layer); // an existing layer of that name is kept as it is
@@ -638,7 +636,6 @@ std::size_t Document::paste(const Point3& offset, std::string& error)
         translate(e.shape, offset);
         m_selection.add(add(std::move(e)));
     }
-    d.endGroup();
     notifyChanged();
     return content.entities.size();
 }

@@ -47,8 +47,6 @@ std::array<std::uint32_t, 256> defaultPalette()
 Drawing::Drawing()
 {
     m_data.palette = defaultPalette();
-    m_entities.resize(1);
-    m_links.resize(1);
     m_layers.resize(1);
     m_layerLists.resize(1);
     m_blocks.resize(1);
@@ -169,7 +167,7 @@ void Drawing::apply(Record& r)
 void Drawing::applyEntity(Record& r)
 {
     auto& other = std::get<std::unique_ptr<Entity>>(r.other);
-    std::unique_ptr<Entity>& current = m_entities[r.id];
+    std::unique_ptr<Entity>& current = m_entities.at(r.id);
     const bool sameList = current && other && current->owner == other->owner &&
                           (current->owner || current->layer == other->layer);
     std::optional<EntityId> before;
@@ -249,9 +247,9 @@ Drawing::EntityList& Drawing::listOf(const Entity& e)
 void Drawing::append(const Entity& e)
 {
     EntityList& list = listOf(e);
-    m_links[e.id.value] = {list.last, EntityId()};
+    m_links.at(e.id.value) = {list.last, EntityId()};
     if (list.last)
-        m_links[list.last.value].next = e.id;
+        m_links.at(list.last.value).next = e.id;
     else
         list.first = e.id;
     list.last = e.id;
@@ -261,20 +259,20 @@ void Drawing::append(const Entity& e)
 void Drawing::linkAfter(const Entity& e, EntityId anchor)
 {
     EntityList& list = listOf(e);
-    const Entity* a = anchor ? slot(m_entities, anchor.value) : nullptr;
+    const Entity* a = anchor ? entity(anchor) : nullptr;
     const bool anchorInList = a && &listOf(*a) == &list;
     if (anchor && !anchorInList) {
         append(e);
         return;
     }
-    const EntityId next = anchor ? m_links[anchor.value].next : list.first;
-    m_links[e.id.value] = {anchor, next};
+    const EntityId next = anchor ? m_links.at(anchor.value).next : list.first;
+    m_links.at(e.id.value) = {anchor, next};
     if (anchor)
-        m_links[anchor.value].next = e.id;
+        m_links.at(anchor.value).next = e.id;
     else
         list.first = e.id;
     if (next)
-        m_links[next.value].prev = e.id;
+        m_links.at(next.value).prev = e.id;
     else
         list.last = e.id;
     ++list.count;
@@ -283,17 +281,17 @@ void Drawing::linkAfter(const Entity& e, EntityId anchor)
 EntityId Drawing::unlink(const Entity& e)
 {
     EntityList& list = listOf(e);
-    const Links links = m_links[e.id.value];
+    const Links links = m_links.at(e.id.value);
     if (links.prev)
-        m_links[links.prev.value].next = links.next;
+        m_links.at(links.prev.value).next = links.next;
     else
         list.first = links.next;
     if (links.next)
-        m_links[links.next.value].prev = links.prev;
+        m_links.at(links.next.value).prev = links.prev;
     else
         list.last = links.prev;
     --list.count;
-    m_links[e.id.value] = {};
+    m_links.at(e.id.value) = {};
     return links.prev;
 }
 
@@ -319,7 +317,7 @@ void Drawing::rebuildIndex()
     m_indexStale = false;
     for (LayerId layer : m_layerOrder)
         for (EntityId id = firstInLayer(layer); id; id = nextEntity(id))
-            index(*m_entities[id.value]);
+            index(*entity(id));
 }
 
 std::vector<EntityId> Drawing::entitiesMeeting(const Extent& window)
@@ -359,7 +357,7 @@ Extent Drawing::extentOf(const Entity& entity, int depth) const
     if (!b)
         return e;
     for (EntityId id = firstInBlock(ins->block); id; id = nextEntity(id)) {
-        const Entity& inner = *m_entities[id.value];
+        const Entity& inner = *this->entity(id);
         if (std::holds_alternative<AttDefShape>(inner.shape) || isInfinite(inner.shape))
             continue; // attribute definitions show as the insert's own attributes
         const Extent ie = extentOf(inner, depth + 1);
@@ -385,7 +383,7 @@ void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Poin
         return;
     std::vector<std::pair<Point3, Point3>> inner;
     for (EntityId id = firstInBlock(ins->block); id; id = nextEntity(id)) {
-        const Entity& e = *m_entities[id.value];
+        const Entity& e = *this->entity(id);
         if (!std::holds_alternative<AttDefShape>(e.shape))
             outlineOf(e, inner, depth + 1);
     }
@@ -485,17 +483,20 @@ EntityId Drawing::addEntity(Entity entity)
         entity.layer = m_layerOrder.front();
     entity.owner = BlockId();
     entity.id = EntityId(m_nextId++);
-    m_entities.resize(entity.id.value + 1);
-    m_links.resize(entity.id.value + 1);
-    m_entities[entity.id.value] = std::make_unique<Entity>(std::move(entity));
-    const Entity& e = *m_entities.back();
+    std::unique_ptr<Entity>& slotOfNew = m_entities.at(entity.id.value);
+    slotOfNew = std::make_unique<Entity>(std::move(entity));
+    const Entity& e = *slotOfNew;
     append(e);
     index(e);
     record(Record{Target::Entity, e.id.value, 0, std::unique_ptr<Entity>()});
     return e.id;
 }
 
-const Entity* Drawing::entity(EntityId id) const { return slot(m_entities, id.value); }
+const Entity* Drawing::entity(EntityId id) const
+{
+    const auto* found = m_entities.find(id.value);
+    return found ? found->get() : nullptr;
+}
 
 bool Drawing::createdInOpenStep(EntityId id) const
 {
@@ -511,7 +512,7 @@ bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change
     if (!current)
         return false;
     if (createdInOpenStep(id))
-        return editInPlace(*m_entities[id.value], change);
+        return editInPlace(*m_entities.at(id.value), change);
     auto changed = std::make_unique<Entity>(*current);
     change(*changed);
     changed->id = id;
@@ -519,7 +520,7 @@ bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change
         return false;
     if (*changed == *current)
         return true;
-    Record r{Target::Entity, id.value, m_links[id.value].prev.value, std::move(changed)};
+    Record r{Target::Entity, id.value, m_links.at(id.value).prev.value, std::move(changed)};
     applyEntity(r);
     record(std::move(r));
     return true;
@@ -564,7 +565,7 @@ bool Drawing::eraseEntity(EntityId id)
 
 EntityId Drawing::nextEntity(EntityId id) const
 {
-    return entity(id) ? m_links[id.value].next : EntityId();
+    return entity(id) ? m_links.find(id.value)->next : EntityId();
 }
 
 // ---------------------------------------------------------------- blocks

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Entity.h"
+#include "PagedTable.h"
 #include "SpatialIndex.h"
 
 #include <array>
@@ -200,8 +201,8 @@ private:
     bool createdInOpenStep(EntityId id) const;
     bool editInPlace(Entity& e, const std::function<void(Entity&)>& change);
 
-    std::vector<std::unique_ptr<Entity>> m_entities; // by id
-    std::vector<Links> m_links;                      // by entity id
+    PagedTable<std::unique_ptr<Entity>> m_entities; // by id
+    PagedTable<Links> m_links;                      // by entity id
     std::vector<std::unique_ptr<Layer>> m_layers;    // by id
     std::vector<EntityList> m_layerLists;
     std::vector<LayerId> m_layerOrder;
@@ -227,6 +228,19 @@ private:
 
     SpatialIndex m_index;
     bool m_indexStale = false; // a block changed: inserts' extents must be recomputed
+};
+
+// Groups the changes made during its lifetime into one undo step, also when an exception
+// (from an event handler, say) leaves the scope early.
+class UndoGroup {
+public:
+    explicit UndoGroup(Drawing& drawing) : m_drawing(drawing) { m_drawing.beginGroup(); }
+    ~UndoGroup() { m_drawing.endGroup(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+private:
+    Drawing& m_drawing;
 };
 
 } // namespace cad

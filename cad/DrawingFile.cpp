@@ -106,7 +106,10 @@ class DrawingLoader {
 public:
     static void encode(const Drawing& d, ByteWriter& out)
     {
-        out.bytes().reserve(out.bytes().size() + 256 * (d.m_entities.size() + 64));
+        std::size_t entities = 64;
+        for (LayerId id : d.m_layerOrder)
+            entities += d.layerCount(id);
+        out.bytes().reserve(out.bytes().size() + 256 * entities);
         out.u32(d.m_nextId);
         for (std::uint32_t rgb : d.m_data.palette)
             out.u32(rgb);
@@ -176,6 +179,8 @@ public:
         auto d = std::make_unique<Drawing>();
         reset(*d);
         d->m_nextId = in.u32();
+        if (d->m_nextId == 0 || d->m_nextId > 0x7FFFFFFFu)
+            throw FormatError("invalid next entity id"); // ids are signed 32-bit
         for (std::uint32_t& rgb : d->m_data.palette)
             rgb = in.u32() & 0xFFFFFF;
         d->m_data.exData = in.blob();
@@ -274,8 +279,7 @@ private:
     static void reset(Drawing& d)
     {
         d.m_entities.clear();
-        d.m_entities.resize(1);
-        d.m_links.assign(1, {});
+        d.m_links.clear();
         d.m_layers.clear();
         d.m_layers.resize(1);
         d.m_layerLists.assign(1, {});
@@ -300,7 +304,7 @@ private:
                     T&& value, const char* what)
     {
         // Ids stay below a bound that keeps a damaged count from allocating without limit.
-        if (id == 0 || id > (1u << 24) || (id < table.size() && table[id]))
+        if (id == 0 || id > (1u << 20) || (id < table.size() && table[id]))
             throw FormatError(std::string("invalid ") + what + " id");
         if (value.name.empty() || names.count(value.name))
             throw FormatError(std::string("duplicate or empty ") + what + " name");
@@ -313,18 +317,15 @@ private:
     static void place(Drawing& d, Entity&& e)
     {
         const std::uint32_t id = e.id.value;
-        if (id == 0 || id >= d.m_nextId || (id < d.m_entities.size() && d.m_entities[id]))
+        if (id == 0 || id >= d.m_nextId || d.entity(EntityId(id)))
             throw FormatError("invalid or repeated entity id");
         if (!d.layer(e.layer))
             throw FormatError("an entity names a missing layer");
         if (const auto* ins = std::get_if<InsertShape>(&e.shape); ins && !d.block(ins->block))
             throw FormatError("an insert names a missing block");
-        if (id >= d.m_entities.size()) {
-            d.m_entities.resize(id + 1);
-            d.m_links.resize(id + 1);
-        }
-        d.m_entities[id] = std::make_unique<Entity>(std::move(e));
-        d.append(*d.m_entities[id]);
+        std::unique_ptr<Entity>& slot = d.m_entities.at(id);
+        slot = std::make_unique<Entity>(std::move(e));
+        d.append(*slot);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <numbers>
+#include <span>
 
 namespace cad {
 namespace {
@@ -14,7 +15,7 @@ template <class... F> struct Overloaded : F... {
 
 constexpr int CircleSegments = 64;
 
-Extent extentOf(const std::vector<Point3>& points)
+Extent extentOf(std::span<const Point3> points)
 {
     if (points.empty())
         return {};
@@ -36,7 +37,7 @@ std::vector<Point3> polygonOfCircle(const CircleShape& c)
     return points;
 }
 
-void appendChain(const std::vector<Point3>& points, bool closed,
+void appendChain(std::span<const Point3> points, bool closed,
                  std::vector<std::pair<Point3, Point3>>& out)
 {
     for (std::size_t i = 1; i < points.size(); ++i)
@@ -62,7 +63,7 @@ std::vector<std::pair<Point3, Point3>> dimensionLines(const DimensionShape& d)
     return {{d.first, a}, {d.second, b}, {a, b}};
 }
 
-double distanceToChain(const std::vector<Point3>& v, bool closed, const Point3& p)
+double distanceToChain(std::span<const Point3> v, bool closed, const Point3& p)
 {
     std::vector<std::pair<Point3, Point3>> segs;
     appendChain(v, closed, segs);
@@ -83,7 +84,7 @@ double distanceToInfinite(const Point3& base, const Point3& dir, const Point3& p
     return std::hypot(p.x - (base.x + t * dir.x), p.y - (base.y + t * dir.y));
 }
 
-bool insidePolygon(const std::vector<Point3>& poly, const Point3& p)
+bool insidePolygon(std::span<const Point3> poly, const Point3& p)
 {
     bool inside = false;
     for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
@@ -95,14 +96,14 @@ bool insidePolygon(const std::vector<Point3>& poly, const Point3& p)
     return inside;
 }
 
-double distanceToTextBox(const std::vector<Point3>& box, const Point3& p)
+double distanceToTextBox(std::span<const Point3> box, const Point3& p)
 {
     return insidePolygon(box, p) ? 0.0 : distanceToChain(box, true, p);
 }
 
 } // namespace
 
-std::vector<Point3> textBox(const Point3& at, const std::string& text, const TextLook& look)
+std::array<Point3, 4> textBox(const Point3& at, const std::string& text, const TextLook& look)
 {
     // A character is taken as 0.6 of the height wide: close enough for picking and extents.
     const double w = 0.6 * look.height * static_cast<double>(std::max<std::size_t>(text.size(), 1));
@@ -120,7 +121,8 @@ std::vector<Point3> textBox(const Point3& at, const std::string& text, const Tex
     case TextAlign::BottomRight: dx = -w; break;
     default: break;
     }
-    std::vector<Point3> corners{{dx, dy, 0}, {dx + w, dy, 0}, {dx + w, dy + h, 0}, {dx, dy + h, 0}};
+    std::array<Point3, 4> corners{
+        Point3{dx, dy, 0}, Point3{dx + w, dy, 0}, Point3{dx + w, dy + h, 0}, Point3{dx, dy + h, 0}};
     for (Point3& c : corners)
         c = rotatePlan(c, look.angle) + at;
     return corners;
@@ -136,7 +138,11 @@ Extent shapeExtent(const Shape& shape)
     return std::visit(
         Overloaded{
             [](const PointShape& s) { return Extent::of(s.at); },
-            [](const LineShape& s) { return extentOf({s.start, s.end}); },
+            [](const LineShape& s) {
+                Extent e = Extent::of(s.start);
+                e.add(s.end);
+                return e;
+            },
             [](const XLineShape& s) { return Extent::of(s.base); },
             [](const RayShape& s) { return Extent::of(s.base); },
             [](const CircleShape& s) {

@@ -4,6 +4,7 @@
 #include "Geometry.h"
 #include "Ids.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -176,6 +177,6 @@ double planDistance(const Shape& shape, const Point3& p);
 // Plan outline as segments, used for fence selection and for block content.
 void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& out);
 // Corners of a text's box in plan, from its insertion point, look and length.
-std::vector<Point3> textBox(const Point3& at, const std::string& text, const TextLook& look);
+std::array<Point3, 4> textBox(const Point3& at, const std::string& text, const TextLook& look);
 
 } // namespace cad

@@ -29,43 +29,38 @@ struct SpatialIndex::Tree {
 SpatialIndex::SpatialIndex() : m_tree(std::make_unique<Tree>()) {}
 SpatialIndex::~SpatialIndex() = default;
 
-void SpatialIndex::grow(std::uint32_t id)
-{
-    if (id >= m_state.size()) {
-        m_state.resize(id + 1, State::Absent);
-        m_extents.resize(id + 1);
-    }
-}
-
 void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite)
 {
-    if (!infinite && id.value < m_state.size() && m_state[id.value] == State::Pending) {
-        m_extents[id.value] = extent; // still waiting for the tree: only the extent changes
+    const State* state = m_state.find(id.value);
+    if (!infinite && state && *state == State::Pending) {
+        m_extents.at(id.value) = extent; // still waiting for the tree: only the extent changes
         return;
     }
     remove(id);
-    grow(id.value);
-    m_extents[id.value] = extent;
+    m_extents.at(id.value) = extent;
     if (infinite) {
-        m_state[id.value] = State::Infinite;
+        m_state.at(id.value) = State::Infinite;
         m_infinite.push_back(id.value);
     } else {
-        m_state[id.value] = State::Pending;
+        m_state.at(id.value) = State::Pending;
         m_pending.push_back(id.value);
     }
 }
 
 void SpatialIndex::remove(EntityId id)
 {
-    if (id.value >= m_state.size())
+    State* state = m_state.find(id.value);
+    if (!state)
         return;
-    switch (m_state[id.value]) {
-    case State::InTree: m_tree->rtree.remove(Value(toBox(m_extents[id.value]), id.value)); break;
+    switch (*state) {
+    case State::InTree:
+        m_tree->rtree.remove(Value(toBox(m_extents.at(id.value)), id.value));
+        break;
     case State::Infinite: std::erase(m_infinite, id.value); break;
     case State::Pending: // the stale pending entry is skipped by flush
     case State::Absent: break;
     }
-    m_state[id.value] = State::Absent;
+    *state = State::Absent;
 }
 
 void SpatialIndex::clear()
@@ -84,20 +79,22 @@ void SpatialIndex::flush()
     if (m_pending.size() > m_tree->rtree.size()) {
         // Many new entries (a drawing just built or opened): repacking is far faster than
         // inserting them one by one, and gives a better tree.
-        std::vector<Value> values;
-        values.reserve(m_tree->rtree.size() + m_pending.size());
-        for (std::uint32_t id = 0; id < m_state.size(); ++id) {
-            if (m_state[id] == State::InTree || m_state[id] == State::Pending) {
-                values.emplace_back(toBox(m_extents[id]), id);
-                m_state[id] = State::InTree;
+        std::vector<Value> values(m_tree->rtree.begin(), m_tree->rtree.end());
+        values.reserve(values.size() + m_pending.size());
+        for (std::uint32_t id : m_pending) {
+            State& state = m_state.at(id);
+            if (state == State::Pending) {
+                values.emplace_back(toBox(m_extents.at(id)), id);
+                state = State::InTree;
             }
         }
         m_tree->rtree = decltype(m_tree->rtree)(values.begin(), values.end());
     } else {
         for (std::uint32_t id : m_pending) {
-            if (m_state[id] == State::Pending) {
-                m_tree->rtree.insert(Value(toBox(m_extents[id]), id));
-                m_state[id] = State::InTree;
+            State& state = m_state.at(id);
+            if (state == State::Pending) {
+                m_tree->rtree.insert(Value(toBox(m_extents.at(id)), id));
+                state = State::InTree;
             }
         }
     }

@@ -4,6 +4,7 @@
 
 #include "Geometry.h"
 #include "Ids.h"
+#include "PagedTable.h"
 
 #include <cstdint>
 #include <memory>
@@ -32,11 +33,10 @@ private:
     struct Tree; // the Boost.Geometry R-tree, kept out of this header
 
     void flush();
-    void grow(std::uint32_t id);
 
     std::unique_ptr<Tree> m_tree;
-    std::vector<State> m_state;
-    std::vector<Extent> m_extents;
+    PagedTable<State> m_state;
+    PagedTable<Extent> m_extents;
     std::vector<std::uint32_t> m_pending;
     std::vector<std::uint32_t> m_infinite;
 };

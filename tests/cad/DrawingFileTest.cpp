@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace {
 
@@ -161,4 +162,26 @@ TEST_F(DrawingFile, OpeningReplacesTheDrawingCancelsTheCommandAndClearsUndo)
     EXPECT_EQ(CadGetDirty(dwg), 0);
     EXPECT_EQ(CadExecute(dwg, 0, 11002), 1) << "the drawing's commands stay registered";
     CadInputCancel(dwg);
+}
+
+TEST_F(DrawingFile, RandomlyDamagedButResealedFilesNeverCrashTheReader)
+{
+    drawEveryKind(dwg);
+    const auto good = cad::encodeDrawing(document().drawing());
+    const std::vector<std::uint8_t> payload(good.begin() + 20, good.end() - 4);
+    char magic[9] = "QDRLVEC\x1a";
+    std::mt19937 random(2024);
+    int refused = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<std::uint8_t> bad = payload;
+        const int changes = 1 + round % 4;
+        for (int k = 0; k < changes; ++k)
+            bad[random() % bad.size()] = static_cast<std::uint8_t>(random());
+        if (round % 7 == 0)
+            bad.resize(random() % bad.size());
+        const cad::OpenResult result = cad::decodeDrawing(cad::frame(magic, 1, bad));
+        EXPECT_EQ(result.drawing == nullptr, !result.error.empty());
+        refused += result.drawing == nullptr;
+    }
+    EXPECT_GT(refused, 0);
 }
