@@ -74,12 +74,28 @@ void Drawing::record(Record&& r)
         m_steps.resize(m_undoneFrom);
     }
     if (m_groupDepth == 0 || !m_groupHasStep) {
+        trimUndo();
         m_steps.push_back(m_records.size());
         m_undoneFrom = m_steps.size();
         m_groupHasStep = m_groupDepth > 0;
         m_stepFirstId = m_nextId;
     }
     m_records.push_back(std::move(r));
+}
+
+void Drawing::trimUndo()
+{
+    std::size_t drop = 0; // whole steps, oldest first, while the log is over its limit
+    while (drop < m_steps.size() && m_records.size() - m_steps[drop] > m_undoLimit)
+        ++drop;
+    if (drop == 0)
+        return;
+    const std::size_t first = drop < m_steps.size() ? m_steps[drop] : m_records.size();
+    m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(first));
+    m_steps.erase(m_steps.begin(), m_steps.begin() + static_cast<std::ptrdiff_t>(drop));
+    for (std::size_t& start : m_steps)
+        start -= first;
+    m_undoneFrom = m_steps.size();
 }
 
 void Drawing::beginGroup()

@@ -145,6 +145,10 @@ public:
     bool canUndo() const { return m_undoneFrom > 0; }
     bool canRedo() const { return m_undoneFrom < m_steps.size(); }
     void clearUndo();
+    // Oldest steps are dropped when the log holds more records than this (an erased grillage
+    // keeps every erased entity in its step).
+    void setUndoLimit(std::size_t records) { m_undoLimit = records; }
+    std::size_t undoSteps() const { return m_steps.size(); }
 
     // ---- plan geometry and the spatial index of model space
     Extent extentOf(const Entity& entity) const;
@@ -198,6 +202,7 @@ private:
                    int depth) const;
     void rebuildIndex();
     void keepSettingsValid();
+    void trimUndo();
     bool createdInOpenStep(EntityId id) const;
     bool editInPlace(Entity& e, const std::function<void(Entity&)>& change);
 
@@ -225,6 +230,7 @@ private:
     int m_groupDepth = 0;
     bool m_groupHasStep = false;
     std::uint32_t m_stepFirstId = 0; // the next id when the open step began
+    std::size_t m_undoLimit = 1'000'000;
 
     SpatialIndex m_index;
     bool m_indexStale = false; // a block changed: inserts' extents must be recomputed

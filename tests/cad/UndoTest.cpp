@@ -95,3 +95,18 @@ TEST_F(Undo, UndoAndRedoRunAsCommandsWithAMessageWhenEmpty)
     CadExecute(dwg, 0, 302);
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 1);
 }
+
+TEST_F(Undo, TheOldestStepsGoWhenTheLogIsFullAndTheRestStillUndoes)
+{
+    document().drawing().setUndoLimit(10);
+    for (int i = 0; i < 30; ++i)
+        CadAddPoint(dwg, i, 0, 0);
+    EXPECT_LE(document().drawing().undoSteps(), 11u);
+    int undone = 0;
+    while (CadUndo(dwg))
+        ++undone;
+    EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 30 - undone);
+    for (int i = 0; i < undone; ++i)
+        CadRedo(dwg);
+    EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 30);
+}
