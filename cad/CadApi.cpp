@@ -461,6 +461,17 @@ int CadLayerPutVisible(CadHandle layer, int visible)
     return changeLayer(layer, [&](Layer& l) { l.visible = visible != 0; });
 }
 
+int CadLayerGetLocked(CadHandle layer)
+{
+    const Layer* l = layerOf(layer);
+    return l && l->locked ? 1 : 0;
+}
+
+int CadLayerPutLocked(CadHandle layer, int locked)
+{
+    return changeLayer(layer, [&](Layer& l) { l.locked = locked != 0; });
+}
+
 int CadLayerGetCount(CadHandle layer)
 {
     Ref r;
@@ -690,6 +701,17 @@ int CadEntityGetVisible(CadHandle entity)
 int CadEntityPutVisible(CadHandle entity, int visible)
 {
     return edit(entity, [&](Entity& e) { e.visible = visible != 0; });
+}
+
+int CadEntityGetLocked(CadHandle entity)
+{
+    const Entity* e = entityOf(entity);
+    return e && e->locked ? 1 : 0;
+}
+
+int CadEntityPutLocked(CadHandle entity, int locked)
+{
+    return edit(entity, [&](Entity& e) { e.locked = locked != 0; });
 }
 
 std::int32_t CadEntityGetUserData(CadHandle entity)

@@ -90,6 +90,8 @@ int CadLayerGetColor(CadHandle layer);
 int CadLayerPutColor(CadHandle layer, int color);
 int CadLayerGetVisible(CadHandle layer);
 int CadLayerPutVisible(CadHandle layer, int visible);
+int CadLayerGetLocked(CadHandle layer);
+int CadLayerPutLocked(CadHandle layer, int locked);
 int CadLayerGetCount(CadHandle layer);
 CadHandle CadLayerGetFirstEntity(CadHandle layer);
 CadHandle CadLayerGetNextEntity(CadHandle layer, CadHandle entity);
@@ -131,6 +133,9 @@ double CadEntityGetLtScale(CadHandle entity);
 int CadEntityPutLtScale(CadHandle entity, double scale);
 int CadEntityGetVisible(CadHandle entity);
 int CadEntityPutVisible(CadHandle entity, int visible);
+// A locked entity is drawn but cannot be selected, picked, moved or erased by the user.
+int CadEntityGetLocked(CadHandle entity);
+int CadEntityPutLocked(CadHandle entity, int locked);
 std::int32_t CadEntityGetUserData(CadHandle entity);
 int CadEntityPutUserData(CadHandle entity, std::int32_t value);
 int CadEntityPutExData(CadHandle entity, const void* bytes, int size);

@@ -236,10 +236,11 @@ std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point
 
 // ---------------------------------------------------------------- selection
 
-bool Document::visibleEntity(const Entity& e) const
+// Hidden and locked entities, and those of hidden or locked layers, are out of the user's reach.
+bool Document::selectable(const Entity& e) const
 {
     const Layer* layer = m_drawing->layer(e.layer);
-    return e.visible && !e.owner && layer && layer->visible;
+    return e.visible && !e.locked && !e.owner && layer && layer->visible && !layer->locked;
 }
 
 bool Document::select(EntityId id, bool on)
@@ -286,7 +287,7 @@ std::size_t Document::selectWindow(const Extent& w, bool crossing, bool on)
     std::vector<EntityId> found;
     if (!crossing) {
         for (EntityId id : m_drawing->entitiesInside(w))
-            if (visibleEntity(*m_drawing->entity(id)))
+            if (selectable(*m_drawing->entity(id)))
                 found.push_back(id);
         return applySelection(std::move(found), on);
     }
@@ -310,7 +311,7 @@ std::size_t Document::selectPolygon(const std::vector<Point3>& polygon, bool cro
     std::vector<std::pair<Point3, Point3>> outline;
     for (EntityId id : m_drawing->entitiesMeeting(extent)) {
         const Entity& e = *m_drawing->entity(id);
-        if (!visibleEntity(e) || (!crossing && isInfinite(e.shape)))
+        if (!selectable(e) || (!crossing && isInfinite(e.shape)))
             continue;
         outline.clear();
         m_drawing->outlineOf(e, outline);
@@ -345,7 +346,7 @@ std::size_t Document::selectFence(const std::vector<std::pair<Point3, Point3>>& 
     std::vector<std::pair<Point3, Point3>> outline;
     for (EntityId id : m_drawing->entitiesMeeting(extent)) {
         const Entity& e = *m_drawing->entity(id);
-        if (!visibleEntity(e))
+        if (!selectable(e))
             continue;
         outline.clear();
         m_drawing->outlineOf(e, outline);
@@ -358,9 +359,11 @@ std::size_t Document::selectFence(const std::vector<std::pair<Point3, Point3>>& 
 
 std::size_t Document::selectLayer(LayerId layer, bool on)
 {
+    // Hidden entities count (a hidden grillage is still erased whole); locked ones do not.
     std::vector<EntityId> found;
     for (EntityId id = m_drawing->firstInLayer(layer); id; id = m_drawing->nextEntity(id))
-        found.push_back(id);
+        if (!m_drawing->entity(id)->locked)
+            found.push_back(id);
     return applySelection(std::move(found), on);
 }
 
@@ -371,7 +374,7 @@ EntityId Document::entityAt(const Point3& p, double aperture)
     double bestDistance = std::numeric_limits<double>::infinity();
     for (EntityId id : m_drawing->entitiesMeeting(window)) {
         const Entity& e = *m_drawing->entity(id);
-        if (!visibleEntity(e))
+        if (!selectable(e))
             continue;
         const double d = m_drawing->distanceTo(e, p);
         // Of equal distances the later entity wins: it is drawn on top.

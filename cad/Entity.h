@@ -156,6 +156,7 @@ struct Entity {
     int lineweight = -1; // -1: the layer's
     double ltScale = 1.0;
     bool visible = true;
+    bool locked = false; // shown, but not selected, picked, moved or erased by the user
     std::int32_t userData = 0;
     std::vector<std::uint8_t> exData;
     Shape shape;

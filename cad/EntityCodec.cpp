@@ -232,6 +232,7 @@ void writeEntity(ByteWriter& out, const Entity& e)
     out.i32(e.lineweight);
     out.f64(e.ltScale);
     out.u8(e.visible);
+    out.u8(e.locked);
     out.i32(e.userData);
     out.blob(e.exData);
     out.u8(static_cast<std::uint8_t>(e.kind()));
@@ -248,6 +249,7 @@ Entity readEntity(ByteReader& in)
     e.lineweight = in.i32();
     e.ltScale = in.f64();
     e.visible = in.flag();
+    e.locked = in.flag();
     e.userData = in.i32();
     e.exData = in.blob();
     const int kind = in.u8();

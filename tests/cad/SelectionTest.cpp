@@ -56,10 +56,12 @@ TEST_F(Selecting, ResultsFollowLayerOrderThenEntityOrder)
     EXPECT_EQ(selection(), (std::vector<CadHandle>{b2, b1, load}));
 }
 
-TEST_F(Selecting, HiddenEntitiesAndLayersAreNotSelectedOrPicked)
+TEST_F(Selecting, HiddenOrLockedEntitiesAndLayersAreNotSelectedOrPicked)
 {
     const CadHandle hidden = CadAddPoint(dwg, 1, 1, 0);
     CadEntityPutVisible(hidden, 0);
+    const CadHandle axis = CadAddXLine(dwg, 0, 0, 0, 100, 0, 0);
+    CadEntityPutLocked(axis, 1);
     CadAddLayer(dwg, "Quadrilo Deformada", 60, 0, -1);
     CadSetCurLayerByName(dwg, "Quadrilo Deformada");
     CadAddPoint(dwg, 2, 2, 0);
@@ -68,6 +70,8 @@ TEST_F(Selecting, HiddenEntitiesAndLayersAreNotSelectedOrPicked)
     EXPECT_EQ(CadSelectByPolygon(dwg, 1, 0, 1), 0);
     CadPutCursor(dwg, 2, 2, 0);
     EXPECT_EQ(CadGetEntityByCursor(dwg), 0);
+    CadPutCursor(dwg, 50, 0, 0);
+    EXPECT_EQ(CadGetEntityByCursor(dwg), 0) << "the locked axis";
     EXPECT_EQ(CadSelectByLayer(dwg), 1) << "by layer takes the layer's entities as they are";
 }
 
