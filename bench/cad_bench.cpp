@@ -16,13 +16,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double msSince(Clock::time_point start)
-{
+double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double residentMb()
-{
+double residentMb() {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key) {
@@ -39,8 +37,7 @@ double residentMb()
 constexpr int Divisions = 141;
 constexpr double Step = 50.0; // cm
 
-void buildGrillage(CadHandle dwg)
-{
+void buildGrillage(CadHandle dwg) {
     const std::vector<std::uint8_t> node(152, 0x5A);
     const std::vector<std::uint8_t> bar(160, 0xA5);
     CadSetCurLayer(dwg, CadAddLayer(dwg, "Quadrilo", 254, 0, -1));
@@ -76,8 +73,7 @@ void buildGrillage(CadHandle dwg)
     CadUndoEnd(dwg);
 }
 
-template <class F> double medianMs(int runs, F f)
-{
+template <class F> double medianMs(int runs, F f) {
     std::vector<double> times;
     for (int r = 0; r < runs; ++r) {
         const auto start = Clock::now();
@@ -90,8 +86,7 @@ template <class F> double medianMs(int runs, F f)
 
 } // namespace
 
-int main()
-{
+int main() {
     cad::Engine engine;
     CadEngineScope scope(engine);
     const CadHandle dwg = CadCreate();
@@ -157,7 +152,8 @@ int main()
     std::printf("pick_ms %.4f\n", pickMs);
     std::printf("memory_mb %.1f\n", memoryMb);
     std::printf("index_build_ms %.1f\n", indexMs);
-    std::printf("entities %d\n", 2 * (Divisions + 1) * (Divisions + 1) + 4 * Divisions * (Divisions + 1));
+    std::printf("entities %d\n",
+                2 * (Divisions + 1) * (Divisions + 1) + 4 * Divisions * (Divisions + 1));
     std::printf("window_selected %d\n", selected);
     std::printf("picks_hit %d\n", found);
     std::printf("memory_after_open_mb %.1f\n", residentMb());

@@ -62,8 +62,7 @@ public:
         CommandRunner* runner = nullptr;
         bool await_ready() const noexcept { return runner == nullptr; }
         void await_suspend(std::coroutine_handle<> h) noexcept { runner->m_resume = h; }
-        int await_resume() const noexcept
-        {
+        int await_resume() const noexcept {
             return runner ? static_cast<int>(runner->m_inputKind) : 0;
         }
     };

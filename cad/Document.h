@@ -108,7 +108,9 @@ public:
     // ---- what the canvas and the command line listen to
     void prompt(const std::string& text);
     const std::string& promptText() const { return m_prompt; }
-    void setPromptListener(std::function<void(const std::string&)> f) { m_promptListener = std::move(f); }
+    void setPromptListener(std::function<void(const std::string&)> f) {
+        m_promptListener = std::move(f);
+    }
     void setChangeListener(std::function<void()> f) { m_changeListener = std::move(f); }
     void notifyChanged();
 

@@ -59,9 +59,9 @@ struct DrawingData {
 
 struct View {
     Point3 centre;
-    double height = 1000.0;   // drawing units shown from bottom to top
-    double angleHor = 90.0;   // degrees; 90 is the top view
-    double angleVer = 90.0;   // degrees
+    double height = 1000.0; // drawing units shown from bottom to top
+    double angleHor = 90.0; // degrees; 90 is the top view
+    double angleVer = 90.0; // degrees
     friend bool operator==(const View&, const View&) = default;
 };
 
@@ -168,7 +168,15 @@ private:
         EntityId first, last;
         std::size_t count = 0;
     };
-    enum class Target : std::uint8_t { Entity, Layer, LayerOrder, Block, MlineStyle, DimStyle, Data };
+    enum class Target : std::uint8_t {
+        Entity,
+        Layer,
+        LayerOrder,
+        Block,
+        MlineStyle,
+        DimStyle,
+        Data
+    };
     using Payload = std::variant<std::monostate, std::unique_ptr<Entity>, std::unique_ptr<Layer>,
                                  std::unique_ptr<Block>, std::unique_ptr<MlineStyle>,
                                  std::unique_ptr<DimStyle>, std::unique_ptr<DrawingData>>;
@@ -208,7 +216,7 @@ private:
 
     PagedTable<std::unique_ptr<Entity>> m_entities; // by id
     PagedTable<Links> m_links;                      // by entity id
-    std::vector<std::unique_ptr<Layer>> m_layers;    // by id
+    std::vector<std::unique_ptr<Layer>> m_layers;   // by id
     std::vector<EntityList> m_layerLists;
     std::vector<LayerId> m_layerOrder;
     std::unordered_map<std::string, std::uint32_t> m_layerNames;

@@ -21,8 +21,7 @@ namespace {
 
 constexpr char FileMagic[9] = "QDRLVEC\x1a";
 
-std::uint32_t checksum(const std::uint8_t* data, std::size_t size)
-{
+std::uint32_t checksum(const std::uint8_t* data, std::size_t size) {
     // zlib's CRC-32 (the one of zip and PNG), fed in pieces its 32-bit length can take.
     uLong crc = ::crc32(0L, Z_NULL, 0);
     while (size > 0) {
@@ -34,8 +33,7 @@ std::uint32_t checksum(const std::uint8_t* data, std::size_t size)
     return static_cast<std::uint32_t>(crc);
 }
 
-void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
-{
+void writeLayer(ByteWriter& out, LayerId id, const Layer& l) {
     out.u32(id.value);
     out.str(l.name);
     out.i32(l.color);
@@ -49,15 +47,13 @@ void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
 
 constexpr std::size_t FrameHeadSize = 8 + 4 + 8;
 
-void beginFrame(ByteWriter& out, const char (&magic)[9], std::uint32_t version)
-{
+void beginFrame(ByteWriter& out, const char (&magic)[9], std::uint32_t version) {
     out.raw(magic, 8);
     out.u32(version);
     out.u64(0); // the payload size, filled in by sealFrame
 }
 
-void sealFrame(ByteWriter& out)
-{
+void sealFrame(ByteWriter& out) {
     std::vector<std::uint8_t>& b = out.bytes();
     const std::uint64_t size = b.size() - FrameHeadSize;
     for (int i = 0; i < 8; ++i)
@@ -66,8 +62,7 @@ void sealFrame(ByteWriter& out)
 }
 
 std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
-                                const std::vector<std::uint8_t>& payload)
-{
+                                const std::vector<std::uint8_t>& payload) {
     ByteWriter out;
     beginFrame(out, magic, version);
     out.raw(payload.data(), payload.size());
@@ -77,8 +72,7 @@ std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
 
 std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,
                                             const std::vector<std::uint8_t>& bytes,
-                                            const std::string& what)
-{
+                                            const std::string& what) {
     constexpr std::size_t headerSize = FrameHeadSize;
     if (bytes.size() < 8 || std::memcmp(bytes.data(), magic, 8) != 0)
         throw FormatError(what + " is not a Quadrilo drawing (unknown header).");
@@ -104,8 +98,7 @@ std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_
 // Builds a drawing from the stored tables without undo records, checking every reference.
 class DrawingLoader {
 public:
-    static void encode(const Drawing& d, ByteWriter& out)
-    {
+    static void encode(const Drawing& d, ByteWriter& out) {
         std::size_t entities = 64;
         for (LayerId id : d.m_layerOrder)
             entities += d.layerCount(id);
@@ -174,8 +167,7 @@ public:
         }
     }
 
-    static std::unique_ptr<Drawing> decode(ByteReader& in)
-    {
+    static std::unique_ptr<Drawing> decode(ByteReader& in) {
         auto d = std::make_unique<Drawing>();
         reset(*d);
         d->m_nextId = in.u32();
@@ -276,8 +268,7 @@ public:
     }
 
 private:
-    static void reset(Drawing& d)
-    {
+    static void reset(Drawing& d) {
         d.m_entities.clear();
         d.m_links.clear();
         d.m_layers.clear();
@@ -301,8 +292,7 @@ private:
     template <class T>
     static void put(std::vector<std::unique_ptr<T>>& table,
                     std::unordered_map<std::string, std::uint32_t>& names, std::uint32_t id,
-                    T&& value, const char* what)
-    {
+                    T&& value, const char* what) {
         // Ids stay below a bound that keeps a damaged count from allocating without limit.
         if (id == 0 || id > (1u << 20) || (id < table.size() && table[id]))
             throw FormatError(std::string("invalid ") + what + " id");
@@ -314,8 +304,7 @@ private:
         table[id] = std::make_unique<T>(std::move(value));
     }
 
-    static void place(Drawing& d, Entity&& e)
-    {
+    static void place(Drawing& d, Entity&& e) {
         const std::uint32_t id = e.id.value;
         if (id == 0 || id >= d.m_nextId || d.entity(EntityId(id)))
             throw FormatError("invalid or repeated entity id");
@@ -329,8 +318,7 @@ private:
     }
 };
 
-std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing)
-{
+std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing) {
     ByteWriter out;
     beginFrame(out, FileMagic, DrawingFormatVersion);
     DrawingLoader::encode(drawing, out);
@@ -338,8 +326,7 @@ std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing)
     return std::move(out.bytes());
 }
 
-OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes)
-{
+OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes) {
     try {
         const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes, "The file");
         ByteReader in(bytes.data() + at, size);
@@ -354,8 +341,7 @@ OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes)
     }
 }
 
-SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
+SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     namespace fs = std::filesystem;
     const std::string temp = path + ".tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -395,13 +381,11 @@ SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8
     return {true, {}};
 }
 
-SaveResult saveDrawing(const Drawing& drawing, const std::string& path)
-{
+SaveResult saveDrawing(const Drawing& drawing, const std::string& path) {
     return writeFileSafely(path, encodeDrawing(drawing));
 }
 
-OpenResult openDrawing(const std::string& path)
-{
+OpenResult openDrawing(const std::string& path) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return {nullptr, "Cannot open " + path + ": " + std::strerror(errno)};

@@ -126,9 +126,9 @@ struct DimensionShape {
     friend bool operator==(const DimensionShape&, const DimensionShape&) = default;
 };
 
-using Shape = std::variant<PointShape, LineShape, XLineShape, RayShape, CircleShape,
-                           PolylineShape, MlineShape, TextShape, MTextShape, AttDefShape,
-                           InsertShape, DimensionShape>;
+using Shape =
+    std::variant<PointShape, LineShape, XLineShape, RayShape, CircleShape, PolylineShape,
+                 MlineShape, TextShape, MTextShape, AttDefShape, InsertShape, DimensionShape>;
 
 // Kind codes reported to callers, in the order of the Shape alternatives, starting at 1.
 enum class EntityKind : int {

@@ -16,8 +16,7 @@ public:
     static constexpr std::uint32_t PageSize = 1u << PageBits;
 
     // The slot of id, its page created (default values) when missing.
-    T& at(std::uint32_t id)
-    {
+    T& at(std::uint32_t id) {
         const std::size_t page = id >> PageBits;
         if (page >= m_pages.size())
             m_pages.resize(page + 1);
@@ -26,14 +25,12 @@ public:
         return (*m_pages[page])[id & (PageSize - 1)];
     }
     // The slot of id, or null when its page was never made.
-    T* find(std::uint32_t id)
-    {
+    T* find(std::uint32_t id) {
         const std::size_t page = id >> PageBits;
         return page < m_pages.size() && m_pages[page] ? &(*m_pages[page])[id & (PageSize - 1)]
                                                       : nullptr;
     }
-    const T* find(std::uint32_t id) const
-    {
+    const T* find(std::uint32_t id) const {
         const std::size_t page = id >> PageBits;
         return page < m_pages.size() && m_pages[page] ? &(*m_pages[page])[id & (PageSize - 1)]
                                                       : nullptr;

@@ -18,7 +18,9 @@ using BgPoint = boost::geometry::model::point<double, 2, boost::geometry::cs::ca
 using BgBox = boost::geometry::model::box<BgPoint>;
 using Value = std::pair<BgBox, std::uint32_t>;
 
-BgBox toBox(const Extent& e) { return BgBox(BgPoint(e.minX, e.minY), BgPoint(e.maxX, e.maxY)); }
+BgBox toBox(const Extent& e) {
+    return BgBox(BgPoint(e.minX, e.minY), BgPoint(e.maxX, e.maxY));
+}
 
 } // namespace
 
@@ -29,8 +31,7 @@ struct SpatialIndex::Tree {
 SpatialIndex::SpatialIndex() : m_tree(std::make_unique<Tree>()) {}
 SpatialIndex::~SpatialIndex() = default;
 
-void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite)
-{
+void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite) {
     const State* state = m_state.find(id.value);
     if (!infinite && state && *state == State::Pending) {
         m_extents.at(id.value) = extent; // still waiting for the tree: only the extent changes
@@ -47,8 +48,7 @@ void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite)
     }
 }
 
-void SpatialIndex::remove(EntityId id)
-{
+void SpatialIndex::remove(EntityId id) {
     State* state = m_state.find(id.value);
     if (!state)
         return;
@@ -56,15 +56,17 @@ void SpatialIndex::remove(EntityId id)
     case State::InTree:
         m_tree->rtree.remove(Value(toBox(m_extents.at(id.value)), id.value));
         break;
-    case State::Infinite: std::erase(m_infinite, id.value); break;
+    case State::Infinite:
+        std::erase(m_infinite, id.value);
+        break;
     case State::Pending: // the stale pending entry is skipped by flush
-    case State::Absent: break;
+    case State::Absent:
+        break;
     }
     *state = State::Absent;
 }
 
-void SpatialIndex::clear()
-{
+void SpatialIndex::clear() {
     m_tree->rtree.clear();
     m_state.clear();
     m_extents.clear();
@@ -72,8 +74,7 @@ void SpatialIndex::clear()
     m_infinite.clear();
 }
 
-void SpatialIndex::flush()
-{
+void SpatialIndex::flush() {
     if (m_pending.empty())
         return;
     if (m_pending.size() > m_tree->rtree.size()) {
@@ -101,25 +102,23 @@ void SpatialIndex::flush()
     m_pending.clear();
 }
 
-std::vector<EntityId> SpatialIndex::query(const Extent& window)
-{
+std::vector<EntityId> SpatialIndex::query(const Extent& window) {
     flush();
     std::vector<EntityId> ids;
     m_tree->rtree.query(bgi::intersects(toBox(window)),
-                 boost::make_function_output_iterator(
-                     [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
+                        boost::make_function_output_iterator(
+                            [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
     for (std::uint32_t id : m_infinite)
         ids.push_back(EntityId(id));
     return ids;
 }
 
-std::vector<EntityId> SpatialIndex::queryInside(const Extent& window)
-{
+std::vector<EntityId> SpatialIndex::queryInside(const Extent& window) {
     flush();
     std::vector<EntityId> ids;
     m_tree->rtree.query(bgi::covered_by(toBox(window)),
-                 boost::make_function_output_iterator(
-                     [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
+                        boost::make_function_output_iterator(
+                            [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
     return ids;
 }
 
