@@ -104,3 +104,30 @@ TEST_F(Undo, TheOldestStepsGoWhenTheLogIsFullAndTheRestStillUndoes) {
         CadRedo(dwg);
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 30);
 }
+
+TEST_F(Undo, EntitiesCreatedAndChangedInOneGroupComeBackAsLastChanged)
+{
+    CadAddLayer(dwg, "Quadrilo", 254, 0, -1);
+    const auto before = snapshot();
+    CadUndoBegin(dwg);
+    const CadHandle block = CadAddBlock(dwg, "+Load", 0, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        const CadHandle node = CadAddPoint(dwg, i, 0, 0);
+        const std::vector<std::uint8_t> record = bytes(152, static_cast<std::uint8_t>(i));
+        CadEntityPutExData(node, record.data(), 152);
+        CadEntityPutUserData(node, 6);
+        CadEntityMove(node, 0, 10, 0);
+        CadEntityPutLayer(node, CadGetLayerByName(dwg, "Quadrilo"));
+        if (i == 4)
+            CadBlockAddEntity(block, node);
+        if (i == 2)
+            CadEntityErase(node, 1);
+    }
+    CadUndoEnd(dwg);
+    const auto after = snapshot();
+    ASSERT_EQ(CadUndo(dwg), 1);
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_EQ(CadRedo(dwg), 1);
+    EXPECT_EQ(snapshot(), after);
+    EXPECT_EQ(CadLayerGetCount(CadGetLayerByName(dwg, "Quadrilo")), 3);
+}
