@@ -41,7 +41,7 @@ std::array<std::uint32_t, 256> defaultPalette() {
     return p;
 }
 
-Drawing::Drawing() {
+Drawing::Drawing() : m_index([this](EntityId id) { return extentOf(*entity(id)); }) {
     m_data.palette = defaultPalette();
     m_layers.resize(1);
     m_layerLists.resize(1);
@@ -329,7 +329,7 @@ void Drawing::index(const Entity& e) {
     }
     countInsert(e, +1);
     if (!m_indexStale)
-        m_index.insert(e.id, extentOf(e), isInfinite(e.shape));
+        m_index.insert(e.id, isInfinite(e.shape));
 }
 
 void Drawing::unindex(const Entity& e) {
@@ -348,7 +348,7 @@ void Drawing::rebuildIndex() {
     for (LayerId layer : m_layerOrder) {
         for (EntityId id = firstInLayer(layer); id; id = nextEntity(id)) {
             const Entity& e = *entity(id);
-            m_index.insert(id, extentOf(e), isInfinite(e.shape));
+            m_index.insert(id, isInfinite(e.shape));
         }
     }
 }
