@@ -3,13 +3,15 @@
 // Each size runs in a child process so that its peak memory is its own. Prints one line per size:
 // the stage times of a whole run (read the file to results file written), the bare CHOLMOD
 // analyse + factorise + solve of the same matrix, their ratio, peak memory, and the dense
-// reference solution where it is affordable, with its time over the sparse solve stage.
+// reference solution where it is affordable, with its time over the sparse solve stage. Times are
+// the best of three.
 #include "CalculationDataReader.h"
 #include "GlobalStiffness.h"
 #include "GrillageCalculation.h"
 #include "GrillageFixtures.h"
 #include "SparseSolver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,29 +44,46 @@ double PeakMb() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-Figures Measure(const fs::path& input, const fs::path& output, bool dense) {
-    Figures f;
-    GrillageCalculation calculation;
-    // One unmeasured run first, so that both measured solutions find the allocator and the
-    // caches warm: the comparison is of the work, not of first-touch page faults.
-    for (int run = 0; run < 2; ++run)
-        if (!calculation.RunGrillageCalculation(input, output).Succeeded) std::exit(3);
-    f.stages = calculation.Timings();
-    f.peakMb = PeakMb();
-
+// The bare analyse + factorise + solve of the file's stiffness matrix, in seconds.
+double BareCholmodSeconds(const fs::path& input) {
     TGrillageModel model;
     ReadCalculationData(input, model);
     auto system = ApplySupports(model);
     AssembleGlobalStiffness(model, system);
     const auto start = std::chrono::steady_clock::now();
     SparseCholesky cholesky;
-    if (!cholesky.Factorize(system).Solved) std::exit(4);
+    if (!cholesky.Factorize(system).Solved)
+        std::exit(4);
     const auto d = cholesky.Solve(system.Load);
-    f.bareCholmod = Seconds(start);
+    return Seconds(start);
+}
+
+Figures Measure(const fs::path& input, const fs::path& output, bool dense) {
+    Figures f;
+    GrillageCalculation calculation;
+    // One unmeasured run first, so that the measured ones find the allocator and the caches
+    // warm; then whole runs and bare solutions alternate and the best of each counts, which keeps
+    // the ratio honest on a machine shared with other work.
+    if (!calculation.RunGrillageCalculation(input, output).Succeeded)
+        std::exit(3);
+    constexpr int repetitions = 3;
+    f.bareCholmod = 1e300;
+    double bestTotal = 1e300;
+    for (int run = 0; run < repetitions; ++run) {
+        if (!calculation.RunGrillageCalculation(input, output).Succeeded)
+            std::exit(3);
+        if (calculation.Timings().Total() < bestTotal) {
+            bestTotal = calculation.Timings().Total();
+            f.stages = calculation.Timings();
+        }
+        f.bareCholmod = std::min(f.bareCholmod, BareCholmodSeconds(input));
+    }
+    f.peakMb = PeakMb();
 
     if (dense) {
         calculation.SetSolver(SolverKind::Dense);
-        if (!calculation.RunGrillageCalculation(input, output).Succeeded) std::exit(5);
+        if (!calculation.RunGrillageCalculation(input, output).Succeeded)
+            std::exit(5);
         f.dense = calculation.Timings().Solve;
     }
     return f;
@@ -73,12 +92,14 @@ Figures Measure(const fs::path& input, const fs::path& output, bool dense) {
 // Runs Measure in a child process and reads its figures back through a pipe.
 Figures MeasureInChild(const fs::path& input, const fs::path& output, bool dense) {
     int fds[2];
-    if (pipe(fds) != 0) std::exit(2);
+    if (pipe(fds) != 0)
+        std::exit(2);
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
         const auto f = Measure(input, output, dense);
-        if (write(fds[1], &f, sizeof f) != sizeof f) _exit(6);
+        if (write(fds[1], &f, sizeof f) != sizeof f)
+            _exit(6);
         _exit(0);
     }
     close(fds[1]);
@@ -99,7 +120,8 @@ Figures MeasureInChild(const fs::path& input, const fs::path& output, bool dense
 int main(int argc, char** argv) {
     int denseMaxNodes = 2601;
     for (int a = 1; a < argc; ++a) {
-        if (std::strcmp(argv[a], "--dense-max") == 0 && a + 1 < argc) denseMaxNodes = std::atoi(argv[++a]);
+        if (std::strcmp(argv[a], "--dense-max") == 0 && a + 1 < argc)
+            denseMaxNodes = std::atoi(argv[++a]);
         else {
             std::fprintf(stderr, "uso: engine-bench [--dense-max NÓS]\n");
             return 2;
@@ -121,8 +143,10 @@ int main(int argc, char** argv) {
         std::printf("%7d %7d %8.4f %8.4f %8.4f %8.4f %8.4f %8.4f %8.4f %7.2f %8.1f", nodes,
                     3 * nodes, s.Read, s.Assemble, s.Solve, s.EndForces, s.Write, s.Total(),
                     f.bareCholmod, s.Total() / f.bareCholmod, f.peakMb);
-        if (f.dense >= 0) std::printf(" %9.3f %9.0f\n", f.dense, f.dense / s.Solve);
-        else std::printf(" %9s %9s\n", "-", "-");
+        if (f.dense >= 0)
+            std::printf(" %9.3f %9.0f\n", f.dense, f.dense / s.Solve);
+        else
+            std::printf(" %9s %9s\n", "-", "-");
         std::fflush(stdout);
     }
     fs::remove_all(dir);
