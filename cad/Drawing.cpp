@@ -620,6 +620,10 @@ EntityId Drawing::firstInBlock(BlockId id) const {
     return block(id) ? m_blockLists[id.value].first : EntityId();
 }
 
+std::size_t Drawing::blockCount(BlockId id) const {
+    return block(id) ? m_blockLists[id.value].count : 0;
+}
+
 bool Drawing::moveToBlock(EntityId id, BlockId blockId) {
     const Entity* e = entity(id);
     if (!e || !block(blockId) || e->owner)

@@ -115,6 +115,7 @@ public:
     BlockId blockByName(const std::string& name) const;
     std::vector<BlockId> blocks() const;
     EntityId firstInBlock(BlockId id) const;
+    std::size_t blockCount(BlockId id) const;
     bool moveToBlock(EntityId entity, BlockId block);
 
     // ---- styles
