@@ -50,16 +50,6 @@ bool segmentsMeet(const Point3& a, const Point3& b, const Point3& c, const Point
            (d3 == 0 && onSegment(a, b, c)) || (d4 == 0 && onSegment(a, b, d));
 }
 
-bool insidePolygon(const std::vector<Point3>& poly, const Point3& p) {
-    bool inside = false;
-    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
-        if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x)
-            inside = !inside;
-    }
-    return inside;
-}
-
 std::vector<std::pair<Point3, Point3>> edgesOf(const std::vector<Point3>& poly) {
     std::vector<std::pair<Point3, Point3>> edges;
     for (std::size_t i = 0; i < poly.size(); ++i)
