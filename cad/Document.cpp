@@ -598,18 +598,16 @@ std::size_t Document::paste(const Point3& offset, std::string& error) {
 // ---------------------------------------------------------------- undo and listeners
 
 bool Document::undo() {
-    if (!m_drawing->undo())
-        return false;
-    // Entities that the undo took away cannot stay selected.
-    for (EntityId id : std::vector<EntityId>(m_selection.entities()))
-        if (!m_drawing->entity(id) || m_drawing->entity(id)->owner)
-            m_selection.remove(id);
-    notifyChanged();
-    return true;
+    return afterHistoryStep(m_drawing->undo());
 }
 
 bool Document::redo() {
-    if (!m_drawing->redo())
+    return afterHistoryStep(m_drawing->redo());
+}
+
+// Entities that an undo or redo took away, or moved into a block, cannot stay selected.
+bool Document::afterHistoryStep(bool stepped) {
+    if (!stepped)
         return false;
     for (EntityId id : std::vector<EntityId>(m_selection.entities()))
         if (!m_drawing->entity(id) || m_drawing->entity(id)->owner)
