@@ -457,30 +457,25 @@ CommandTask immediate(std::function<void()> action) {
 } // namespace
 
 void Document::registerBuiltins() {
-    addBuiltin(CmdUndo, "UNDO", "U", [this] {
-        return immediate([this] {
-            if (!undo())
-                prompt(m_engine.text(EngineText::NothingToUndo));
+    // Commands that act at once; when there was nothing to act on they say so.
+    auto addImmediate = [this](int id, const char* name, const char* alias,
+                               std::function<bool()> act, EngineText nothing) {
+        addBuiltin(id, name, alias, [this, act, nothing] {
+            return immediate([this, act, nothing] {
+                if (!act())
+                    prompt(m_engine.text(nothing));
+            });
         });
-    });
-    addBuiltin(CmdRedo, "REDO", "", [this] {
-        return immediate([this] {
-            if (!redo())
-                prompt(m_engine.text(EngineText::NothingToRedo));
-        });
-    });
-    addBuiltin(CmdCopy, "COPYCLIP", "", [this] {
-        return immediate([this] {
-            if (!copySelection())
-                prompt(m_engine.text(EngineText::NothingSelected));
-        });
-    });
-    addBuiltin(CmdErase, "ERASE", "E", [this] {
-        return immediate([this] {
-            if (eraseSelection() == 0)
-                prompt(m_engine.text(EngineText::NothingSelected));
-        });
-    });
+    };
+    addImmediate(
+        CmdUndo, "UNDO", "U", [this] { return undo(); }, EngineText::NothingToUndo);
+    addImmediate(
+        CmdRedo, "REDO", "", [this] { return redo(); }, EngineText::NothingToRedo);
+    addImmediate(
+        CmdCopy, "COPYCLIP", "", [this] { return copySelection(); }, EngineText::NothingSelected);
+    addImmediate(
+        CmdErase, "ERASE", "E", [this] { return eraseSelection() > 0; },
+        EngineText::NothingSelected);
     auto rubberLine = [this](int mode, const Point3& cursor) {
         if (mode == 1 && m_runner.basePoint())
             m_runner.drawLine(*m_runner.basePoint(), cursor);
