@@ -19,6 +19,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Unlike common/RecordCodec.h (records of one fixed size), this stream grows as it is written.
 class ByteWriter {
 public:
     std::vector<std::uint8_t>& bytes() { return m_bytes; }

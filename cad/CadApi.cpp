@@ -101,14 +101,14 @@ int changeLayer(CadHandle h, const std::function<void(Layer&)>& change) {
     return r.doc->drawing().changeLayer(LayerId(r.id), changed) ? 1 : 0;
 }
 
-int changeMlineStyle(CadHandle h, const std::function<bool(MlineStyle&)>& change) {
+// Changes one line of a multiline style; a line number the style does not have changes nothing.
+int changeMlineLine(CadHandle h, int line, const std::function<void(MlineLine&)>& change) {
     const Ref r = resolve(h);
     const MlineStyle* s = r ? r.doc->drawing().mlineStyle(MlineStyleId(r.id)) : nullptr;
-    if (!s)
+    if (!s || line < 0 || static_cast<std::size_t>(line) >= s->lines.size())
         return 0;
     MlineStyle changed = *s;
-    if (!change(changed))
-        return 0;
+    change(changed.lines[static_cast<std::size_t>(line)]);
     return r.doc->drawing().changeMlineStyle(MlineStyleId(r.id), changed) ? 1 : 0;
 }
 
@@ -551,22 +551,28 @@ CadHandle CadAddMText(CadHandle drawing, const std::string& text, double x, doub
             {x, y, z}, text, doc->drawing().settings().textHeight, width, angle, attachment});
 }
 
-CadHandle CadAddDimLinear(CadHandle drawing, CadPoint first, CadPoint second, CadPoint linePos,
-                          double angle) {
+namespace {
+
+// A dimension in the drawing's current dimension style.
+CadHandle addDimension(CadHandle drawing, bool aligned, CadPoint first, CadPoint second,
+                       CadPoint linePos, double angle) {
     Document* doc = documentOf(drawing);
     if (!doc)
         return 0;
     return addShape(drawing,
-                    DimensionShape{false, toPoint(first), toPoint(second), toPoint(linePos), angle,
-                                   doc->drawing().settings().currentDimStyle});
+                    DimensionShape{aligned, toPoint(first), toPoint(second), toPoint(linePos),
+                                   angle, doc->drawing().settings().currentDimStyle});
+}
+
+} // namespace
+
+CadHandle CadAddDimLinear(CadHandle drawing, CadPoint first, CadPoint second, CadPoint linePos,
+                          double angle) {
+    return addDimension(drawing, false, first, second, linePos, angle);
 }
 
 CadHandle CadAddDimAligned(CadHandle drawing, CadPoint first, CadPoint second, CadPoint linePos) {
-    Document* doc = documentOf(drawing);
-    if (!doc)
-        return 0;
-    return addShape(drawing, DimensionShape{true, toPoint(first), toPoint(second), toPoint(linePos),
-                                            0.0, doc->drawing().settings().currentDimStyle});
+    return addDimension(drawing, true, first, second, linePos, 0.0);
 }
 
 // ---------------------------------------------------------------- entity properties
@@ -705,28 +711,37 @@ CadPoint CadLineGetEnd(CadHandle entity) {
     return s ? toCad(s->end) : CadPoint{};
 }
 
-int CadPolyGetNumVers(CadHandle entity) {
-    const auto* s = shapeOf<PolylineShape>(entity);
+namespace {
+
+// Vertices of polylines and multilines, read alike.
+template <class S> int vertexCount(CadHandle entity) {
+    const auto* s = shapeOf<S>(entity);
     return s ? static_cast<int>(s->vertices.size()) : 0;
+}
+
+template <class S> CadPoint vertexAt(CadHandle entity, int index) {
+    const auto* s = shapeOf<S>(entity);
+    if (!s || index < 0 || static_cast<std::size_t>(index) >= s->vertices.size())
+        return {};
+    return toCad(s->vertices[static_cast<std::size_t>(index)]);
+}
+
+} // namespace
+
+int CadPolyGetNumVers(CadHandle entity) {
+    return vertexCount<PolylineShape>(entity);
 }
 
 CadPoint CadPolyGetVer(CadHandle entity, int index) {
-    const auto* s = shapeOf<PolylineShape>(entity);
-    if (!s || index < 0 || static_cast<std::size_t>(index) >= s->vertices.size())
-        return {};
-    return toCad(s->vertices[static_cast<std::size_t>(index)]);
+    return vertexAt<PolylineShape>(entity, index);
 }
 
 int CadMlineGetNumVers(CadHandle entity) {
-    const auto* s = shapeOf<MlineShape>(entity);
-    return s ? static_cast<int>(s->vertices.size()) : 0;
+    return vertexCount<MlineShape>(entity);
 }
 
 CadPoint CadMlineGetVer(CadHandle entity, int index) {
-    const auto* s = shapeOf<MlineShape>(entity);
-    if (!s || index < 0 || static_cast<std::size_t>(index) >= s->vertices.size())
-        return {};
-    return toCad(s->vertices[static_cast<std::size_t>(index)]);
+    return vertexAt<MlineShape>(entity, index);
 }
 
 std::string CadTextGetText(CadHandle entity) {
@@ -813,21 +828,11 @@ CadHandle CadSetCurMlineStyleByName(CadHandle drawing, const std::string& name) 
 }
 
 int CadMlineStylePutOffset(CadHandle style, int line, double offset) {
-    return changeMlineStyle(style, [&](MlineStyle& s) {
-        if (line < 0 || static_cast<std::size_t>(line) >= s.lines.size())
-            return false;
-        s.lines[static_cast<std::size_t>(line)].offset = offset;
-        return true;
-    });
+    return changeMlineLine(style, line, [&](MlineLine& l) { l.offset = offset; });
 }
 
 int CadMlineStylePutColor(CadHandle style, int line, int color) {
-    return changeMlineStyle(style, [&](MlineStyle& s) {
-        if (line < 0 || static_cast<std::size_t>(line) >= s.lines.size())
-            return false;
-        s.lines[static_cast<std::size_t>(line)].color = color;
-        return true;
-    });
+    return changeMlineLine(style, line, [&](MlineLine& l) { l.color = color; });
 }
 
 CadHandle CadAddDimStyle(CadHandle drawing, const std::string& name) {

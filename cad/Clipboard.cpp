@@ -5,6 +5,7 @@
 #include "EntityCodec.h"
 
 #include <set>
+#include <tuple>
 
 namespace cad {
 namespace {
@@ -21,16 +22,6 @@ void collectBlocks(const Drawing& d, const Entity& e, std::vector<BlockId>& orde
     for (EntityId id = d.firstInBlock(ins->block); id; id = d.nextEntity(id))
         collectBlocks(d, *d.entity(id), order, seen, depth + 1);
     order.push_back(ins->block); // after the blocks it inserts
-}
-
-void writeLayer(ByteWriter& out, LayerId id, const Layer& l) {
-    out.u32(id.value);
-    out.str(l.name);
-    out.i32(l.color);
-    out.i32(l.lineType);
-    out.i32(l.lineWeight);
-    out.u8(l.visible);
-    out.u8(l.locked);
 }
 
 } // namespace
@@ -83,28 +74,11 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
     for (LayerId id : layers)
         writeLayer(out, id, *d.layer(id));
     out.u32(static_cast<std::uint32_t>(dimStyles.size()));
-    for (DimStyleId id : dimStyles) {
-        const DimStyle& s = *d.dimStyle(id);
-        out.u32(id.value);
-        out.str(s.name);
-        out.f64(s.textHeight);
-        out.f64(s.arrowSize);
-        out.f64(s.extensionOffset);
-        out.f64(s.extensionBeyond);
-        out.i32(s.decimals);
-    }
+    for (DimStyleId id : dimStyles)
+        writeDimStyle(out, id, *d.dimStyle(id));
     out.u32(static_cast<std::uint32_t>(blocks.size()));
-    for (BlockId b : blocks) {
-        out.u32(b.value);
-        out.str(d.block(b)->name);
-        out.point(d.block(b)->base);
-        std::uint32_t count = 0;
-        for (EntityId id = d.firstInBlock(b); id; id = d.nextEntity(id))
-            ++count;
-        out.u32(count);
-        for (EntityId id = d.firstInBlock(b); id; id = d.nextEntity(id))
-            writeEntity(out, *d.entity(id));
-    }
+    for (BlockId b : blocks)
+        writeBlock(out, d, b);
     out.u32(static_cast<std::uint32_t>(entities.size()));
     for (const Entity* e : entities)
         writeEntity(out, *e);
@@ -119,29 +93,14 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
     std::set<std::uint32_t> layerIds;
     std::set<std::uint32_t> blockIds;
     for (std::uint32_t i = 0, n = in.count(24); i < n; ++i) {
-        const std::uint32_t id = in.u32();
-        Layer l;
-        l.name = in.str();
-        l.color = in.i32();
-        l.lineType = in.i32();
-        l.lineWeight = in.i32();
-        l.visible = in.flag();
-        l.locked = in.flag();
+        auto [id, l] = readLayer(in);
         if (l.name.empty())
             throw FormatError("The clipboard content is damaged (a layer without name).");
         layerIds.insert(id);
         c.layers.emplace_back(id, std::move(l));
     }
     for (std::uint32_t i = 0, n = in.count(44); i < n; ++i) {
-        const std::uint32_t id = in.u32();
-        DimStyle s;
-        s.name = in.str();
-        s.textHeight = in.f64();
-        s.arrowSize = in.f64();
-        s.extensionOffset = in.f64();
-        s.extensionBeyond = in.f64();
-        s.decimals = in.i32();
-        c.dimStyles.emplace_back(id, std::move(s));
+        c.dimStyles.push_back(readDimStyle(in));
     }
     auto check = [&](const Entity& e) {
         const auto* ins = std::get_if<InsertShape>(&e.shape);
@@ -150,9 +109,7 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
     };
     for (std::uint32_t i = 0, n = in.count(36); i < n; ++i) {
         ClipboardContent::StoredBlock b;
-        b.storedId = in.u32();
-        b.block.name = in.str();
-        b.block.base = in.point();
+        std::tie(b.storedId, b.block) = readBlockHead(in);
         if (b.block.name.empty())
             throw FormatError("The clipboard content is damaged (a block without name).");
         for (std::uint32_t k = 0, m = in.count(40); k < m; ++k) {

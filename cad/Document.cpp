@@ -50,16 +50,6 @@ bool segmentsMeet(const Point3& a, const Point3& b, const Point3& c, const Point
            (d3 == 0 && onSegment(a, b, c)) || (d4 == 0 && onSegment(a, b, d));
 }
 
-bool insidePolygon(const std::vector<Point3>& poly, const Point3& p) {
-    bool inside = false;
-    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
-        if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x)
-            inside = !inside;
-    }
-    return inside;
-}
-
 std::vector<std::pair<Point3, Point3>> edgesOf(const std::vector<Point3>& poly) {
     std::vector<std::pair<Point3, Point3>> edges;
     for (std::size_t i = 0; i < poly.size(); ++i)
@@ -467,30 +457,25 @@ CommandTask immediate(std::function<void()> action) {
 } // namespace
 
 void Document::registerBuiltins() {
-    addBuiltin(CmdUndo, "UNDO", "U", [this] {
-        return immediate([this] {
-            if (!undo())
-                prompt(m_engine.text(EngineText::NothingToUndo));
+    // Commands that act at once; when there was nothing to act on they say so.
+    auto addImmediate = [this](int id, const char* name, const char* alias,
+                               std::function<bool()> act, EngineText nothing) {
+        addBuiltin(id, name, alias, [this, act, nothing] {
+            return immediate([this, act, nothing] {
+                if (!act())
+                    prompt(m_engine.text(nothing));
+            });
         });
-    });
-    addBuiltin(CmdRedo, "REDO", "", [this] {
-        return immediate([this] {
-            if (!redo())
-                prompt(m_engine.text(EngineText::NothingToRedo));
-        });
-    });
-    addBuiltin(CmdCopy, "COPYCLIP", "", [this] {
-        return immediate([this] {
-            if (!copySelection())
-                prompt(m_engine.text(EngineText::NothingSelected));
-        });
-    });
-    addBuiltin(CmdErase, "ERASE", "E", [this] {
-        return immediate([this] {
-            if (eraseSelection() == 0)
-                prompt(m_engine.text(EngineText::NothingSelected));
-        });
-    });
+    };
+    addImmediate(
+        CmdUndo, "UNDO", "U", [this] { return undo(); }, EngineText::NothingToUndo);
+    addImmediate(
+        CmdRedo, "REDO", "", [this] { return redo(); }, EngineText::NothingToRedo);
+    addImmediate(
+        CmdCopy, "COPYCLIP", "", [this] { return copySelection(); }, EngineText::NothingSelected);
+    addImmediate(
+        CmdErase, "ERASE", "E", [this] { return eraseSelection() > 0; },
+        EngineText::NothingSelected);
     auto rubberLine = [this](int mode, const Point3& cursor) {
         if (mode == 1 && m_runner.basePoint())
             m_runner.drawLine(*m_runner.basePoint(), cursor);
@@ -608,18 +593,16 @@ std::size_t Document::paste(const Point3& offset, std::string& error) {
 // ---------------------------------------------------------------- undo and listeners
 
 bool Document::undo() {
-    if (!m_drawing->undo())
-        return false;
-    // Entities that the undo took away cannot stay selected.
-    for (EntityId id : std::vector<EntityId>(m_selection.entities()))
-        if (!m_drawing->entity(id) || m_drawing->entity(id)->owner)
-            m_selection.remove(id);
-    notifyChanged();
-    return true;
+    return afterHistoryStep(m_drawing->undo());
 }
 
 bool Document::redo() {
-    if (!m_drawing->redo())
+    return afterHistoryStep(m_drawing->redo());
+}
+
+// Entities that an undo or redo took away, or moved into a block, cannot stay selected.
+bool Document::afterHistoryStep(bool stepped) {
+    if (!stepped)
         return false;
     for (EntityId id : std::vector<EntityId>(m_selection.entities()))
         if (!m_drawing->entity(id) || m_drawing->entity(id)->owner)

@@ -122,6 +122,7 @@ private:
     bool selectable(const Entity& e) const;
     void inDrawingOrder(std::vector<EntityId>& ids) const;
     std::size_t applySelection(std::vector<EntityId> ids, bool on);
+    bool afterHistoryStep(bool stepped);
     CommandTask moveCommand();
     CommandTask pasteCommand();
 

@@ -17,6 +17,12 @@ template <class T> const T* slot(const std::vector<std::unique_ptr<T>>& table, s
     return id < table.size() ? table[id].get() : nullptr;
 }
 
+std::uint32_t idByName(const std::unordered_map<std::string, std::uint32_t>& names,
+                       const std::string& name) {
+    const auto it = names.find(name);
+    return it == names.end() ? 0 : it->second;
+}
+
 } // namespace
 
 std::array<std::uint32_t, 256> defaultPalette() {
@@ -485,8 +491,7 @@ const Layer* Drawing::layer(LayerId id) const {
 }
 
 LayerId Drawing::layerByName(const std::string& name) const {
-    const auto it = m_layerNames.find(name);
-    return it == m_layerNames.end() ? LayerId() : LayerId(it->second);
+    return LayerId(idByName(m_layerNames, name));
 }
 
 EntityId Drawing::firstInLayer(LayerId id) const {
@@ -604,8 +609,7 @@ const Block* Drawing::block(BlockId id) const {
 }
 
 BlockId Drawing::blockByName(const std::string& name) const {
-    const auto it = m_blockNames.find(name);
-    return it == m_blockNames.end() ? BlockId() : BlockId(it->second);
+    return BlockId(idByName(m_blockNames, name));
 }
 
 std::vector<BlockId> Drawing::blocks() const {
@@ -620,6 +624,10 @@ EntityId Drawing::firstInBlock(BlockId id) const {
     return block(id) ? m_blockLists[id.value].first : EntityId();
 }
 
+std::size_t Drawing::blockCount(BlockId id) const {
+    return block(id) ? m_blockLists[id.value].count : 0;
+}
+
 bool Drawing::moveToBlock(EntityId id, BlockId blockId) {
     const Entity* e = entity(id);
     if (!e || !block(blockId) || e->owner)
@@ -631,28 +639,43 @@ bool Drawing::moveToBlock(EntityId id, BlockId blockId) {
 
 // ---------------------------------------------------------------- styles and data
 
-MlineStyleId Drawing::addMlineStyle(const MlineStyle& style) {
-    if (style.name.empty() || mlineStyleByName(style.name))
-        return MlineStyleId();
-    const auto id = static_cast<std::uint32_t>(m_mlineStyles.size());
-    m_mlineStyles.emplace_back();
-    Record r{Target::MlineStyle, id, 0, std::make_unique<MlineStyle>(style)};
-    applyNamed(r, m_mlineStyles, m_mlineStyleNames);
+// Multiline and dimension styles are added and changed alike: by name, one undo record each.
+template <class T>
+std::uint32_t Drawing::addStyle(Target target, std::vector<std::unique_ptr<T>>& table,
+                                std::unordered_map<std::string, std::uint32_t>& names,
+                                const T& style) {
+    if (style.name.empty() || names.count(style.name))
+        return 0;
+    const auto id = static_cast<std::uint32_t>(table.size());
+    table.emplace_back();
+    Record r{target, id, 0, std::make_unique<T>(style)};
+    applyNamed(r, table, names);
     record(std::move(r));
-    return MlineStyleId(id);
+    return id;
 }
 
-bool Drawing::changeMlineStyle(MlineStyleId id, const MlineStyle& style) {
-    const MlineStyle* current = mlineStyle(id);
-    const MlineStyleId named = mlineStyleByName(style.name);
+template <class T>
+bool Drawing::changeStyle(Target target, std::vector<std::unique_ptr<T>>& table,
+                          std::unordered_map<std::string, std::uint32_t>& names, std::uint32_t id,
+                          const T& style) {
+    const T* current = slot(table, id);
+    const std::uint32_t named = idByName(names, style.name);
     if (!current || style.name.empty() || (named && named != id))
         return false;
     if (*current == style)
         return true;
-    Record r{Target::MlineStyle, id.value, 0, std::make_unique<MlineStyle>(style)};
-    applyNamed(r, m_mlineStyles, m_mlineStyleNames);
+    Record r{target, id, 0, std::make_unique<T>(style)};
+    applyNamed(r, table, names);
     record(std::move(r));
     return true;
+}
+
+MlineStyleId Drawing::addMlineStyle(const MlineStyle& style) {
+    return MlineStyleId(addStyle(Target::MlineStyle, m_mlineStyles, m_mlineStyleNames, style));
+}
+
+bool Drawing::changeMlineStyle(MlineStyleId id, const MlineStyle& style) {
+    return changeStyle(Target::MlineStyle, m_mlineStyles, m_mlineStyleNames, id.value, style);
 }
 
 const MlineStyle* Drawing::mlineStyle(MlineStyleId id) const {
@@ -660,32 +683,15 @@ const MlineStyle* Drawing::mlineStyle(MlineStyleId id) const {
 }
 
 MlineStyleId Drawing::mlineStyleByName(const std::string& name) const {
-    const auto it = m_mlineStyleNames.find(name);
-    return it == m_mlineStyleNames.end() ? MlineStyleId() : MlineStyleId(it->second);
+    return MlineStyleId(idByName(m_mlineStyleNames, name));
 }
 
 DimStyleId Drawing::addDimStyle(const DimStyle& style) {
-    if (style.name.empty() || dimStyleByName(style.name))
-        return DimStyleId();
-    const auto id = static_cast<std::uint32_t>(m_dimStyles.size());
-    m_dimStyles.emplace_back();
-    Record r{Target::DimStyle, id, 0, std::make_unique<DimStyle>(style)};
-    applyNamed(r, m_dimStyles, m_dimStyleNames);
-    record(std::move(r));
-    return DimStyleId(id);
+    return DimStyleId(addStyle(Target::DimStyle, m_dimStyles, m_dimStyleNames, style));
 }
 
 bool Drawing::changeDimStyle(DimStyleId id, const DimStyle& style) {
-    const DimStyle* current = dimStyle(id);
-    const DimStyleId named = dimStyleByName(style.name);
-    if (!current || style.name.empty() || (named && named != id))
-        return false;
-    if (*current == style)
-        return true;
-    Record r{Target::DimStyle, id.value, 0, std::make_unique<DimStyle>(style)};
-    applyNamed(r, m_dimStyles, m_dimStyleNames);
-    record(std::move(r));
-    return true;
+    return changeStyle(Target::DimStyle, m_dimStyles, m_dimStyleNames, id.value, style);
 }
 
 const DimStyle* Drawing::dimStyle(DimStyleId id) const {
@@ -693,8 +699,7 @@ const DimStyle* Drawing::dimStyle(DimStyleId id) const {
 }
 
 DimStyleId Drawing::dimStyleByName(const std::string& name) const {
-    const auto it = m_dimStyleNames.find(name);
-    return it == m_dimStyleNames.end() ? DimStyleId() : DimStyleId(it->second);
+    return DimStyleId(idByName(m_dimStyleNames, name));
 }
 
 void Drawing::editData(const std::function<void(DrawingData&)>& change) {

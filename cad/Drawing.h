@@ -115,6 +115,7 @@ public:
     BlockId blockByName(const std::string& name) const;
     std::vector<BlockId> blocks() const;
     EntityId firstInBlock(BlockId id) const;
+    std::size_t blockCount(BlockId id) const;
     bool moveToBlock(EntityId entity, BlockId block);
 
     // ---- styles
@@ -198,6 +199,13 @@ private:
     template <class T>
     void applyNamed(Record& r, std::vector<std::unique_ptr<T>>& table,
                     std::unordered_map<std::string, std::uint32_t>& names);
+    template <class T>
+    std::uint32_t addStyle(Target target, std::vector<std::unique_ptr<T>>& table,
+                           std::unordered_map<std::string, std::uint32_t>& names, const T& style);
+    template <class T>
+    bool changeStyle(Target target, std::vector<std::unique_ptr<T>>& table,
+                     std::unordered_map<std::string, std::uint32_t>& names, std::uint32_t id,
+                     const T& style);
 
     EntityList& listOf(const Entity& e);
     void append(const Entity& e);

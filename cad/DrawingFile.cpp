@@ -33,16 +33,6 @@ std::uint32_t checksum(const std::uint8_t* data, std::size_t size) {
     return static_cast<std::uint32_t>(crc);
 }
 
-void writeLayer(ByteWriter& out, LayerId id, const Layer& l) {
-    out.u32(id.value);
-    out.str(l.name);
-    out.i32(l.color);
-    out.i32(l.lineType);
-    out.i32(l.lineWeight);
-    out.u8(l.visible);
-    out.u8(l.locked);
-}
-
 } // namespace
 
 constexpr std::size_t FrameHeadSize = 8 + 4 + 8;
@@ -130,36 +120,17 @@ public:
                 out.u32(i);
                 out.str(m->name);
                 out.i32(m->drawMode);
-                out.u32(static_cast<std::uint32_t>(m->lines.size()));
-                for (const MlineLine& l : m->lines) {
-                    out.f64(l.offset);
-                    out.i32(l.color);
-                }
+                writeMlineLines(out, m->lines);
             }
         }
         out.u32(static_cast<std::uint32_t>(d.m_dimStyleNames.size()));
-        for (std::uint32_t i = 1; i < d.m_dimStyles.size(); ++i) {
-            if (const DimStyle* m = d.m_dimStyles[i].get()) {
-                out.u32(i);
-                out.str(m->name);
-                out.f64(m->textHeight);
-                out.f64(m->arrowSize);
-                out.f64(m->extensionOffset);
-                out.f64(m->extensionBeyond);
-                out.i32(m->decimals);
-            }
-        }
+        for (std::uint32_t i = 1; i < d.m_dimStyles.size(); ++i)
+            if (const DimStyle* m = d.m_dimStyles[i].get())
+                writeDimStyle(out, DimStyleId(i), *m);
         const std::vector<BlockId> blocks = d.blocks();
         out.u32(static_cast<std::uint32_t>(blocks.size()));
-        for (BlockId id : blocks) {
-            const Block& b = *d.block(id);
-            out.u32(id.value);
-            out.str(b.name);
-            out.point(b.base);
-            out.u32(static_cast<std::uint32_t>(d.m_blockLists[id.value].count));
-            for (EntityId e = d.firstInBlock(id); e; e = d.nextEntity(e))
-                writeEntity(out, *d.entity(e));
-        }
+        for (BlockId id : blocks)
+            writeBlock(out, d, id);
         for (LayerId id : d.m_layerOrder) {
             out.u32(static_cast<std::uint32_t>(d.layerCount(id)));
             for (EntityId e = d.firstInLayer(id); e; e = d.nextEntity(e))
@@ -193,14 +164,7 @@ public:
         if (layers == 0)
             throw FormatError("the drawing has no layer");
         for (std::uint32_t i = 0; i < layers; ++i) {
-            const std::uint32_t id = in.u32();
-            Layer l;
-            l.name = in.str();
-            l.color = in.i32();
-            l.lineType = in.i32();
-            l.lineWeight = in.i32();
-            l.visible = in.flag();
-            l.locked = in.flag();
+            auto [id, l] = readLayer(in);
             put(d->m_layers, d->m_layerNames, id, std::move(l), "layer");
             d->m_layerLists.resize(d->m_layers.size());
             d->m_layerOrder.emplace_back(id);
@@ -210,30 +174,16 @@ public:
             MlineStyle m;
             m.name = in.str();
             m.drawMode = in.i32();
-            m.lines.resize(in.count(12));
-            for (MlineLine& l : m.lines) {
-                l.offset = in.f64();
-                l.color = in.i32();
-            }
+            m.lines = readMlineLines(in);
             put(d->m_mlineStyles, d->m_mlineStyleNames, id, std::move(m), "multiline style");
         }
         for (std::uint32_t i = 0, n = in.count(44); i < n; ++i) {
-            const std::uint32_t id = in.u32();
-            DimStyle m;
-            m.name = in.str();
-            m.textHeight = in.f64();
-            m.arrowSize = in.f64();
-            m.extensionOffset = in.f64();
-            m.extensionBeyond = in.f64();
-            m.decimals = in.i32();
+            auto [id, m] = readDimStyle(in);
             put(d->m_dimStyles, d->m_dimStyleNames, id, std::move(m), "dimension style");
         }
         std::vector<Entity> blockEntities;
         for (std::uint32_t i = 0, n = in.count(36); i < n; ++i) {
-            const std::uint32_t id = in.u32();
-            Block b;
-            b.name = in.str();
-            b.base = in.point();
+            auto [id, b] = readBlockHead(in);
             put(d->m_blocks, d->m_blockNames, id, std::move(b), "block");
             d->m_blockLists.resize(d->m_blocks.size());
             for (std::uint32_t k = 0, m = in.count(40); k < m; ++k) {

@@ -76,16 +76,6 @@ double distanceToInfinite(const Point3& base, const Point3& dir, const Point3& p
     return std::hypot(p.x - (base.x + t * dir.x), p.y - (base.y + t * dir.y));
 }
 
-bool insidePolygon(std::span<const Point3> poly, const Point3& p) {
-    bool inside = false;
-    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
-        if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x)
-            inside = !inside;
-    }
-    return inside;
-}
-
 double distanceToTextBox(std::span<const Point3> box, const Point3& p) {
     return insidePolygon(box, p) ? 0.0 : distanceToChain(box, true, p);
 }

@@ -62,11 +62,7 @@ void writeShape(ByteWriter& out, const Shape& shape) {
                        out.u8(s.closed);
                        out.str(s.style);
                        out.i32(s.drawMode);
-                       out.u32(static_cast<std::uint32_t>(s.lines.size()));
-                       for (const MlineLine& l : s.lines) {
-                           out.f64(l.offset);
-                           out.i32(l.color);
-                       }
+                       writeMlineLines(out, s.lines);
                    },
                    [&](const TextShape& s) {
                        out.point(s.at);
@@ -153,11 +149,7 @@ Shape readShape(ByteReader& in, EntityKind kind) {
         s.closed = in.flag();
         s.style = in.str();
         s.drawMode = in.i32();
-        s.lines.resize(in.count(12));
-        for (MlineLine& l : s.lines) {
-            l.offset = in.f64();
-            l.color = in.i32();
-        }
+        s.lines = readMlineLines(in);
         return s;
     }
     case EntityKind::Text: {
@@ -249,6 +241,85 @@ Entity readEntity(ByteReader& in) {
         throw FormatError("unknown entity kind");
     e.shape = readShape(in, static_cast<EntityKind>(kind));
     return e;
+}
+
+void writeMlineLines(ByteWriter& out, const std::vector<MlineLine>& lines) {
+    out.u32(static_cast<std::uint32_t>(lines.size()));
+    for (const MlineLine& l : lines) {
+        out.f64(l.offset);
+        out.i32(l.color);
+    }
+}
+
+std::vector<MlineLine> readMlineLines(ByteReader& in) {
+    std::vector<MlineLine> lines(in.count(12));
+    for (MlineLine& l : lines) {
+        l.offset = in.f64();
+        l.color = in.i32();
+    }
+    return lines;
+}
+
+void writeLayer(ByteWriter& out, LayerId id, const Layer& l) {
+    out.u32(id.value);
+    out.str(l.name);
+    out.i32(l.color);
+    out.i32(l.lineType);
+    out.i32(l.lineWeight);
+    out.u8(l.visible);
+    out.u8(l.locked);
+}
+
+std::pair<std::uint32_t, Layer> readLayer(ByteReader& in) {
+    const std::uint32_t id = in.u32();
+    Layer l;
+    l.name = in.str();
+    l.color = in.i32();
+    l.lineType = in.i32();
+    l.lineWeight = in.i32();
+    l.visible = in.flag();
+    l.locked = in.flag();
+    return {id, std::move(l)};
+}
+
+void writeDimStyle(ByteWriter& out, DimStyleId id, const DimStyle& s) {
+    out.u32(id.value);
+    out.str(s.name);
+    out.f64(s.textHeight);
+    out.f64(s.arrowSize);
+    out.f64(s.extensionOffset);
+    out.f64(s.extensionBeyond);
+    out.i32(s.decimals);
+}
+
+std::pair<std::uint32_t, DimStyle> readDimStyle(ByteReader& in) {
+    const std::uint32_t id = in.u32();
+    DimStyle s;
+    s.name = in.str();
+    s.textHeight = in.f64();
+    s.arrowSize = in.f64();
+    s.extensionOffset = in.f64();
+    s.extensionBeyond = in.f64();
+    s.decimals = in.i32();
+    return {id, std::move(s)};
+}
+
+void writeBlock(ByteWriter& out, const Drawing& d, BlockId id) {
+    const Block& b = *d.block(id);
+    out.u32(id.value);
+    out.str(b.name);
+    out.point(b.base);
+    out.u32(static_cast<std::uint32_t>(d.blockCount(id)));
+    for (EntityId e = d.firstInBlock(id); e; e = d.nextEntity(e))
+        writeEntity(out, *d.entity(e));
+}
+
+std::pair<std::uint32_t, Block> readBlockHead(ByteReader& in) {
+    const std::uint32_t id = in.u32();
+    Block b;
+    b.name = in.str();
+    b.base = in.point();
+    return {id, std::move(b)};
 }
 
 } // namespace cad

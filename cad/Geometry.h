@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
+#include <span>
 
 namespace cad {
 
@@ -38,6 +40,17 @@ inline double planDistanceToSegment(const Point3& p, const Point3& a, const Poin
     double t = len2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0.0;
     t = std::fmax(0.0, std::fmin(1.0, t));
     return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// Whether p lies inside the plan polygon (even-odd rule; points on an edge may fall either way).
+inline bool insidePolygon(std::span<const Point3> poly, const Point3& p) {
+    bool inside = false;
+    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+        if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
+            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x)
+            inside = !inside;
+    }
+    return inside;
 }
 
 // Rotates p about the origin in plan by angle (radians).

@@ -26,6 +26,14 @@ BgBox toBox(const Extent& e) {
 
 struct SpatialIndex::Tree {
     bgi::rtree<Value, bgi::rstar<16>> rtree;
+
+    // Ids of the entries that satisfy an R-tree predicate.
+    template <class Predicate> std::vector<EntityId> idsWhere(const Predicate& predicate) const {
+        std::vector<EntityId> ids;
+        rtree.query(predicate, boost::make_function_output_iterator(
+                                   [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
+        return ids;
+    }
 };
 
 SpatialIndex::SpatialIndex(ExtentOf extentOf)
@@ -104,10 +112,7 @@ void SpatialIndex::flush() {
 
 std::vector<EntityId> SpatialIndex::query(const Extent& window) {
     flush();
-    std::vector<EntityId> ids;
-    m_tree->rtree.query(bgi::intersects(toBox(window)),
-                        boost::make_function_output_iterator(
-                            [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
+    std::vector<EntityId> ids = m_tree->idsWhere(bgi::intersects(toBox(window)));
     for (std::uint32_t id : m_infinite)
         ids.push_back(EntityId(id));
     return ids;
@@ -115,11 +120,7 @@ std::vector<EntityId> SpatialIndex::query(const Extent& window) {
 
 std::vector<EntityId> SpatialIndex::queryInside(const Extent& window) {
     flush();
-    std::vector<EntityId> ids;
-    m_tree->rtree.query(bgi::covered_by(toBox(window)),
-                        boost::make_function_output_iterator(
-                            [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
-    return ids;
+    return m_tree->idsWhere(bgi::covered_by(toBox(window)));
 }
 
 } // namespace cad

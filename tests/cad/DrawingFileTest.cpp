@@ -23,6 +23,16 @@ void writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 class DrawingFile : public CadFixture {
 protected:
     TempDir dir;
+
+    // Saves a one-point drawing as path and returns the file's bytes; then adds a second point,
+    // so that the drawing no longer matches the file.
+    std::vector<std::uint8_t> saveThenChange(const std::string& path) {
+        CadAddPoint(dwg, 1, 1, 0);
+        EXPECT_EQ(CadFileSaveAs(dwg, 0, path), 1);
+        auto saved = readAll(path);
+        CadAddPoint(dwg, 2, 2, 0);
+        return saved;
+    }
 };
 
 TEST_F(DrawingFile, EveryKindRoundTripsWithIdsOrderAndEveryExtendedDataByte) {
@@ -58,10 +68,7 @@ TEST_F(DrawingFile, EveryKindRoundTripsWithIdsOrderAndEveryExtendedDataByte) {
 
 TEST_F(DrawingFile, SavingKeepsThePreviousVersionAsBak) {
     const std::string path = dir.file("plan.vec");
-    CadAddPoint(dwg, 1, 1, 0);
-    ASSERT_EQ(CadFileSaveAs(dwg, 0, path), 1);
-    const auto first = readAll(path);
-    CadAddPoint(dwg, 2, 2, 0);
+    const auto first = saveThenChange(path);
     ASSERT_EQ(CadFileSave(dwg, 0), 1);
     EXPECT_EQ(readAll(path + ".bak"), first);
     EXPECT_NE(readAll(path), first);
@@ -70,10 +77,7 @@ TEST_F(DrawingFile, SavingKeepsThePreviousVersionAsBak) {
 
 TEST_F(DrawingFile, AFailedSaveLeavesTheOldFileAndTheModifiedFlag) {
     const std::string path = dir.file("plan.vec");
-    CadAddPoint(dwg, 1, 1, 0);
-    ASSERT_EQ(CadFileSaveAs(dwg, 0, path), 1);
-    const auto good = readAll(path);
-    CadAddPoint(dwg, 2, 2, 0);
+    const auto good = saveThenChange(path);
     EXPECT_EQ(CadFileSaveAs(dwg, 0, dir.file("missing/folder.vec")), 0);
     EXPECT_FALSE(CadGetErrorText(dwg).empty());
     EXPECT_EQ(CadFileSaveAs(dwg, 0, dir.file("plan.dxf")), 0);
