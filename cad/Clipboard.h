@@ -1,0 +1,58 @@
+// The clipboard as the engine sees it: byte payloads under MIME types. The GUI plugs the
+// system clipboard in; tests and headless use take the in-memory one.
+#pragma once
+
+#include "Drawing.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cad {
+
+// Our format for copied entities (kind codes, extended data, layers and blocks included).
+inline constexpr const char* EntityClipboardMime = "application/x-quadrilo-cadbox6";
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Replaces the clipboard's content by one payload.
+    virtual void setData(const std::string& mimeType, std::vector<std::uint8_t> data) = 0;
+    // The formats on offer, the preferred (first listed) one first.
+    virtual std::vector<std::string> formats() const = 0;
+    virtual std::vector<std::uint8_t> data(const std::string& mimeType) const = 0;
+};
+
+class MemoryClipboard : public Clipboard {
+public:
+    void setData(const std::string& mimeType, std::vector<std::uint8_t> data) override;
+    std::vector<std::string> formats() const override;
+    std::vector<std::uint8_t> data(const std::string& mimeType) const override;
+
+private:
+    std::string m_mime;
+    std::vector<std::uint8_t> m_data;
+};
+
+// True when the first format the clipboard lists is ours.
+bool clipboardHoldsEntities(const Clipboard& clipboard);
+
+// Payload of the given entities of a drawing, with the layers and blocks they use.
+std::vector<std::uint8_t> encodeEntities(const Drawing& drawing, const std::vector<EntityId>& ids);
+
+// Decoded payload, ready to be added to a drawing.
+struct ClipboardContent {
+    std::vector<std::pair<std::uint32_t, Layer>> layers; // stored id, layer
+    struct StoredBlock {
+        Block block;
+        std::uint32_t storedId = 0;
+        std::vector<Entity> entities;
+    };
+    std::vector<StoredBlock> blocks; // inner blocks before the blocks that insert them
+    std::vector<std::pair<std::uint32_t, DimStyle>> dimStyles; // stored id, style
+    std::vector<Entity> entities;
+};
+// Throws FormatError with a message for the user on a foreign or damaged payload.
+ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes);
+
+} // namespace cad

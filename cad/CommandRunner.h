@@ -1,0 +1,111 @@
+// Runs one command at a time and feeds it abstract input events (point, typed text, Enter,
+// cancel) from any source: the canvas after snapping, the command line or a test script.
+#pragma once
+
+#include "CommandTask.h"
+#include "Geometry.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cad {
+
+// What a waiting command received; the numbers are those CadCmdUserInput returns.
+enum class InputKind : int { Cancel = 0, Point = 1, Text = 2, Enter = 3 };
+
+// A line or polyline of the rubber band the running command draws while the cursor moves.
+struct RubberBand {
+    std::vector<Point3> points;
+    bool closed = false;
+};
+
+struct CommandDef {
+    int id = 0;
+    std::string name;
+    std::string alias;
+    int cursor = 0;
+    std::function<CommandTask()> run;
+    std::function<void(int mode, const Point3& cursor)> drag; // may be empty
+};
+
+class CommandRunner {
+public:
+    // onBegin/onEnd bracket each command (one undo step per command).
+    CommandRunner(std::function<void()> onBegin, std::function<void()> onEnd);
+    ~CommandRunner();
+    CommandRunner(const CommandRunner&) = delete;
+    CommandRunner& operator=(const CommandRunner&) = delete;
+
+    // Starts a command; a command waiting for input is cancelled first. Refused (false) while
+    // a command is executing, that is from inside a command's own code.
+    bool start(const CommandDef& def);
+    // Cancels the waiting command and ends it even if it asks for more input.
+    void cancel();
+    bool active() const { return m_task.valid(); }
+    bool waiting() const { return m_task.valid() && m_resume && !m_executing; }
+    int activeId() const { return m_task.valid() ? m_def.id : 0; }
+
+    // Input events; false when no command waits for input.
+    bool point(const Point3& p);
+    bool text(const std::string& text);
+    bool enter();
+
+    // The awaitable of CadCmdUserInput.
+    // Without a runner (no drawing) it completes at once with Cancel.
+    struct InputAwaiter {
+        CommandRunner* runner = nullptr;
+        bool await_ready() const noexcept { return runner == nullptr; }
+        void await_suspend(std::coroutine_handle<> h) noexcept { runner->m_resume = h; }
+        int await_resume() const noexcept
+        {
+            return runner ? static_cast<int>(runner->m_inputKind) : 0;
+        }
+    };
+    InputAwaiter nextInput() { return InputAwaiter{this}; }
+
+    // State of the running command, as CadCmd... calls see it.
+    const Point3& inputPoint() const { return m_inputPoint; }
+    const std::string& inputText() const { return m_inputText; }
+    InputKind lastInput() const { return m_inputKind; }
+    std::vector<Point3>& points() { return m_points; }
+    std::optional<Point3> basePoint() const { return m_base; }
+    void setBasePoint(const Point3& p) { m_base = p; }
+    // The point relative typed coordinates start from: the last input point, else the base.
+    Point3 lastPoint() const;
+
+    // Calls the running command's drag callback for the cursor and returns what it drew.
+    std::vector<RubberBand> drag(const Point3& cursor, int mode = 1);
+    void drawLine(const Point3& a, const Point3& b);
+    void drawAddVertex(const Point3& p);
+    void drawPolyline(bool closed);
+
+    // The error that ended the last command, if its code threw; empty otherwise.
+    const std::string& lastError() const { return m_lastError; }
+
+private:
+    bool feed(InputKind kind);
+    void resume(std::coroutine_handle<> h);
+    void finishIfDone();
+    void finish();
+
+    std::function<void()> m_onBegin;
+    std::function<void()> m_onEnd;
+    CommandDef m_def;
+    CommandTask m_task;
+    std::coroutine_handle<> m_resume;
+    bool m_executing = false;
+    InputKind m_inputKind = InputKind::Cancel;
+    Point3 m_inputPoint;
+    bool m_hasInputPoint = false;
+    std::string m_inputText;
+    std::vector<Point3> m_points;
+    std::optional<Point3> m_base;
+    bool m_dragging = false;
+    std::vector<RubberBand> m_band;
+    std::vector<Point3> m_bandVertices;
+    std::string m_lastError;
+};
+
+} // namespace cad

@@ -1,0 +1,390 @@
+// Reading and writing the ".vec" drawing file.
+#include "DrawingFile.h"
+
+#include "ByteIo.h"
+#include "EntityCodec.h"
+
+#include <boost/crc.hpp>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace cad {
+namespace {
+
+constexpr char FileMagic[9] = "QDRLVEC\x1a";
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size)
+{
+    boost::crc_32_type crc;
+    crc.process_bytes(data, size);
+    return crc.checksum();
+}
+
+void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
+{
+    out.u32(id.value);
+    out.str(l.name);
+    out.i32(l.color);
+    out.i32(l.lineType);
+    out.i32(l.lineWeight);
+    out.u8(l.visible);
+    out.u8(l.locked);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
+                                const std::vector<std::uint8_t>& payload)
+{
+    ByteWriter out;
+    out.bytes().reserve(payload.size() + 24);
+    out.raw(magic, 8);
+    out.u32(version);
+    out.u64(payload.size());
+    out.raw(payload.data(), payload.size());
+    out.u32(crc32(out.bytes().data(), out.bytes().size()));
+    return std::move(out.bytes());
+}
+
+std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,
+                                            const std::vector<std::uint8_t>& bytes,
+                                            const std::string& what)
+{
+    constexpr std::size_t headerSize = 8 + 4 + 8;
+    if (bytes.size() < 8 || std::memcmp(bytes.data(), magic, 8) != 0)
+        throw FormatError(what + " is not a Quadrilo drawing (unknown header).");
+    if (bytes.size() < headerSize + 4)
+        throw FormatError(what + " is truncated.");
+    ByteReader header(bytes.data() + 8, headerSize - 8);
+    const std::uint32_t stored = header.u32();
+    if (stored == 0 || stored > version)
+        throw FormatError(what + " has format version " + std::to_string(stored) +
+                          ", which this program cannot read (it reads up to " +
+                          std::to_string(version) + ").");
+    const std::uint64_t size = header.u64();
+    if (size > bytes.size() - headerSize - 4)
+        throw FormatError(what + " is truncated.");
+    if (size != bytes.size() - headerSize - 4)
+        throw FormatError(what + " is damaged (unexpected data after its end).");
+    ByteReader tail(bytes.data() + headerSize + size, 4);
+    if (tail.u32() != crc32(bytes.data(), headerSize + size))
+        throw FormatError(what + " is damaged (checksum mismatch).");
+    return {headerSize, static_cast<std::size_t>(size)};
+}
+
+// Builds a drawing from the stored tables without undo records, checking every reference.
+class DrawingLoader {
+public:
+    static std::vector<std::uint8_t> encode(const Drawing& d)
+    {
+        ByteWriter out;
+        out.bytes().reserve(256 * (d.m_entities.size() + 64));
+        out.u32(d.m_nextId);
+        for (std::uint32_t rgb : d.m_data.palette)
+            out.u32(rgb);
+        out.blob(d.m_data.exData);
+        const DrawingSettings& s = d.m_settings;
+        out.u32(s.currentLayer.value);
+        out.u32(s.currentMlineStyle.value);
+        out.u32(s.currentDimStyle.value);
+        out.str(s.pointStyle);
+        out.i32(s.pointMode);
+        out.f64(s.pointSize);
+        out.f64(s.textHeight);
+        out.point(s.view.centre);
+        out.f64(s.view.height);
+        out.f64(s.view.angleHor);
+        out.f64(s.view.angleVer);
+
+        out.u32(static_cast<std::uint32_t>(d.m_layerOrder.size()));
+        for (LayerId id : d.m_layerOrder)
+            writeLayer(out, id, *d.layer(id));
+
+        out.u32(static_cast<std::uint32_t>(d.m_mlineStyleNames.size()));
+        for (std::uint32_t i = 1; i < d.m_mlineStyles.size(); ++i) {
+            if (const MlineStyle* m = d.m_mlineStyles[i].get()) {
+                out.u32(i);
+                out.str(m->name);
+                out.i32(m->drawMode);
+                out.u32(static_cast<std::uint32_t>(m->lines.size()));
+                for (const MlineLine& l : m->lines) {
+                    out.f64(l.offset);
+                    out.i32(l.color);
+                }
+            }
+        }
+        out.u32(static_cast<std::uint32_t>(d.m_dimStyleNames.size()));
+        for (std::uint32_t i = 1; i < d.m_dimStyles.size(); ++i) {
+            if (const DimStyle* m = d.m_dimStyles[i].get()) {
+                out.u32(i);
+                out.str(m->name);
+                out.f64(m->textHeight);
+                out.f64(m->arrowSize);
+                out.f64(m->extensionOffset);
+                out.f64(m->extensionBeyond);
+                out.i32(m->decimals);
+            }
+        }
+        const std::vector<BlockId> blocks = d.blocks();
+        out.u32(static_cast<std::uint32_t>(blocks.size()));
+        for (BlockId id : blocks) {
+            const Block& b = *d.block(id);
+            out.u32(id.value);
+            out.str(b.name);
+            out.point(b.base);
+            out.u32(static_cast<std::uint32_t>(d.m_blockLists[id.value].count));
+            for (EntityId e = d.firstInBlock(id); e; e = d.nextEntity(e))
+                writeEntity(out, *d.entity(e));
+        }
+        for (LayerId id : d.m_layerOrder) {
+            out.u32(static_cast<std::uint32_t>(d.layerCount(id)));
+            for (EntityId e = d.firstInLayer(id); e; e = d.nextEntity(e))
+                writeEntity(out, *d.entity(e));
+        }
+        return std::move(out.bytes());
+    }
+
+    static std::unique_ptr<Drawing> decode(ByteReader& in)
+    {
+        auto d = std::make_unique<Drawing>();
+        reset(*d);
+        d->m_nextId = in.u32();
+        for (std::uint32_t& rgb : d->m_data.palette)
+            rgb = in.u32() & 0xFFFFFF;
+        d->m_data.exData = in.blob();
+        DrawingSettings& s = d->m_settings;
+        s.currentLayer = LayerId(in.u32());
+        s.currentMlineStyle = MlineStyleId(in.u32());
+        s.currentDimStyle = DimStyleId(in.u32());
+        s.pointStyle = in.str();
+        s.pointMode = in.i32();
+        s.pointSize = in.f64();
+        s.textHeight = in.f64();
+        s.view.centre = in.point();
+        s.view.height = in.f64();
+        s.view.angleHor = in.f64();
+        s.view.angleVer = in.f64();
+
+        const std::uint32_t layers = in.count(24);
+        if (layers == 0)
+            throw FormatError("the drawing has no layer");
+        for (std::uint32_t i = 0; i < layers; ++i) {
+            const std::uint32_t id = in.u32();
+            Layer l;
+            l.name = in.str();
+            l.color = in.i32();
+            l.lineType = in.i32();
+            l.lineWeight = in.i32();
+            l.visible = in.flag();
+            l.locked = in.flag();
+            put(d->m_layers, d->m_layerNames, id, std::move(l), "layer");
+            d->m_layerLists.resize(d->m_layers.size());
+            d->m_layerOrder.emplace_back(id);
+        }
+        for (std::uint32_t i = 0, n = in.count(12); i < n; ++i) {
+            const std::uint32_t id = in.u32();
+            MlineStyle m;
+            m.name = in.str();
+            m.drawMode = in.i32();
+            m.lines.resize(in.count(12));
+            for (MlineLine& l : m.lines) {
+                l.offset = in.f64();
+                l.color = in.i32();
+            }
+            put(d->m_mlineStyles, d->m_mlineStyleNames, id, std::move(m), "multiline style");
+        }
+        for (std::uint32_t i = 0, n = in.count(44); i < n; ++i) {
+            const std::uint32_t id = in.u32();
+            DimStyle m;
+            m.name = in.str();
+            m.textHeight = in.f64();
+            m.arrowSize = in.f64();
+            m.extensionOffset = in.f64();
+            m.extensionBeyond = in.f64();
+            m.decimals = in.i32();
+            put(d->m_dimStyles, d->m_dimStyleNames, id, std::move(m), "dimension style");
+        }
+        std::vector<Entity> blockEntities;
+        for (std::uint32_t i = 0, n = in.count(36); i < n; ++i) {
+            const std::uint32_t id = in.u32();
+            Block b;
+            b.name = in.str();
+            b.base = in.point();
+            put(d->m_blocks, d->m_blockNames, id, std::move(b), "block");
+            d->m_blockLists.resize(d->m_blocks.size());
+            for (std::uint32_t k = 0, m = in.count(40); k < m; ++k) {
+                blockEntities.push_back(readEntity(in));
+                if (blockEntities.back().owner != BlockId(id))
+                    throw FormatError("a block entity names another block");
+            }
+        }
+        // Block contents are placed once every block is known (an insert may name a block
+        // stored after its own).
+        for (Entity& e : blockEntities)
+            place(*d, std::move(e));
+        for (LayerId layer : std::vector<LayerId>(d->m_layerOrder)) {
+            for (std::uint32_t k = 0, m = in.count(40); k < m; ++k) {
+                Entity e = readEntity(in);
+                if (e.layer != layer || e.owner)
+                    throw FormatError("an entity is stored under the wrong layer");
+                place(*d, std::move(e));
+            }
+        }
+        if (in.remaining() != 0)
+            throw FormatError("unexpected data after the entities");
+        if (!d->layer(s.currentLayer))
+            s.currentLayer = d->m_layerOrder.front();
+        if (!d->mlineStyle(s.currentMlineStyle))
+            s.currentMlineStyle = MlineStyleId();
+        if (!d->dimStyle(s.currentDimStyle))
+            s.currentDimStyle = DimStyleId();
+        d->m_indexStale = true;
+        d->m_dirty = false;
+        return d;
+    }
+
+private:
+    static void reset(Drawing& d)
+    {
+        d.m_entities.clear();
+        d.m_entities.resize(1);
+        d.m_links.assign(1, {});
+        d.m_layers.clear();
+        d.m_layers.resize(1);
+        d.m_layerLists.assign(1, {});
+        d.m_layerOrder.clear();
+        d.m_layerNames.clear();
+        d.m_blocks.clear();
+        d.m_blocks.resize(1);
+        d.m_blockLists.assign(1, {});
+        d.m_blockNames.clear();
+        d.m_mlineStyles.clear();
+        d.m_mlineStyles.resize(1);
+        d.m_mlineStyleNames.clear();
+        d.m_dimStyles.clear();
+        d.m_dimStyles.resize(1);
+        d.m_dimStyleNames.clear();
+        d.clearUndo();
+    }
+
+    template <class T>
+    static void put(std::vector<std::unique_ptr<T>>& table,
+                    std::unordered_map<std::string, std::uint32_t>& names, std::uint32_t id,
+                    T&& value, const char* what)
+    {
+        // Ids stay below a bound that keeps a damaged count from allocating without limit.
+        if (id == 0 || id > (1u << 24) || (id < table.size() && table[id]))
+            throw FormatError(std::string("invalid ") + what + " id");
+        if (value.name.empty() || names.count(value.name))
+            throw FormatError(std::string("duplicate or empty ") + what + " name");
+        if (id >= table.size())
+            table.resize(id + 1);
+        names[value.name] = id;
+        table[id] = std::make_unique<T>(std::move(value));
+    }
+
+    static void place(Drawing& d, Entity&& e)
+    {
+        const std::uint32_t id = e.id.value;
+        if (id == 0 || id >= d.m_nextId || (id < d.m_entities.size() && d.m_entities[id]))
+            throw FormatError("invalid or repeated entity id");
+        if (!d.layer(e.layer))
+            throw FormatError("an entity names a missing layer");
+        if (const auto* ins = std::get_if<InsertShape>(&e.shape); ins && !d.block(ins->block))
+            throw FormatError("an insert names a missing block");
+        if (id >= d.m_entities.size()) {
+            d.m_entities.resize(id + 1);
+            d.m_links.resize(id + 1);
+        }
+        d.m_entities[id] = std::make_unique<Entity>(std::move(e));
+        d.append(*d.m_entities[id]);
+    }
+};
+
+std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing)
+{
+    return frame(FileMagic, DrawingFormatVersion, DrawingLoader::encode(drawing));
+}
+
+OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes)
+{
+    try {
+        const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes, "The file");
+        ByteReader in(bytes.data() + at, size);
+        return {DrawingLoader::decode(in), {}};
+    } catch (const FormatError& e) {
+        const std::string text = e.what();
+        if (!text.empty() && std::isupper(static_cast<unsigned char>(text[0])))
+            return {nullptr, text};
+        return {nullptr, "The file is damaged: " + text + "."};
+    } catch (const std::bad_alloc&) {
+        return {nullptr, "The file is damaged: it asks for more memory than there is."};
+    }
+}
+
+SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    namespace fs = std::filesystem;
+    const std::string temp = path + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return {false, "Cannot write " + temp + ": " + std::strerror(errno)};
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const std::string reason = std::strerror(errno);
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return {false, "Cannot write " + temp + ": " + reason};
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(temp.c_str());
+        return {false, "Cannot write " + temp + ": " + reason};
+    }
+    std::error_code ec;
+    if (fs::exists(path, ec)) {
+        // Keep the previous version: a hard link costs no copy; a copy is the fallback.
+        const std::string backup = path + ".bak";
+        fs::remove(backup, ec);
+        if (::link(path.c_str(), backup.c_str()) != 0)
+            fs::copy_file(path, backup, fs::copy_options::overwrite_existing, ec);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(temp.c_str());
+        return {false, "Cannot replace " + path + ": " + reason};
+    }
+    return {true, {}};
+}
+
+SaveResult saveDrawing(const Drawing& drawing, const std::string& path)
+{
+    return writeFileSafely(path, encodeDrawing(drawing));
+}
+
+OpenResult openDrawing(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {nullptr, "Cannot open " + path + ": " + std::strerror(errno)};
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                    std::istreambuf_iterator<char>());
+    if (file.bad())
+        return {nullptr, "Cannot read " + path};
+    return decodeDrawing(bytes);
+}
+
+} // namespace cad

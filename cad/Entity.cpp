@@ -1,0 +1,340 @@
+// Geometry of the entity shapes: extents, grips, moves, distances and outlines in plan.
+#include "Entity.h"
+
+#include <algorithm>
+#include <limits>
+#include <numbers>
+
+namespace cad {
+namespace {
+
+template <class... F> struct Overloaded : F... {
+    using F::operator()...;
+};
+
+constexpr int CircleSegments = 64;
+
+Extent extentOf(const std::vector<Point3>& points)
+{
+    if (points.empty())
+        return {};
+    Extent e = Extent::of(points.front());
+    for (const Point3& p : points)
+        e.add(p);
+    return e;
+}
+
+std::vector<Point3> polygonOfCircle(const CircleShape& c)
+{
+    std::vector<Point3> points;
+    points.reserve(CircleSegments);
+    for (int i = 0; i < CircleSegments; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / CircleSegments;
+        points.push_back({c.centre.x + c.radius * std::cos(a), c.centre.y + c.radius * std::sin(a),
+                          c.centre.z});
+    }
+    return points;
+}
+
+void appendChain(const std::vector<Point3>& points, bool closed,
+                 std::vector<std::pair<Point3, Point3>>& out)
+{
+    for (std::size_t i = 1; i < points.size(); ++i)
+        out.emplace_back(points[i - 1], points[i]);
+    if (closed && points.size() > 2)
+        out.emplace_back(points.back(), points.front());
+    if (points.size() == 1)
+        out.emplace_back(points.front(), points.front());
+}
+
+// Dimension drawing in plan: the two extension lines and the dimension line.
+std::vector<std::pair<Point3, Point3>> dimensionLines(const DimensionShape& d)
+{
+    Point3 dir = d.aligned ? d.second - d.first : Point3{std::cos(d.angle), std::sin(d.angle), 0};
+    const double len = std::hypot(dir.x, dir.y);
+    dir = len > 0.0 ? dir * (1.0 / len) : Point3{1, 0, 0};
+    auto project = [&](const Point3& p) {
+        const double t = (p.x - d.linePos.x) * dir.x + (p.y - d.linePos.y) * dir.y;
+        return Point3{d.linePos.x + t * dir.x, d.linePos.y + t * dir.y, d.linePos.z};
+    };
+    const Point3 a = project(d.first);
+    const Point3 b = project(d.second);
+    return {{d.first, a}, {d.second, b}, {a, b}};
+}
+
+double distanceToChain(const std::vector<Point3>& v, bool closed, const Point3& p)
+{
+    std::vector<std::pair<Point3, Point3>> segs;
+    appendChain(v, closed, segs);
+    double best = std::numeric_limits<double>::infinity();
+    for (const auto& [a, b] : segs)
+        best = std::min(best, planDistanceToSegment(p, a, b));
+    return best;
+}
+
+double distanceToInfinite(const Point3& base, const Point3& dir, const Point3& p, bool ray)
+{
+    const double len2 = dir.x * dir.x + dir.y * dir.y;
+    if (len2 == 0.0)
+        return std::hypot(p.x - base.x, p.y - base.y);
+    double t = ((p.x - base.x) * dir.x + (p.y - base.y) * dir.y) / len2;
+    if (ray)
+        t = std::max(t, 0.0);
+    return std::hypot(p.x - (base.x + t * dir.x), p.y - (base.y + t * dir.y));
+}
+
+bool insidePolygon(const std::vector<Point3>& poly, const Point3& p)
+{
+    bool inside = false;
+    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+        if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
+            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) +
+                      poly[i].x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+double distanceToTextBox(const std::vector<Point3>& box, const Point3& p)
+{
+    return insidePolygon(box, p) ? 0.0 : distanceToChain(box, true, p);
+}
+
+} // namespace
+
+std::vector<Point3> textBox(const Point3& at, const std::string& text, const TextLook& look)
+{
+    // A character is taken as 0.6 of the height wide: close enough for picking and extents.
+    const double w = 0.6 * look.height * static_cast<double>(std::max<std::size_t>(text.size(), 1));
+    const double h = look.height;
+    double dx = 0.0;
+    double dy = 0.0;
+    switch (static_cast<TextAlign>(look.align)) {
+    case TextAlign::TopLeft: dy = -h; break;
+    case TextAlign::TopCentre: dx = -w / 2; dy = -h; break;
+    case TextAlign::TopRight: dx = -w; dy = -h; break;
+    case TextAlign::MiddleCentre: dx = -w / 2; dy = -h / 2; break;
+    case TextAlign::MiddleLeft: dy = -h / 2; break;
+    case TextAlign::MiddleRight: dx = -w; dy = -h / 2; break;
+    case TextAlign::BottomCentre: dx = -w / 2; break;
+    case TextAlign::BottomRight: dx = -w; break;
+    default: break;
+    }
+    std::vector<Point3> corners{{dx, dy, 0}, {dx + w, dy, 0}, {dx + w, dy + h, 0}, {dx, dy + h, 0}};
+    for (Point3& c : corners)
+        c = rotatePlan(c, look.angle) + at;
+    return corners;
+}
+
+bool isInfinite(const Shape& shape)
+{
+    return std::holds_alternative<XLineShape>(shape) || std::holds_alternative<RayShape>(shape);
+}
+
+Extent shapeExtent(const Shape& shape)
+{
+    return std::visit(
+        Overloaded{
+            [](const PointShape& s) { return Extent::of(s.at); },
+            [](const LineShape& s) { return extentOf({s.start, s.end}); },
+            [](const XLineShape& s) { return Extent::of(s.base); },
+            [](const RayShape& s) { return Extent::of(s.base); },
+            [](const CircleShape& s) {
+                return Extent{s.centre.x - s.radius, s.centre.y - s.radius, s.centre.x + s.radius,
+                              s.centre.y + s.radius};
+            },
+            [](const PolylineShape& s) { return extentOf(s.vertices); },
+            [](const MlineShape& s) {
+                Extent e = extentOf(s.vertices);
+                double reach = 0.0;
+                for (const MlineLine& l : s.lines)
+                    reach = std::max(reach, std::abs(l.offset));
+                return Extent{e.minX - reach, e.minY - reach, e.maxX + reach, e.maxY + reach};
+            },
+            [](const TextShape& s) { return extentOf(textBox(s.at, s.text, s.look)); },
+            [](const MTextShape& s) {
+                TextLook look{s.height, s.angle, 1};
+                return extentOf(textBox(s.at, s.text, look));
+            },
+            [](const AttDefShape& s) { return extentOf(textBox(s.at, s.tag, s.look)); },
+            [](const InsertShape& s) {
+                Extent e = Extent::of(s.at);
+                for (const Attribute& a : s.attributes)
+                    for (const Point3& c : textBox(a.at, a.value, a.look))
+                        e.add(c);
+                return e;
+            },
+            [](const DimensionShape& s) {
+                Extent e = Extent::of(s.first);
+                for (const auto& [a, b] : dimensionLines(s)) {
+                    e.add(a);
+                    e.add(b);
+                }
+                return e;
+            },
+        },
+        shape);
+}
+
+std::vector<Point3> gripPoints(const Shape& shape)
+{
+    return std::visit(Overloaded{
+                          [](const PointShape& s) { return std::vector{s.at}; },
+                          [](const LineShape& s) { return std::vector{s.start, s.end}; },
+                          [](const XLineShape& s) { return std::vector{s.base}; },
+                          [](const RayShape& s) { return std::vector{s.base}; },
+                          [](const CircleShape& s) { return std::vector{s.centre}; },
+                          [](const PolylineShape& s) { return s.vertices; },
+                          [](const MlineShape& s) { return s.vertices; },
+                          [](const TextShape& s) { return std::vector{s.at}; },
+                          [](const MTextShape& s) { return std::vector{s.at}; },
+                          [](const AttDefShape& s) { return std::vector{s.at}; },
+                          [](const InsertShape& s) { return std::vector{s.at}; },
+                          [](const DimensionShape& s) {
+                              return std::vector{s.first, s.second, s.linePos};
+                          },
+                      },
+                      shape);
+}
+
+void translate(Shape& shape, const Point3& d)
+{
+    std::visit(Overloaded{
+                   [&](PointShape& s) { s.at = s.at + d; },
+                   [&](LineShape& s) {
+                       s.start = s.start + d;
+                       s.end = s.end + d;
+                   },
+                   [&](XLineShape& s) { s.base = s.base + d; },
+                   [&](RayShape& s) { s.base = s.base + d; },
+                   [&](CircleShape& s) { s.centre = s.centre + d; },
+                   [&](PolylineShape& s) {
+                       for (Point3& v : s.vertices)
+                           v = v + d;
+                   },
+                   [&](MlineShape& s) {
+                       for (Point3& v : s.vertices)
+                           v = v + d;
+                   },
+                   [&](TextShape& s) { s.at = s.at + d; },
+                   [&](MTextShape& s) { s.at = s.at + d; },
+                   [&](AttDefShape& s) { s.at = s.at + d; },
+                   [&](InsertShape& s) {
+                       s.at = s.at + d;
+                       for (Attribute& a : s.attributes)
+                           a.at = a.at + d;
+                   },
+                   [&](DimensionShape& s) {
+                       s.first = s.first + d;
+                       s.second = s.second + d;
+                       s.linePos = s.linePos + d;
+                   },
+               },
+               shape);
+}
+
+void moveGrip(Shape& shape, int grip, const Point3& d)
+{
+    auto moveVertex = [&](std::vector<Point3>& v) {
+        if (grip >= 0 && static_cast<std::size_t>(grip) < v.size())
+            v[static_cast<std::size_t>(grip)] = v[static_cast<std::size_t>(grip)] + d;
+    };
+    std::visit(Overloaded{
+                   [&](LineShape& s) {
+                       if (grip == 0)
+                           s.start = s.start + d;
+                       else if (grip == 1)
+                           s.end = s.end + d;
+                   },
+                   [&](PolylineShape& s) { moveVertex(s.vertices); },
+                   [&](MlineShape& s) { moveVertex(s.vertices); },
+                   [&](DimensionShape& s) {
+                       if (grip == 0)
+                           s.first = s.first + d;
+                       else if (grip == 1)
+                           s.second = s.second + d;
+                       else if (grip == 2)
+                           s.linePos = s.linePos + d;
+                   },
+                   // Every other kind has one grip, its insertion point: it moves the entity.
+                   [&](auto&) {
+                       if (grip == 0)
+                           translate(shape, d);
+                   },
+               },
+               shape);
+}
+
+void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& out)
+{
+    std::visit(Overloaded{
+                   [&](const PointShape& s) { out.emplace_back(s.at, s.at); },
+                   [&](const LineShape& s) { out.emplace_back(s.start, s.end); },
+                   [&](const XLineShape& s) {
+                       // Long enough for any drawing in centimetres; selection treats it as
+                       // the infinite line it is.
+                       constexpr double reach = 1e9;
+                       out.emplace_back(s.base - s.dir * reach, s.base + s.dir * reach);
+                   },
+                   [&](const RayShape& s) { out.emplace_back(s.base, s.base + s.dir * 1e9); },
+                   [&](const CircleShape& s) { appendChain(polygonOfCircle(s), true, out); },
+                   [&](const PolylineShape& s) { appendChain(s.vertices, s.closed, out); },
+                   [&](const MlineShape& s) { appendChain(s.vertices, s.closed, out); },
+                   [&](const TextShape& s) { appendChain(textBox(s.at, s.text, s.look), true, out); },
+                   [&](const MTextShape& s) {
+                       appendChain(textBox(s.at, s.text, {s.height, s.angle, 1}), true, out);
+                   },
+                   [&](const AttDefShape& s) { appendChain(textBox(s.at, s.tag, s.look), true, out); },
+                   [&](const InsertShape& s) {
+                       out.emplace_back(s.at, s.at);
+                       for (const Attribute& a : s.attributes)
+                           appendChain(textBox(a.at, a.value, a.look), true, out);
+                   },
+                   [&](const DimensionShape& s) {
+                       for (const auto& seg : dimensionLines(s))
+                           out.push_back(seg);
+                   },
+               },
+               shape);
+}
+
+double planDistance(const Shape& shape, const Point3& p)
+{
+    return std::visit(
+        Overloaded{
+            [&](const PointShape& s) { return std::hypot(p.x - s.at.x, p.y - s.at.y); },
+            [&](const LineShape& s) { return planDistanceToSegment(p, s.start, s.end); },
+            [&](const XLineShape& s) { return distanceToInfinite(s.base, s.dir, p, false); },
+            [&](const RayShape& s) { return distanceToInfinite(s.base, s.dir, p, true); },
+            [&](const CircleShape& s) {
+                return std::abs(std::hypot(p.x - s.centre.x, p.y - s.centre.y) - s.radius);
+            },
+            [&](const PolylineShape& s) { return distanceToChain(s.vertices, s.closed, p); },
+            [&](const MlineShape& s) {
+                double reach = 0.0;
+                for (const MlineLine& l : s.lines)
+                    reach = std::max(reach, std::abs(l.offset));
+                return std::max(0.0, distanceToChain(s.vertices, s.closed, p) - reach);
+            },
+            [&](const TextShape& s) { return distanceToTextBox(textBox(s.at, s.text, s.look), p); },
+            [&](const MTextShape& s) {
+                return distanceToTextBox(textBox(s.at, s.text, {s.height, s.angle, 1}), p);
+            },
+            [&](const AttDefShape& s) { return distanceToTextBox(textBox(s.at, s.tag, s.look), p); },
+            [&](const InsertShape& s) {
+                double best = std::hypot(p.x - s.at.x, p.y - s.at.y);
+                for (const Attribute& a : s.attributes)
+                    best = std::min(best, distanceToTextBox(textBox(a.at, a.value, a.look), p));
+                return best;
+            },
+            [&](const DimensionShape& s) {
+                double best = std::numeric_limits<double>::infinity();
+                for (const auto& [a, b] : dimensionLines(s))
+                    best = std::min(best, planDistanceToSegment(p, a, b));
+                return best;
+            },
+        },
+        shape);
+}
+
+} // namespace cad
