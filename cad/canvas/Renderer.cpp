@@ -93,16 +93,19 @@ std::vector<EntityId> entitiesToDraw(Drawing& drawing, const ViewTransform& view
     };
     std::vector<EntityId> ids;
     if (view.isPlan()) {
-        ids = drawing.entitiesMeeting(view.visibleExtent());
-        std::erase_if(ids, [&](EntityId id) {
+        const auto found = drawing.entitiesMeeting(view.visibleExtent());
+        // Sort once on a packed key (layer rank, id) rather than looking entities up per compare.
+        std::vector<std::uint64_t> keys;
+        keys.reserve(found.size());
+        for (const EntityId id : found) {
             const Entity* e = drawing.entity(id);
-            return !e || !e->visible || !layerShown(e->layer);
-        });
-        std::sort(ids.begin(), ids.end(), [&](EntityId a, EntityId b) {
-            const auto ra = rank[drawing.entity(a)->layer.value];
-            const auto rb = rank[drawing.entity(b)->layer.value];
-            return ra != rb ? ra < rb : a < b;
-        });
+            if (e && e->visible && layerShown(e->layer))
+                keys.push_back(std::uint64_t(rank[e->layer.value]) << 32 | id.value);
+        }
+        std::sort(keys.begin(), keys.end());
+        ids.reserve(keys.size());
+        for (const std::uint64_t k : keys)
+            ids.emplace_back(static_cast<std::uint32_t>(k));
     } else {
         for (const LayerId layer : order) {
             if (!layerShown(layer))
