@@ -1,6 +1,7 @@
 // The drawing window: rendering cache, overlays, pointer input, selection, grips, navigation.
 #include "CadCanvas.h"
 
+#include "CanvasDialogs.h"
 #include "CanvasTexts.h"
 #include "Document.h"
 #include "Renderer.h"
@@ -51,6 +52,7 @@ CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_doc.setPromptListener(
         [this](const std::string& text) { emit promptChanged(QString::fromStdString(text)); });
     registerViewCommands();
+    registerDialogCommands(*this);
     m_view.setViewport(size());
     loadView();
     updateCursorShape();
@@ -74,6 +76,12 @@ void CadCanvas::registerViewCommands()
         return immediately([this] {
             rememberView();
             zoomExtents();
+        });
+    });
+    add(CmdZoomAll, "ZOOMALL", "ZA", [this] {
+        return immediately([this] {
+            rememberView();
+            zoomExtents(true);
         });
     });
     add(CmdZoomPrevious, "ZOOMPREVIOUS", "ZP", [this] {
@@ -189,7 +197,7 @@ void CadCanvas::setViewAngles(const ViewAngles& angles)
     zoomExtents();
 }
 
-void CadCanvas::zoomExtents()
+void CadCanvas::zoomExtents(bool withLimits)
 {
     Drawing& d = m_doc.drawing();
     bool any = false;
@@ -215,8 +223,13 @@ void CadCanvas::zoomExtents()
             any = true;
         }
     }
+    // The limits of a new drawing: what an empty drawing shows.
+    const Extent limits{0.0, 0.0, 1000.0, 1000.0};
     if (!any)
-        e = {0.0, 0.0, 1000.0, 1000.0};
+        e = limits;
+    else if (withLimits)
+        e = {std::min(e.minX, limits.minX), std::min(e.minY, limits.minY),
+             std::max(e.maxX, limits.maxX), std::max(e.maxY, limits.maxY)};
     m_view.fit(e, zMin, zMax);
     commitView();
 }

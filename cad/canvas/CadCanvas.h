@@ -28,8 +28,9 @@ enum ViewCommand : int {
     CmdPanRealtime = 111,
     CmdViewFirst = 130, // 130-139: the standard views
     CmdViewLast = 139,
+    CmdZoomPrevious = 115, // back to the view before the last zoom, pan or view change
     CmdRepeat = 913,
-    CmdZoomPrevious = 914, // back to the view before the last zoom or pan
+    CmdZoomAll = 914, // the drawing's extents together with its limits (origin to 1000 x 1000)
 };
 
 class CadCanvas : public QWidget {
@@ -53,7 +54,7 @@ public:
     bool execute(int command);
     // Redraw after a change of the drawing (the cached picture is rebuilt).
     void regen();
-    void zoomExtents();
+    void zoomExtents(bool withLimits = false);
     // Takes over changes made through view(): keeps them in the drawing and repaints.
     void commitView();
     void setViewAngles(const ViewAngles& angles);
@@ -75,6 +76,8 @@ signals:
     void cursorMoved(double x, double y, double z);
     void drawingChanged();
     void viewChanged();
+    // A dialog command (layers, properties, ...) applied its changes.
+    void dialogApplied(int command);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

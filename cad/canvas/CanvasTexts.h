@@ -59,6 +59,14 @@ enum class CanvasText : int {
     LayerOrderTitle = 4607,
     LayerUp = 4608,
     LayerDown = 4609,
+    LayerNameInvalid = 4610,
+    // dimension style
+    DimStyleTitle = 27410,
+    DimTextHeight = 27404,
+    DimArrowSize = 27405,
+    DimExtensionOffset = 27406,
+    DimExtensionBeyond = 27407,
+    DimDecimals = 27408,
     // common dialog buttons
     Ok = 3001,
     Cancel = 3002,
