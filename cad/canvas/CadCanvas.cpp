@@ -45,6 +45,7 @@ CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_style.dotsPerInch = logicalDpiX();
     m_doc.setChangeListener([this] {
         loadView();
+        updateCursorShape();
         m_pictureStale = true;
         update();
         emit drawingChanged();
@@ -247,13 +248,23 @@ void CadCanvas::setShowCross(bool on)
     update();
 }
 
+void CadCanvas::setCommandCursor(int number, const QCursor& cursor)
+{
+    m_commandCursors[number] = cursor;
+    updateCursorShape();
+}
+
 void CadCanvas::updateCursorShape()
 {
     const int active = m_doc.runner().activeId();
+    const CommandDef* def = active ? m_doc.command(active) : nullptr;
+    const auto own = def ? m_commandCursors.find(def->cursor) : m_commandCursors.end();
     if (active == CmdPanRealtime)
         setCursor(Qt::OpenHandCursor);
     else if (active == CmdZoomRealtime)
         setCursor(Qt::SizeVerCursor);
+    else if (own != m_commandCursors.end())
+        setCursor(own->second);
     else
         setCursor(m_showCross ? Qt::BlankCursor : Qt::CrossCursor);
 }

@@ -6,6 +6,7 @@
 #include "Snap.h"
 #include "ViewTransform.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 
@@ -49,6 +50,10 @@ public:
     bool showCross() const { return m_showCross; }
     // Pick and snap reach around the cursor, in logical pixels.
     void setAperturePixels(double pixels) { m_aperturePixels = pixels; }
+
+    // The cursor shown while a command with this cursor number (CommandDef::cursor) runs;
+    // number 0 and unknown numbers show the cross.
+    void setCommandCursor(int number, const QCursor& cursor);
 
     // Runs a command by number: 913 repeats the last one, everything else goes to the document.
     bool execute(int command);
@@ -132,6 +137,7 @@ private:
     std::vector<ViewTransform> m_viewHistory;
     int m_lastCommand = 0;
     std::map<int, QMenu*> m_menus;
+    std::map<int, QCursor> m_commandCursors;
 };
 
 } // namespace cad::canvas

@@ -165,8 +165,10 @@ public:
         p.setRenderHint(QPainter::Antialiasing, false);
         for (auto& [key, batch] : m_batches) {
             QPen pen(QColor::fromRgba(std::get<0>(key)));
+            // Hairlines stay one device pixel; lineweights are logical pixels, so they keep
+            // their printed width on high-density screens.
             pen.setWidthF(std::get<1>(key) / 10.0);
-            pen.setCosmetic(true);
+            pen.setCosmetic(std::get<1>(key) == 0);
             if (std::get<2>(key))
                 pen.setStyle(Qt::DashLine);
             p.setPen(pen);

@@ -22,7 +22,8 @@ inline void ensureApplication()
     static int argc = 1;
     static char name[] = "cad_canvas_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: tearing Qt down from the exit handlers crashes in its input devices.
+    new QApplication(argc, argv);
 }
 
 class ToolFixture : public ::testing::Test {
