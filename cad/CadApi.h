@@ -6,8 +6,8 @@
 // layer); a handle is 0 for "none". Entity handles of the first drawing equal the entity IDs.
 #pragma once
 
-#include "CommandTask.h"
 #include "CommandRunner.h"
+#include "CommandTask.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,10 +38,25 @@ private:
 };
 
 // ---- codes
-enum CadInput : int { CAD_INPUT_CANCEL = 0, CAD_INPUT_POINT = 1, CAD_INPUT_TEXT = 2, CAD_INPUT_ENTER = 3 };
+enum CadInput : int {
+    CAD_INPUT_CANCEL = 0,
+    CAD_INPUT_POINT = 1,
+    CAD_INPUT_TEXT = 2,
+    CAD_INPUT_ENTER = 3
+};
 enum CadEntityType : int {
-    CAD_ENT_POINT = 1, CAD_ENT_LINE, CAD_ENT_XLINE, CAD_ENT_RAY, CAD_ENT_CIRCLE, CAD_ENT_POLYLINE,
-    CAD_ENT_MLINE, CAD_ENT_TEXT, CAD_ENT_MTEXT, CAD_ENT_ATTDEF, CAD_ENT_INSERT, CAD_ENT_DIMENSION,
+    CAD_ENT_POINT = 1,
+    CAD_ENT_LINE,
+    CAD_ENT_XLINE,
+    CAD_ENT_RAY,
+    CAD_ENT_CIRCLE,
+    CAD_ENT_POLYLINE,
+    CAD_ENT_MLINE,
+    CAD_ENT_TEXT,
+    CAD_ENT_MTEXT,
+    CAD_ENT_ATTDEF,
+    CAD_ENT_INSERT,
+    CAD_ENT_DIMENSION,
 };
 inline constexpr const char* CadClipboardMime = "application/x-quadrilo-cadbox6";
 
@@ -90,6 +105,8 @@ int CadLayerGetColor(CadHandle layer);
 int CadLayerPutColor(CadHandle layer, int color);
 int CadLayerGetVisible(CadHandle layer);
 int CadLayerPutVisible(CadHandle layer, int visible);
+int CadLayerGetLocked(CadHandle layer);
+int CadLayerPutLocked(CadHandle layer, int locked);
 int CadLayerGetCount(CadHandle layer);
 CadHandle CadLayerGetFirstEntity(CadHandle layer);
 CadHandle CadLayerGetNextEntity(CadHandle layer, CadHandle entity);
@@ -131,6 +148,9 @@ double CadEntityGetLtScale(CadHandle entity);
 int CadEntityPutLtScale(CadHandle entity, double scale);
 int CadEntityGetVisible(CadHandle entity);
 int CadEntityPutVisible(CadHandle entity, int visible);
+// A locked entity is drawn but cannot be selected, picked, moved or erased by the user.
+int CadEntityGetLocked(CadHandle entity);
+int CadEntityPutLocked(CadHandle entity, int locked);
 std::int32_t CadEntityGetUserData(CadHandle entity);
 int CadEntityPutUserData(CadHandle entity, std::int32_t value);
 int CadEntityPutExData(CadHandle entity, const void* bytes, int size);
@@ -173,8 +193,8 @@ int CadBlockAddEntity(CadHandle block, CadHandle entity);
 CadHandle CadBlockGetFirstEntity(CadHandle block);
 CadHandle CadBlockGetNextEntity(CadHandle block, CadHandle entity);
 CadHandle CadBlockGetAttDef(CadHandle block, const std::string& tag);
-CadHandle CadAddAttrib(CadHandle drawing, const std::string& tag, const std::string& text,
-                       double x, double y, double z);
+CadHandle CadAddAttrib(CadHandle drawing, const std::string& tag, const std::string& text, double x,
+                       double y, double z);
 int CadAttPutDefValue(CadHandle attdef, const std::string& text);
 CadHandle CadAddInsBlock(CadHandle drawing, CadHandle blockId, double x, double y, double z,
                          double scale, double angle);
@@ -223,7 +243,7 @@ int CadSelectEntity(CadHandle drawing, CadHandle entity, int select);
 // select 1 adds to the selection, 0 removes. Returns the number of entities found.
 int CadSelectByPolygon(CadHandle drawing, int crossing, int reserved, int select);
 int CadSelectByPolyline(CadHandle drawing, CadHandle entity, int select); // fence by its outline
-int CadSelectByLayer(CadHandle drawing, CadHandle layer = 0); // 0: the current layer
+int CadSelectByLayer(CadHandle drawing, CadHandle layer = 0);             // 0: the current layer
 int CadSelErase(CadHandle drawing);
 CadHandle CadGetEntityByCursor(CadHandle drawing);
 int CadPutCursor(CadHandle drawing, double x, double y, double z);
@@ -236,8 +256,8 @@ using CadEventEntChangeProc = std::function<void(CadHandle, CadHandle entity)>;
 using CadEventMouseMoveProc = std::function<void(CadHandle, double x, double y, double z)>;
 using CadEventEntMoveProc =
     std::function<void(CadHandle, CadHandle entity, double* dx, double* dy, double* dz)>;
-using CadEventGripMoveProc = std::function<void(CadHandle, CadHandle entity, int grip,
-                                                double* dx, double* dy, double* dz)>;
+using CadEventGripMoveProc =
+    std::function<void(CadHandle, CadHandle entity, int grip, double* dx, double* dy, double* dz)>;
 using CadEventEntEraseProc = std::function<void(CadHandle, CadHandle entity)>;
 using CadEventEntCreateProc = std::function<void(CadHandle, CadHandle entity)>;
 using CadEventExecuteProc = std::function<void(CadHandle, int command)>;

@@ -13,8 +13,7 @@ constexpr char ClipMagic[9] = "QDRLCLIP";
 constexpr std::uint32_t ClipVersion = 1;
 
 void collectBlocks(const Drawing& d, const Entity& e, std::vector<BlockId>& order,
-                   std::set<BlockId>& seen, int depth)
-{
+                   std::set<BlockId>& seen, int depth) {
     const auto* ins = std::get_if<InsertShape>(&e.shape);
     if (!ins || depth > 16 || seen.count(ins->block) || !d.block(ins->block))
         return;
@@ -24,8 +23,7 @@ void collectBlocks(const Drawing& d, const Entity& e, std::vector<BlockId>& orde
     order.push_back(ins->block); // after the blocks it inserts
 }
 
-void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
-{
+void writeLayer(ByteWriter& out, LayerId id, const Layer& l) {
     out.u32(id.value);
     out.str(l.name);
     out.i32(l.color);
@@ -37,30 +35,25 @@ void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
 
 } // namespace
 
-void MemoryClipboard::setData(const std::string& mimeType, std::vector<std::uint8_t> data)
-{
+void MemoryClipboard::setData(const std::string& mimeType, std::vector<std::uint8_t> data) {
     m_mime = mimeType;
     m_data = std::move(data);
 }
 
-std::vector<std::string> MemoryClipboard::formats() const
-{
+std::vector<std::string> MemoryClipboard::formats() const {
     return m_mime.empty() ? std::vector<std::string>{} : std::vector<std::string>{m_mime};
 }
 
-std::vector<std::uint8_t> MemoryClipboard::data(const std::string& mimeType) const
-{
+std::vector<std::uint8_t> MemoryClipboard::data(const std::string& mimeType) const {
     return mimeType == m_mime ? m_data : std::vector<std::uint8_t>{};
 }
 
-bool clipboardHoldsEntities(const Clipboard& clipboard)
-{
+bool clipboardHoldsEntities(const Clipboard& clipboard) {
     const auto formats = clipboard.formats();
     return !formats.empty() && formats.front() == EntityClipboardMime;
 }
 
-std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<EntityId>& ids)
-{
+std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<EntityId>& ids) {
     std::vector<const Entity*> entities;
     std::vector<BlockId> blocks;
     std::set<BlockId> seenBlocks;
@@ -85,6 +78,7 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
             noteStyles(*d.entity(id));
 
     ByteWriter out;
+    beginFrame(out, ClipMagic, ClipVersion);
     out.u32(static_cast<std::uint32_t>(layers.size()));
     for (LayerId id : layers)
         writeLayer(out, id, *d.layer(id));
@@ -114,11 +108,11 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
     out.u32(static_cast<std::uint32_t>(entities.size()));
     for (const Entity* e : entities)
         writeEntity(out, *e);
-    return frame(ClipMagic, ClipVersion, out.bytes());
+    sealFrame(out);
+    return std::move(out.bytes());
 }
 
-ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes)
-{
+ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
     const auto [at, size] = unframe(ClipMagic, ClipVersion, bytes, "The clipboard content");
     ByteReader in(bytes.data() + at, size);
     ClipboardContent c;

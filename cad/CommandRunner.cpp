@@ -4,18 +4,14 @@
 namespace cad {
 
 CommandRunner::CommandRunner(std::function<void()> onBegin, std::function<void()> onEnd)
-    : m_onBegin(std::move(onBegin)), m_onEnd(std::move(onEnd))
-{
-}
+    : m_onBegin(std::move(onBegin)), m_onEnd(std::move(onEnd)) {}
 
-CommandRunner::~CommandRunner()
-{
+CommandRunner::~CommandRunner() {
     if (m_task.valid())
         finish();
 }
 
-bool CommandRunner::start(const CommandDef& def)
-{
+bool CommandRunner::start(const CommandDef& def) {
     if (m_executing || !def.run)
         return false;
     cancel();
@@ -36,8 +32,7 @@ bool CommandRunner::start(const CommandDef& def)
     return true;
 }
 
-void CommandRunner::cancel()
-{
+void CommandRunner::cancel() {
     if (!m_task.valid() || m_executing)
         return;
     feed(InputKind::Cancel);
@@ -46,8 +41,7 @@ void CommandRunner::cancel()
         finish();
 }
 
-bool CommandRunner::point(const Point3& p)
-{
+bool CommandRunner::point(const Point3& p) {
     if (!waiting())
         return false;
     m_inputPoint = p;
@@ -55,18 +49,18 @@ bool CommandRunner::point(const Point3& p)
     return feed(InputKind::Point);
 }
 
-bool CommandRunner::text(const std::string& text)
-{
+bool CommandRunner::text(const std::string& text) {
     if (!waiting())
         return false;
     m_inputText = text;
     return feed(InputKind::Text);
 }
 
-bool CommandRunner::enter() { return waiting() && feed(InputKind::Enter); }
+bool CommandRunner::enter() {
+    return waiting() && feed(InputKind::Enter);
+}
 
-bool CommandRunner::feed(InputKind kind)
-{
+bool CommandRunner::feed(InputKind kind) {
     if (!waiting())
         return false;
     m_inputKind = kind;
@@ -74,16 +68,14 @@ bool CommandRunner::feed(InputKind kind)
     return true;
 }
 
-void CommandRunner::resume(std::coroutine_handle<> h)
-{
+void CommandRunner::resume(std::coroutine_handle<> h) {
     m_executing = true;
     h.resume();
     m_executing = false;
     finishIfDone();
 }
 
-void CommandRunner::finishIfDone()
-{
+void CommandRunner::finishIfDone() {
     if (!m_task.valid() || !m_task.done())
         return;
     if (auto error = m_task.handle().promise().error) {
@@ -98,22 +90,19 @@ void CommandRunner::finishIfDone()
     finish();
 }
 
-void CommandRunner::finish()
-{
+void CommandRunner::finish() {
     m_task.reset();
     m_resume = {};
     m_onEnd();
 }
 
-Point3 CommandRunner::lastPoint() const
-{
+Point3 CommandRunner::lastPoint() const {
     if (m_hasInputPoint)
         return m_inputPoint;
     return m_base.value_or(Point3{});
 }
 
-std::vector<RubberBand> CommandRunner::drag(const Point3& cursor, int mode)
-{
+std::vector<RubberBand> CommandRunner::drag(const Point3& cursor, int mode) {
     m_band.clear();
     m_bandVertices.clear();
     if (!waiting() || !m_def.drag)
@@ -124,20 +113,17 @@ std::vector<RubberBand> CommandRunner::drag(const Point3& cursor, int mode)
     return std::move(m_band);
 }
 
-void CommandRunner::drawLine(const Point3& a, const Point3& b)
-{
+void CommandRunner::drawLine(const Point3& a, const Point3& b) {
     if (m_dragging)
         m_band.push_back(RubberBand{{a, b}, false});
 }
 
-void CommandRunner::drawAddVertex(const Point3& p)
-{
+void CommandRunner::drawAddVertex(const Point3& p) {
     if (m_dragging)
         m_bandVertices.push_back(p);
 }
 
-void CommandRunner::drawPolyline(bool closed)
-{
+void CommandRunner::drawPolyline(bool closed) {
     if (m_dragging)
         m_band.push_back(RubberBand{std::exchange(m_bandVertices, {}), closed});
 }

@@ -46,6 +46,10 @@ public:
     bool active() const { return m_task.valid(); }
     bool waiting() const { return m_task.valid() && m_resume && !m_executing; }
     int activeId() const { return m_task.valid() ? m_def.id : 0; }
+    // The running command (its cursor, name), or null.
+    const CommandDef* activeCommand() const { return m_task.valid() ? &m_def : nullptr; }
+    // True while the command's own code runs (between two inputs).
+    bool executing() const { return m_executing; }
 
     // Input events; false when no command waits for input.
     bool point(const Point3& p);
@@ -58,8 +62,7 @@ public:
         CommandRunner* runner = nullptr;
         bool await_ready() const noexcept { return runner == nullptr; }
         void await_suspend(std::coroutine_handle<> h) noexcept { runner->m_resume = h; }
-        int await_resume() const noexcept
-        {
+        int await_resume() const noexcept {
             return runner ? static_cast<int>(runner->m_inputKind) : 0;
         }
     };
@@ -68,7 +71,6 @@ public:
     // State of the running command, as CadCmd... calls see it.
     const Point3& inputPoint() const { return m_inputPoint; }
     const std::string& inputText() const { return m_inputText; }
-    InputKind lastInput() const { return m_inputKind; }
     std::vector<Point3>& points() { return m_points; }
     std::optional<Point3> basePoint() const { return m_base; }
     void setBasePoint(const Point3& p) { m_base = p; }

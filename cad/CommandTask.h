@@ -14,17 +14,15 @@ public:
         std::coroutine_handle<> continuation;
         std::exception_ptr error;
 
-        CommandTask get_return_object()
-        {
+        CommandTask get_return_object() {
             return CommandTask(std::coroutine_handle<promise_type>::from_promise(*this));
         }
         std::suspend_always initial_suspend() noexcept { return {}; }
-        auto final_suspend() noexcept
-        {
+        auto final_suspend() noexcept {
             struct Resume {
                 bool await_ready() noexcept { return false; }
-                std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> h) noexcept
-                {
+                std::coroutine_handle<>
+                await_suspend(std::coroutine_handle<promise_type> h) noexcept {
                     auto next = h.promise().continuation;
                     return next ? next : std::noop_coroutine();
                 }
@@ -40,8 +38,7 @@ public:
     CommandTask() = default;
     explicit CommandTask(Handle h) : m_handle(h) {}
     CommandTask(CommandTask&& o) noexcept : m_handle(std::exchange(o.m_handle, {})) {}
-    CommandTask& operator=(CommandTask&& o) noexcept
-    {
+    CommandTask& operator=(CommandTask&& o) noexcept {
         if (this != &o) {
             reset();
             m_handle = std::exchange(o.m_handle, {});
@@ -53,8 +50,7 @@ public:
     bool valid() const { return bool(m_handle); }
     bool done() const { return !m_handle || m_handle.done(); }
     Handle handle() const { return m_handle; }
-    void reset()
-    {
+    void reset() {
         if (m_handle)
             m_handle.destroy();
         m_handle = {};
@@ -63,13 +59,11 @@ public:
     // Awaiting a sub-command runs it to its end, then continues the caller; its exception, if
     // any, passes on to the caller.
     bool await_ready() const noexcept { return done(); }
-    std::coroutine_handle<> await_suspend(std::coroutine_handle<> caller) noexcept
-    {
+    std::coroutine_handle<> await_suspend(std::coroutine_handle<> caller) noexcept {
         m_handle.promise().continuation = caller;
         return m_handle;
     }
-    void await_resume()
-    {
+    void await_resume() {
         if (m_handle && m_handle.promise().error)
             std::rethrow_exception(m_handle.promise().error);
     }

@@ -2,49 +2,44 @@
 // clipboard and file.
 #include "Document.h"
 
-#include "Clipboard.h"
 #include "ByteIo.h"
+#include "Clipboard.h"
 #include "DrawingFile.h"
 #include "Engine.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <limits>
 #include <unordered_set>
 
 namespace cad {
 namespace {
 
-std::string upper(std::string s)
-{
+std::string upper(std::string s) {
     for (char& c : s)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
-std::string trim(const std::string& s)
-{
+std::string trim(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos)
         return {};
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
-double cross(const Point3& o, const Point3& a, const Point3& b)
-{
+double cross(const Point3& o, const Point3& a, const Point3& b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
 
-bool onSegment(const Point3& a, const Point3& b, const Point3& p)
-{
+bool onSegment(const Point3& a, const Point3& b, const Point3& p) {
     return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
            p.y <= std::max(a.y, b.y);
 }
 
 // Plan intersection of two closed segments, touching included.
-bool segmentsMeet(const Point3& a, const Point3& b, const Point3& c, const Point3& d)
-{
+bool segmentsMeet(const Point3& a, const Point3& b, const Point3& c, const Point3& d) {
     const double d1 = cross(c, d, a);
     const double d2 = cross(c, d, b);
     const double d3 = cross(a, b, c);
@@ -55,28 +50,25 @@ bool segmentsMeet(const Point3& a, const Point3& b, const Point3& c, const Point
            (d3 == 0 && onSegment(a, b, c)) || (d4 == 0 && onSegment(a, b, d));
 }
 
-bool insidePolygon(const std::vector<Point3>& poly, const Point3& p)
-{
+bool insidePolygon(const std::vector<Point3>& poly, const Point3& p) {
     bool inside = false;
     for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
         if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) +
-                      poly[i].x)
+            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x)
             inside = !inside;
     }
     return inside;
 }
 
-std::vector<std::pair<Point3, Point3>> edgesOf(const std::vector<Point3>& poly)
-{
+std::vector<std::pair<Point3, Point3>> edgesOf(const std::vector<Point3>& poly) {
     std::vector<std::pair<Point3, Point3>> edges;
     for (std::size_t i = 0; i < poly.size(); ++i)
         edges.emplace_back(poly[i], poly[(i + 1) % poly.size()]);
     return edges;
 }
 
-bool meetsAny(const std::pair<Point3, Point3>& s, const std::vector<std::pair<Point3, Point3>>& edges)
-{
+bool meetsAny(const std::pair<Point3, Point3>& s,
+              const std::vector<std::pair<Point3, Point3>>& edges) {
     for (const auto& e : edges)
         if (segmentsMeet(s.first, s.second, e.first, e.second))
             return true;
@@ -84,8 +76,7 @@ bool meetsAny(const std::pair<Point3, Point3>& s, const std::vector<std::pair<Po
 }
 
 // A four-vertex polygon whose sides follow the axes: selection by it is a window query.
-std::optional<Extent> axisRectangle(const std::vector<Point3>& poly)
-{
+std::optional<Extent> axisRectangle(const std::vector<Point3>& poly) {
     if (poly.size() != 4)
         return std::nullopt;
     for (std::size_t i = 0; i < 4; ++i) {
@@ -102,8 +93,7 @@ std::optional<Extent> axisRectangle(const std::vector<Point3>& poly)
 
 } // namespace
 
-std::optional<Point3> parseCoordinates(const std::string& input, const Point3& last)
-{
+std::optional<Point3> parseCoordinates(const std::string& input, const Point3& last) {
     std::string text = trim(input);
     const bool relative = !text.empty() && text.front() == '@';
     if (relative)
@@ -140,15 +130,15 @@ std::optional<Point3> parseCoordinates(const std::string& input, const Point3& l
 
 Document::Document(Engine& engine, int handle)
     : m_engine(engine), m_handle(handle), m_drawing(std::make_unique<Drawing>()),
-      m_runner([this] { m_drawing->beginGroup(); }, [this] { endCommand(); })
-{
+      m_runner([this] { m_drawing->beginGroup(); }, [this] { endCommand(); }) {
     registerBuiltins();
 }
 
-Document::~Document() { m_runner.cancel(); }
+Document::~Document() {
+    m_runner.cancel();
+}
 
-void Document::endCommand()
-{
+void Document::endCommand() {
     m_drawing->endGroup();
     if (!m_runner.lastError().empty()) {
         std::string message = m_engine.text(EngineText::CommandFailed);
@@ -161,8 +151,7 @@ void Document::endCommand()
 
 // ---------------------------------------------------------------- file
 
-bool Document::open(const std::string& path, std::string& error)
-{
+bool Document::open(const std::string& path, std::string& error) {
     OpenResult result = openDrawing(path);
     if (!result.drawing) {
         error = result.error;
@@ -177,8 +166,7 @@ bool Document::open(const std::string& path, std::string& error)
     return true;
 }
 
-bool Document::save(const std::string& path, std::string& error)
-{
+bool Document::save(const std::string& path, std::string& error) {
     const SaveResult result = saveDrawing(*m_drawing, path);
     if (!result.ok) {
         error = result.error;
@@ -191,15 +179,13 @@ bool Document::save(const std::string& path, std::string& error)
 
 // ---------------------------------------------------------------- entities
 
-EntityId Document::add(Entity entity)
-{
+EntityId Document::add(Entity entity) {
     const EntityId id = m_drawing->addEntity(std::move(entity));
     m_engine.fire(m_engine.events().entCreate, m_handle, id);
     return id;
 }
 
-bool Document::erase(EntityId id)
-{
+bool Document::erase(EntityId id) {
     if (!m_drawing->entity(id))
         return false;
     if (m_engine.fire(m_engine.events().entErase, m_handle, id) == 1)
@@ -208,22 +194,19 @@ bool Document::erase(EntityId id)
     return m_drawing->eraseEntity(id);
 }
 
-std::size_t Document::eraseSelection()
-{
+std::size_t Document::eraseSelection() {
     const std::vector<EntityId> ids = m_selection.entities();
     m_selection.clear();
     std::size_t erased = 0;
-    m_drawing->beginGroup();
+    UndoGroup group(*m_drawing);
     for (EntityId id : ids)
         erased += erase(id) ? 1 : 0;
-    m_drawing->endGroup();
     return erased;
 }
 
-std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point3& d)
-{
+std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point3& d) {
     std::size_t moved = 0;
-    m_drawing->beginGroup();
+    UndoGroup group(*m_drawing);
     for (EntityId id : ids) {
         if (!m_drawing->entity(id))
             continue;
@@ -232,20 +215,18 @@ std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point
             continue;
         moved += m_drawing->editEntity(id, [&](Entity& e) { translate(e.shape, shift); }) ? 1 : 0;
     }
-    m_drawing->endGroup();
     return moved;
 }
 
 // ---------------------------------------------------------------- selection
 
-bool Document::visibleEntity(const Entity& e) const
-{
+// Hidden and locked entities, and those of hidden or locked layers, are out of the user's reach.
+bool Document::selectable(const Entity& e) const {
     const Layer* layer = m_drawing->layer(e.layer);
-    return e.visible && !e.owner && layer && layer->visible;
+    return e.visible && !e.locked && !e.owner && layer && layer->visible && !layer->locked;
 }
 
-bool Document::select(EntityId id, bool on)
-{
+bool Document::select(EntityId id, bool on) {
     const Entity* e = m_drawing->entity(id);
     if (!e || e->owner)
         return false;
@@ -255,8 +236,7 @@ bool Document::select(EntityId id, bool on)
     return changed;
 }
 
-void Document::inDrawingOrder(std::vector<EntityId>& ids) const
-{
+void Document::inDrawingOrder(std::vector<EntityId>& ids) const {
     if (ids.size() < 2)
         return;
     const std::unordered_set<EntityId> wanted(ids.begin(), ids.end());
@@ -275,30 +255,27 @@ void Document::inDrawingOrder(std::vector<EntityId>& ids) const
     }
 }
 
-std::size_t Document::applySelection(std::vector<EntityId> ids, bool on)
-{
+std::size_t Document::applySelection(std::vector<EntityId> ids, bool on) {
     inDrawingOrder(ids);
     for (EntityId id : ids)
         on ? m_selection.add(id) : m_selection.remove(id);
     return ids.size();
 }
 
-std::size_t Document::selectWindow(const Extent& w, bool crossing, bool on)
-{
+std::size_t Document::selectWindow(const Extent& w, bool crossing, bool on) {
     std::vector<EntityId> found;
     if (!crossing) {
         for (EntityId id : m_drawing->entitiesInside(w))
-            if (visibleEntity(*m_drawing->entity(id)))
+            if (selectable(*m_drawing->entity(id)))
                 found.push_back(id);
         return applySelection(std::move(found), on);
     }
-    const std::vector<Point3> box{{w.minX, w.minY, 0}, {w.maxX, w.minY, 0}, {w.maxX, w.maxY, 0},
-                                  {w.minX, w.maxY, 0}};
+    const std::vector<Point3> box{
+        {w.minX, w.minY, 0}, {w.maxX, w.minY, 0}, {w.maxX, w.maxY, 0}, {w.minX, w.maxY, 0}};
     return selectPolygon(box, true, on);
 }
 
-std::size_t Document::selectPolygon(const std::vector<Point3>& polygon, bool crossing, bool on)
-{
+std::size_t Document::selectPolygon(const std::vector<Point3>& polygon, bool crossing, bool on) {
     if (polygon.size() < 3)
         return 0;
     const std::optional<Extent> rect = axisRectangle(polygon);
@@ -312,7 +289,7 @@ std::size_t Document::selectPolygon(const std::vector<Point3>& polygon, bool cro
     std::vector<std::pair<Point3, Point3>> outline;
     for (EntityId id : m_drawing->entitiesMeeting(extent)) {
         const Entity& e = *m_drawing->entity(id);
-        if (!visibleEntity(e) || (!crossing && isInfinite(e.shape)))
+        if (!selectable(e) || (!crossing && isInfinite(e.shape)))
             continue;
         outline.clear();
         m_drawing->outlineOf(e, outline);
@@ -334,8 +311,7 @@ std::size_t Document::selectPolygon(const std::vector<Point3>& polygon, bool cro
     return applySelection(std::move(found), on);
 }
 
-std::size_t Document::selectFence(const std::vector<std::pair<Point3, Point3>>& fence, bool on)
-{
+std::size_t Document::selectFence(const std::vector<std::pair<Point3, Point3>>& fence, bool on) {
     if (fence.empty())
         return 0;
     Extent extent = Extent::of(fence.front().first);
@@ -347,7 +323,7 @@ std::size_t Document::selectFence(const std::vector<std::pair<Point3, Point3>>& 
     std::vector<std::pair<Point3, Point3>> outline;
     for (EntityId id : m_drawing->entitiesMeeting(extent)) {
         const Entity& e = *m_drawing->entity(id);
-        if (!visibleEntity(e))
+        if (!selectable(e))
             continue;
         outline.clear();
         m_drawing->outlineOf(e, outline);
@@ -358,22 +334,22 @@ std::size_t Document::selectFence(const std::vector<std::pair<Point3, Point3>>& 
     return applySelection(std::move(found), on);
 }
 
-std::size_t Document::selectLayer(LayerId layer, bool on)
-{
+std::size_t Document::selectLayer(LayerId layer, bool on) {
+    // Hidden entities count (a hidden grillage is still erased whole); locked ones do not.
     std::vector<EntityId> found;
     for (EntityId id = m_drawing->firstInLayer(layer); id; id = m_drawing->nextEntity(id))
-        found.push_back(id);
+        if (!m_drawing->entity(id)->locked)
+            found.push_back(id);
     return applySelection(std::move(found), on);
 }
 
-EntityId Document::entityAt(const Point3& p, double aperture)
-{
+EntityId Document::entityAt(const Point3& p, double aperture) {
     const Extent window{p.x - aperture, p.y - aperture, p.x + aperture, p.y + aperture};
     EntityId best;
     double bestDistance = std::numeric_limits<double>::infinity();
     for (EntityId id : m_drawing->entitiesMeeting(window)) {
         const Entity& e = *m_drawing->entity(id);
-        if (!visibleEntity(e))
+        if (!selectable(e))
             continue;
         const double d = m_drawing->distanceTo(e, p);
         // Of equal distances the later entity wins: it is drawn on top.
@@ -387,26 +363,22 @@ EntityId Document::entityAt(const Point3& p, double aperture)
 
 // ---------------------------------------------------------------- pointer events and grips
 
-void Document::reportMouseMove(const Point3& p)
-{
+void Document::reportMouseMove(const Point3& p) {
     m_cursor = p;
     m_engine.fire(m_engine.events().mouseMove, m_handle, p);
 }
 
-bool Document::reportDoubleClick(const Point3& p)
-{
+bool Document::reportDoubleClick(const Point3& p) {
     m_cursor = p;
     return m_engine.fire(m_engine.events().mouseDblClk, m_handle, p) == 1;
 }
 
-std::vector<Point3> Document::grips(EntityId id) const
-{
+std::vector<Point3> Document::grips(EntityId id) const {
     const Entity* e = m_drawing->entity(id);
     return e ? gripPoints(e->shape) : std::vector<Point3>{};
 }
 
-bool Document::dragGrip(EntityId id, int grip, const Point3& d)
-{
+bool Document::dragGrip(EntityId id, int grip, const Point3& d) {
     const Entity* e = m_drawing->entity(id);
     if (!e || grip < 0 || static_cast<std::size_t>(grip) >= gripPoints(e->shape).size())
         return false;
@@ -421,8 +393,7 @@ bool Document::dragGrip(EntityId id, int grip, const Point3& d)
 
 // ---------------------------------------------------------------- commands
 
-bool Document::addCommand(CommandDef def)
-{
+bool Document::addCommand(CommandDef def) {
     if (def.id <= 0 || m_commands.count(def.id) || !def.run || trim(def.name).empty() ||
         commandByName(def.name) || (!def.alias.empty() && commandByName(def.alias)))
         return false;
@@ -430,14 +401,12 @@ bool Document::addCommand(CommandDef def)
     return true;
 }
 
-const CommandDef* Document::command(int id) const
-{
+const CommandDef* Document::command(int id) const {
     const auto it = m_commands.find(id);
     return it == m_commands.end() ? nullptr : &it->second;
 }
 
-const CommandDef* Document::commandByName(const std::string& nameOrAlias) const
-{
+const CommandDef* Document::commandByName(const std::string& nameOrAlias) const {
     const std::string wanted = upper(trim(nameOrAlias));
     if (wanted.empty())
         return nullptr;
@@ -447,8 +416,7 @@ const CommandDef* Document::commandByName(const std::string& nameOrAlias) const
     return nullptr;
 }
 
-bool Document::execute(int id)
-{
+bool Document::execute(int id) {
     if (m_engine.fire(m_engine.events().execute, m_handle, id) == 1)
         return true; // a handler did the work instead
     const CommandDef* def = command(id);
@@ -459,8 +427,7 @@ bool Document::execute(int id)
     return true;
 }
 
-bool Document::typeText(const std::string& input)
-{
+bool Document::typeText(const std::string& input) {
     const std::string text = trim(input);
     if (m_runner.waiting()) {
         if (text.empty())
@@ -485,23 +452,21 @@ bool Document::typeText(const std::string& input)
 }
 
 void Document::addBuiltin(int id, const char* name, const char* alias,
-                          std::function<CommandTask()> run, std::function<void(int, const Point3&)> drag)
-{
+                          std::function<CommandTask()> run,
+                          std::function<void(int, const Point3&)> drag) {
     m_commands.emplace(id, CommandDef{id, name, alias, 0, std::move(run), std::move(drag)});
 }
 
 namespace {
 
-CommandTask immediate(std::function<void()> action)
-{
+CommandTask immediate(std::function<void()> action) {
     action();
     co_return;
 }
 
 } // namespace
 
-void Document::registerBuiltins()
-{
+void Document::registerBuiltins() {
     addBuiltin(CmdUndo, "UNDO", "U", [this] {
         return immediate([this] {
             if (!undo())
@@ -530,12 +495,13 @@ void Document::registerBuiltins()
         if (mode == 1 && m_runner.basePoint())
             m_runner.drawLine(*m_runner.basePoint(), cursor);
     };
-    addBuiltin(CmdMove, "MOVE", "M", [this] { return moveCommand(); }, rubberLine);
-    addBuiltin(CmdPaste, "PASTECLIP", "", [this] { return pasteCommand(); }, rubberLine);
+    addBuiltin(
+        CmdMove, "MOVE", "M", [this] { return moveCommand(); }, rubberLine);
+    addBuiltin(
+        CmdPaste, "PASTECLIP", "", [this] { return pasteCommand(); }, rubberLine);
 }
 
-CommandTask Document::moveCommand()
-{
+CommandTask Document::moveCommand() {
     if (m_selection.empty()) {
         prompt(m_engine.text(EngineText::SelectObjects));
         for (;;) {
@@ -564,8 +530,7 @@ CommandTask Document::moveCommand()
     notifyChanged();
 }
 
-CommandTask Document::pasteCommand()
-{
+CommandTask Document::pasteCommand() {
     // The engine's own paste: copies in place, then moved like the move command.
     std::string error;
     if (paste(Point3{}, error) == 0) {
@@ -577,8 +542,7 @@ CommandTask Document::pasteCommand()
 
 // ---------------------------------------------------------------- clipboard
 
-bool Document::copySelection()
-{
+bool Document::copySelection() {
     if (m_selection.empty())
         return false;
     std::vector<EntityId> ids = m_selection.entities();
@@ -587,8 +551,7 @@ bool Document::copySelection()
     return true;
 }
 
-std::size_t Document::paste(const Point3& offset, std::string& error)
-{
+std::size_t Document::paste(const Point3& offset, std::string& error) {
     Clipboard& clipboard = m_engine.clipboard();
     if (!clipboardHoldsEntities(clipboard))
         return 0;
@@ -600,7 +563,7 @@ std::size_t Document::paste(const Point3& offset, std::string& error)
         return 0;
     }
     Drawing& d = *m_drawing;
-    d.beginGroup();
+    UndoGroup group(d);
     std::map<std::uint32_t, LayerId> layers;
     for (const auto& [stored, layer] : content.layers)
         layers[stored] = d.addLayer(layer); // an existing layer of that name is kept as it is
@@ -638,15 +601,13 @@ std::size_t Document::paste(const Point3& offset, std::string& error)
         translate(e.shape, offset);
         m_selection.add(add(std::move(e)));
     }
-    d.endGroup();
     notifyChanged();
     return content.entities.size();
 }
 
 // ---------------------------------------------------------------- undo and listeners
 
-bool Document::undo()
-{
+bool Document::undo() {
     if (!m_drawing->undo())
         return false;
     // Entities that the undo took away cannot stay selected.
@@ -657,8 +618,7 @@ bool Document::undo()
     return true;
 }
 
-bool Document::redo()
-{
+bool Document::redo() {
     if (!m_drawing->redo())
         return false;
     for (EntityId id : std::vector<EntityId>(m_selection.entities()))
@@ -668,15 +628,13 @@ bool Document::redo()
     return true;
 }
 
-void Document::prompt(const std::string& text)
-{
+void Document::prompt(const std::string& text) {
     m_prompt = text;
     if (m_promptListener)
         m_promptListener(text);
 }
 
-void Document::notifyChanged()
-{
+void Document::notifyChanged() {
     if (m_changeListener)
         m_changeListener();
 }

@@ -66,7 +66,7 @@ public:
     std::size_t selectPolygon(const std::vector<Point3>& polygon, bool crossing, bool on);
     std::size_t selectFence(const std::vector<std::pair<Point3, Point3>>& fence, bool on);
     std::size_t selectLayer(LayerId layer, bool on);
-    // The visible entity nearest to p within the aperture, or none.
+    // The selectable entity nearest to p within the aperture, or none.
     [[nodiscard]] EntityId entityAt(const Point3& p, double aperture);
     double pickAperture() const { return m_pickAperture; }
     void setPickAperture(double aperture) { m_pickAperture = aperture; }
@@ -108,7 +108,9 @@ public:
     // ---- what the canvas and the command line listen to
     void prompt(const std::string& text);
     const std::string& promptText() const { return m_prompt; }
-    void setPromptListener(std::function<void(const std::string&)> f) { m_promptListener = std::move(f); }
+    void setPromptListener(std::function<void(const std::string&)> f) {
+        m_promptListener = std::move(f);
+    }
     void setChangeListener(std::function<void()> f) { m_changeListener = std::move(f); }
     void notifyChanged();
 
@@ -117,7 +119,7 @@ private:
     void endCommand();
     void addBuiltin(int id, const char* name, const char* alias, std::function<CommandTask()> run,
                     std::function<void(int, const Point3&)> drag = {});
-    bool visibleEntity(const Entity& e) const;
+    bool selectable(const Entity& e) const;
     void inDrawingOrder(std::vector<EntityId>& ids) const;
     std::size_t applySelection(std::vector<EntityId> ids, bool on);
     CommandTask moveCommand();

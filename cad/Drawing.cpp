@@ -10,19 +10,16 @@ namespace {
 
 constexpr int MaxBlockNesting = 16;
 
-template <class T> T* slot(std::vector<std::unique_ptr<T>>& table, std::uint32_t id)
-{
+template <class T> T* slot(std::vector<std::unique_ptr<T>>& table, std::uint32_t id) {
     return id < table.size() ? table[id].get() : nullptr;
 }
-template <class T> const T* slot(const std::vector<std::unique_ptr<T>>& table, std::uint32_t id)
-{
+template <class T> const T* slot(const std::vector<std::unique_ptr<T>>& table, std::uint32_t id) {
     return id < table.size() ? table[id].get() : nullptr;
 }
 
 } // namespace
 
-std::array<std::uint32_t, 256> defaultPalette()
-{
+std::array<std::uint32_t, 256> defaultPalette() {
     // The first nine entries are the usual CAD colours; the rest is a regular colour cube and a
     // grey ramp, so that every index shows something distinct.
     std::array<std::uint32_t, 256> p{};
@@ -44,11 +41,8 @@ std::array<std::uint32_t, 256> defaultPalette()
     return p;
 }
 
-Drawing::Drawing()
-{
+Drawing::Drawing() {
     m_data.palette = defaultPalette();
-    m_entities.resize(1);
-    m_links.resize(1);
     m_layers.resize(1);
     m_layerLists.resize(1);
     m_blocks.resize(1);
@@ -67,8 +61,7 @@ Drawing::Drawing()
 
 // ---------------------------------------------------------------- undo log
 
-void Drawing::record(Record&& r)
-{
+void Drawing::record(Record&& r) {
     m_dirty = true;
     if (m_undoneFrom < m_steps.size()) {
         // A new change after undo: the undone steps can no longer be redone.
@@ -76,27 +69,40 @@ void Drawing::record(Record&& r)
         m_steps.resize(m_undoneFrom);
     }
     if (m_groupDepth == 0 || !m_groupHasStep) {
+        trimUndo();
         m_steps.push_back(m_records.size());
         m_undoneFrom = m_steps.size();
         m_groupHasStep = m_groupDepth > 0;
+        m_stepFirstId = m_nextId;
     }
     m_records.push_back(std::move(r));
 }
 
-void Drawing::beginGroup()
-{
+void Drawing::trimUndo() {
+    std::size_t drop = 0; // whole steps, oldest first, while the log is over its limit
+    while (drop < m_steps.size() && m_records.size() - m_steps[drop] > m_undoLimit)
+        ++drop;
+    if (drop == 0)
+        return;
+    const std::size_t first = drop < m_steps.size() ? m_steps[drop] : m_records.size();
+    m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(first));
+    m_steps.erase(m_steps.begin(), m_steps.begin() + static_cast<std::ptrdiff_t>(drop));
+    for (std::size_t& start : m_steps)
+        start -= first;
+    m_undoneFrom = m_steps.size();
+}
+
+void Drawing::beginGroup() {
     if (m_groupDepth++ == 0)
         m_groupHasStep = false;
 }
 
-void Drawing::endGroup()
-{
+void Drawing::endGroup() {
     if (m_groupDepth > 0 && --m_groupDepth == 0)
         m_groupHasStep = false;
 }
 
-bool Drawing::undo()
-{
+bool Drawing::undo() {
     if (!canUndo())
         return false;
     m_groupDepth = 0;
@@ -110,8 +116,7 @@ bool Drawing::undo()
     return true;
 }
 
-bool Drawing::redo()
-{
+bool Drawing::redo() {
     if (!canRedo())
         return false;
     m_groupDepth = 0;
@@ -125,8 +130,7 @@ bool Drawing::redo()
     return true;
 }
 
-void Drawing::keepSettingsValid()
-{
+void Drawing::keepSettingsValid() {
     // An undo may take away the current layer or style: fall back to the first one there is.
     if (!layer(m_settings.currentLayer))
         m_settings.currentLayer = m_layerOrder.front();
@@ -143,8 +147,7 @@ void Drawing::keepSettingsValid()
     m_settings.currentDimStyle = firstOf(m_dimStyles, m_settings.currentDimStyle);
 }
 
-void Drawing::clearUndo()
-{
+void Drawing::clearUndo() {
     m_records.clear();
     m_steps.clear();
     m_undoneFrom = 0;
@@ -152,23 +155,35 @@ void Drawing::clearUndo()
     m_groupHasStep = false;
 }
 
-void Drawing::apply(Record& r)
-{
+void Drawing::apply(Record& r) {
     switch (r.target) {
-    case Target::Entity: applyEntity(r); break;
-    case Target::Layer: applyLayer(r); break;
-    case Target::LayerOrder: applyLayerOrder(r); break;
-    case Target::Block: applyBlock(r); break;
-    case Target::MlineStyle: applyNamed(r, m_mlineStyles, m_mlineStyleNames); break;
-    case Target::DimStyle: applyNamed(r, m_dimStyles, m_dimStyleNames); break;
-    case Target::Data: std::swap(m_data, *std::get<std::unique_ptr<DrawingData>>(r.other)); break;
+    case Target::Entity:
+        applyEntity(r);
+        break;
+    case Target::Layer:
+        applyLayer(r);
+        break;
+    case Target::LayerOrder:
+        applyLayerOrder(r);
+        break;
+    case Target::Block:
+        applyBlock(r);
+        break;
+    case Target::MlineStyle:
+        applyNamed(r, m_mlineStyles, m_mlineStyleNames);
+        break;
+    case Target::DimStyle:
+        applyNamed(r, m_dimStyles, m_dimStyleNames);
+        break;
+    case Target::Data:
+        std::swap(m_data, *std::get<std::unique_ptr<DrawingData>>(r.other));
+        break;
     }
 }
 
-void Drawing::applyEntity(Record& r)
-{
+void Drawing::applyEntity(Record& r) {
     auto& other = std::get<std::unique_ptr<Entity>>(r.other);
-    std::unique_ptr<Entity>& current = m_entities[r.id];
+    std::unique_ptr<Entity>& current = m_entities.at(r.id);
     const bool sameList = current && other && current->owner == other->owner &&
                           (current->owner || current->layer == other->layer);
     std::optional<EntityId> before;
@@ -187,8 +202,7 @@ void Drawing::applyEntity(Record& r)
         r.anchor = before->value;
 }
 
-void Drawing::applyLayer(Record& r)
-{
+void Drawing::applyLayer(Record& r) {
     auto& other = std::get<std::unique_ptr<Layer>>(r.other);
     std::unique_ptr<Layer>& current = m_layers[r.id];
     if (current)
@@ -207,8 +221,7 @@ void Drawing::applyLayer(Record& r)
         m_layerNames[current->name] = r.id;
 }
 
-void Drawing::applyLayerOrder(Record& r)
-{
+void Drawing::applyLayerOrder(Record& r) {
     const auto it = std::find(m_layerOrder.begin(), m_layerOrder.end(), LayerId(r.id));
     if (it == m_layerOrder.end())
         return;
@@ -219,16 +232,14 @@ void Drawing::applyLayerOrder(Record& r)
     r.anchor = was;
 }
 
-void Drawing::applyBlock(Record& r)
-{
+void Drawing::applyBlock(Record& r) {
     applyNamed(r, m_blocks, m_blockNames);
     m_indexStale = true;
 }
 
 template <class T>
 void Drawing::applyNamed(Record& r, std::vector<std::unique_ptr<T>>& table,
-                         std::unordered_map<std::string, std::uint32_t>& names)
-{
+                         std::unordered_map<std::string, std::uint32_t>& names) {
     auto& other = std::get<std::unique_ptr<T>>(r.other);
     std::unique_ptr<T>& current = table[r.id];
     if (current)
@@ -240,96 +251,87 @@ void Drawing::applyNamed(Record& r, std::vector<std::unique_ptr<T>>& table,
 
 // ---------------------------------------------------------------- entity lists and index
 
-Drawing::EntityList& Drawing::listOf(const Entity& e)
-{
+Drawing::EntityList& Drawing::listOf(const Entity& e) {
     return e.owner ? m_blockLists[e.owner.value] : m_layerLists[e.layer.value];
 }
 
-void Drawing::append(const Entity& e)
-{
+void Drawing::append(const Entity& e) {
     EntityList& list = listOf(e);
-    m_links[e.id.value] = {list.last, EntityId()};
+    m_links.at(e.id.value) = {list.last, EntityId()};
     if (list.last)
-        m_links[list.last.value].next = e.id;
+        m_links.at(list.last.value).next = e.id;
     else
         list.first = e.id;
     list.last = e.id;
     ++list.count;
 }
 
-void Drawing::linkAfter(const Entity& e, EntityId anchor)
-{
+void Drawing::linkAfter(const Entity& e, EntityId anchor) {
     EntityList& list = listOf(e);
-    const Entity* a = anchor ? slot(m_entities, anchor.value) : nullptr;
+    const Entity* a = anchor ? entity(anchor) : nullptr;
     const bool anchorInList = a && &listOf(*a) == &list;
     if (anchor && !anchorInList) {
         append(e);
         return;
     }
-    const EntityId next = anchor ? m_links[anchor.value].next : list.first;
-    m_links[e.id.value] = {anchor, next};
+    const EntityId next = anchor ? m_links.at(anchor.value).next : list.first;
+    m_links.at(e.id.value) = {anchor, next};
     if (anchor)
-        m_links[anchor.value].next = e.id;
+        m_links.at(anchor.value).next = e.id;
     else
         list.first = e.id;
     if (next)
-        m_links[next.value].prev = e.id;
+        m_links.at(next.value).prev = e.id;
     else
         list.last = e.id;
     ++list.count;
 }
 
-EntityId Drawing::unlink(const Entity& e)
-{
+EntityId Drawing::unlink(const Entity& e) {
     EntityList& list = listOf(e);
-    const Links links = m_links[e.id.value];
+    const Links links = m_links.at(e.id.value);
     if (links.prev)
-        m_links[links.prev.value].next = links.next;
+        m_links.at(links.prev.value).next = links.next;
     else
         list.first = links.next;
     if (links.next)
-        m_links[links.next.value].prev = links.prev;
+        m_links.at(links.next.value).prev = links.prev;
     else
         list.last = links.prev;
     --list.count;
-    m_links[e.id.value] = {};
+    m_links.at(e.id.value) = {};
     return links.prev;
 }
 
-void Drawing::index(const Entity& e)
-{
+void Drawing::index(const Entity& e) {
     if (e.owner)
         m_indexStale = true; // inserts of this block change their extent
     else if (!m_indexStale)
         m_index.insert(e.id, extentOf(e), isInfinite(e.shape));
 }
 
-void Drawing::unindex(const Entity& e)
-{
+void Drawing::unindex(const Entity& e) {
     if (e.owner)
         m_indexStale = true;
     else if (!m_indexStale)
         m_index.remove(e.id);
 }
 
-void Drawing::rebuildIndex()
-{
+void Drawing::rebuildIndex() {
     m_index.clear();
     m_indexStale = false;
     for (LayerId layer : m_layerOrder)
         for (EntityId id = firstInLayer(layer); id; id = nextEntity(id))
-            index(*m_entities[id.value]);
+            index(*entity(id));
 }
 
-std::vector<EntityId> Drawing::entitiesMeeting(const Extent& window)
-{
+std::vector<EntityId> Drawing::entitiesMeeting(const Extent& window) {
     if (m_indexStale)
         rebuildIndex();
     return m_index.query(window);
 }
 
-std::vector<EntityId> Drawing::entitiesInside(const Extent& window)
-{
+std::vector<EntityId> Drawing::entitiesInside(const Extent& window) {
     if (m_indexStale)
         rebuildIndex();
     return m_index.queryInside(window);
@@ -339,17 +341,17 @@ std::vector<EntityId> Drawing::entitiesInside(const Extent& window)
 
 namespace {
 
-Point3 placeInInsert(const InsertShape& ins, const Point3& base, const Point3& p)
-{
+Point3 placeInInsert(const InsertShape& ins, const Point3& base, const Point3& p) {
     return rotatePlan((p - base) * ins.scale, ins.angle) + ins.at;
 }
 
 } // namespace
 
-Extent Drawing::extentOf(const Entity& entity) const { return extentOf(entity, 0); }
+Extent Drawing::extentOf(const Entity& entity) const {
+    return extentOf(entity, 0);
+}
 
-Extent Drawing::extentOf(const Entity& entity, int depth) const
-{
+Extent Drawing::extentOf(const Entity& entity, int depth) const {
     Extent e = shapeExtent(entity.shape);
     const auto* ins = std::get_if<InsertShape>(&entity.shape);
     if (!ins || depth > MaxBlockNesting)
@@ -358,7 +360,7 @@ Extent Drawing::extentOf(const Entity& entity, int depth) const
     if (!b)
         return e;
     for (EntityId id = firstInBlock(ins->block); id; id = nextEntity(id)) {
-        const Entity& inner = *m_entities[id.value];
+        const Entity& inner = *this->entity(id);
         if (std::holds_alternative<AttDefShape>(inner.shape) || isInfinite(inner.shape))
             continue; // attribute definitions show as the insert's own attributes
         const Extent ie = extentOf(inner, depth + 1);
@@ -369,14 +371,12 @@ Extent Drawing::extentOf(const Entity& entity, int depth) const
     return e;
 }
 
-void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out) const
-{
+void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out) const {
     outlineOf(entity, out, 0);
 }
 
 void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out,
-                        int depth) const
-{
+                        int depth) const {
     appendOutline(entity.shape, out);
     const auto* ins = std::get_if<InsertShape>(&entity.shape);
     const Block* b = ins ? block(ins->block) : nullptr;
@@ -384,7 +384,7 @@ void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Poin
         return;
     std::vector<std::pair<Point3, Point3>> inner;
     for (EntityId id = firstInBlock(ins->block); id; id = nextEntity(id)) {
-        const Entity& e = *m_entities[id.value];
+        const Entity& e = *this->entity(id);
         if (!std::holds_alternative<AttDefShape>(e.shape))
             outlineOf(e, inner, depth + 1);
     }
@@ -392,8 +392,7 @@ void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Poin
         out.emplace_back(placeInInsert(*ins, b->base, a), placeInInsert(*ins, b->base, c));
 }
 
-double Drawing::distanceTo(const Entity& entity, const Point3& p) const
-{
+double Drawing::distanceTo(const Entity& entity, const Point3& p) const {
     double best = planDistance(entity.shape, p);
     if (std::holds_alternative<InsertShape>(entity.shape)) {
         std::vector<std::pair<Point3, Point3>> segs;
@@ -406,8 +405,7 @@ double Drawing::distanceTo(const Entity& entity, const Point3& p) const
 
 // ---------------------------------------------------------------- layers
 
-LayerId Drawing::addLayer(const Layer& layer)
-{
+LayerId Drawing::addLayer(const Layer& layer) {
     if (const LayerId existing = layerByName(layer.name))
         return existing;
     const auto id = static_cast<std::uint32_t>(m_layers.size());
@@ -420,8 +418,7 @@ LayerId Drawing::addLayer(const Layer& layer)
     return LayerId(id);
 }
 
-bool Drawing::changeLayer(LayerId id, const Layer& layer)
-{
+bool Drawing::changeLayer(LayerId id, const Layer& layer) {
     const Layer* current = this->layer(id);
     if (!current || layer.name.empty())
         return false;
@@ -436,8 +433,7 @@ bool Drawing::changeLayer(LayerId id, const Layer& layer)
     return true;
 }
 
-bool Drawing::moveLayer(LayerId id, std::size_t position)
-{
+bool Drawing::moveLayer(LayerId id, std::size_t position) {
     if (!layer(id) || position >= m_layerOrder.size())
         return false;
     Record r{Target::LayerOrder, id.value, static_cast<std::uint32_t>(position), {}};
@@ -446,9 +442,9 @@ bool Drawing::moveLayer(LayerId id, std::size_t position)
     return true;
 }
 
-bool Drawing::eraseLayer(LayerId id)
-{
-    if (!layer(id) || layerCount(id) > 0 || id == m_settings.currentLayer || m_layerOrder.size() == 1)
+bool Drawing::eraseLayer(LayerId id) {
+    if (!layer(id) || layerCount(id) > 0 || id == m_settings.currentLayer ||
+        m_layerOrder.size() == 1)
         return false;
     Record r{Target::Layer, id.value, 0, std::unique_ptr<Layer>()};
     applyLayer(r);
@@ -456,51 +452,59 @@ bool Drawing::eraseLayer(LayerId id)
     return true;
 }
 
-const Layer* Drawing::layer(LayerId id) const { return slot(m_layers, id.value); }
+const Layer* Drawing::layer(LayerId id) const {
+    return slot(m_layers, id.value);
+}
 
-LayerId Drawing::layerByName(const std::string& name) const
-{
+LayerId Drawing::layerByName(const std::string& name) const {
     const auto it = m_layerNames.find(name);
     return it == m_layerNames.end() ? LayerId() : LayerId(it->second);
 }
 
-EntityId Drawing::firstInLayer(LayerId id) const
-{
+EntityId Drawing::firstInLayer(LayerId id) const {
     return layer(id) ? m_layerLists[id.value].first : EntityId();
 }
 
-std::size_t Drawing::layerCount(LayerId id) const
-{
+std::size_t Drawing::layerCount(LayerId id) const {
     return layer(id) ? m_layerLists[id.value].count : 0;
 }
 
 // ---------------------------------------------------------------- entities
 
-EntityId Drawing::addEntity(Entity entity)
-{
+EntityId Drawing::addEntity(Entity entity) {
     if (!layer(entity.layer))
         entity.layer = m_settings.currentLayer;
     if (!layer(entity.layer))
         entity.layer = m_layerOrder.front();
     entity.owner = BlockId();
     entity.id = EntityId(m_nextId++);
-    m_entities.resize(entity.id.value + 1);
-    m_links.resize(entity.id.value + 1);
-    m_entities[entity.id.value] = std::make_unique<Entity>(std::move(entity));
-    const Entity& e = *m_entities.back();
+    std::unique_ptr<Entity>& slotOfNew = m_entities.at(entity.id.value);
+    slotOfNew = std::make_unique<Entity>(std::move(entity));
+    const Entity& e = *slotOfNew;
     append(e);
     index(e);
     record(Record{Target::Entity, e.id.value, 0, std::unique_ptr<Entity>()});
     return e.id;
 }
 
-const Entity* Drawing::entity(EntityId id) const { return slot(m_entities, id.value); }
+const Entity* Drawing::entity(EntityId id) const {
+    const auto* found = m_entities.find(id.value);
+    return found ? found->get() : nullptr;
+}
 
-bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change)
-{
+bool Drawing::createdInOpenStep(EntityId id) const {
+    // Ids only grow, so an entity with an id handed out since the open step began was created
+    // in it: undoing the step removes it whole, and its earlier states need no record.
+    return m_groupDepth > 0 && m_groupHasStep && id.value >= m_stepFirstId &&
+           m_undoneFrom == m_steps.size();
+}
+
+bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change) {
     const Entity* current = entity(id);
     if (!current)
         return false;
+    if (createdInOpenStep(id))
+        return editInPlace(*m_entities.at(id.value), change);
     auto changed = std::make_unique<Entity>(*current);
     change(*changed);
     changed->id = id;
@@ -508,14 +512,39 @@ bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change
         return false;
     if (*changed == *current)
         return true;
-    Record r{Target::Entity, id.value, m_links[id.value].prev.value, std::move(changed)};
+    Record r{Target::Entity, id.value, m_links.at(id.value).prev.value, std::move(changed)};
     applyEntity(r);
     record(std::move(r));
     return true;
 }
 
-bool Drawing::eraseEntity(EntityId id)
-{
+bool Drawing::editInPlace(Entity& e, const std::function<void(Entity&)>& change) {
+    const EntityId id = e.id;
+    const LayerId layer = e.layer;
+    const BlockId owner = e.owner;
+    change(e);
+    e.id = id;
+    const LayerId newLayer = e.layer;
+    const BlockId newOwner = e.owner;
+    const bool valid = this->layer(newLayer) && (!newOwner || block(newOwner));
+    if (valid && (newLayer != layer || newOwner != owner)) {
+        e.layer = layer;
+        e.owner = owner;
+        unindex(e);
+        unlink(e);
+        e.layer = newLayer;
+        e.owner = newOwner;
+        append(e);
+    } else if (!valid) {
+        e.layer = layer;
+        e.owner = owner;
+    }
+    index(e); // refreshes the extent
+    m_dirty = true;
+    return valid;
+}
+
+bool Drawing::eraseEntity(EntityId id) {
     if (!entity(id))
         return false;
     Record r{Target::Entity, id.value, 0, std::unique_ptr<Entity>()};
@@ -524,15 +553,13 @@ bool Drawing::eraseEntity(EntityId id)
     return true;
 }
 
-EntityId Drawing::nextEntity(EntityId id) const
-{
-    return entity(id) ? m_links[id.value].next : EntityId();
+EntityId Drawing::nextEntity(EntityId id) const {
+    return entity(id) ? m_links.find(id.value)->next : EntityId();
 }
 
 // ---------------------------------------------------------------- blocks
 
-BlockId Drawing::addBlock(const std::string& name, const Point3& base)
-{
+BlockId Drawing::addBlock(const std::string& name, const Point3& base) {
     if (name.empty() || blockByName(name))
         return BlockId();
     const auto id = static_cast<std::uint32_t>(m_blocks.size());
@@ -544,16 +571,16 @@ BlockId Drawing::addBlock(const std::string& name, const Point3& base)
     return BlockId(id);
 }
 
-const Block* Drawing::block(BlockId id) const { return slot(m_blocks, id.value); }
+const Block* Drawing::block(BlockId id) const {
+    return slot(m_blocks, id.value);
+}
 
-BlockId Drawing::blockByName(const std::string& name) const
-{
+BlockId Drawing::blockByName(const std::string& name) const {
     const auto it = m_blockNames.find(name);
     return it == m_blockNames.end() ? BlockId() : BlockId(it->second);
 }
 
-std::vector<BlockId> Drawing::blocks() const
-{
+std::vector<BlockId> Drawing::blocks() const {
     std::vector<BlockId> ids;
     for (std::uint32_t i = 1; i < m_blocks.size(); ++i)
         if (m_blocks[i])
@@ -561,13 +588,11 @@ std::vector<BlockId> Drawing::blocks() const
     return ids;
 }
 
-EntityId Drawing::firstInBlock(BlockId id) const
-{
+EntityId Drawing::firstInBlock(BlockId id) const {
     return block(id) ? m_blockLists[id.value].first : EntityId();
 }
 
-bool Drawing::moveToBlock(EntityId id, BlockId blockId)
-{
+bool Drawing::moveToBlock(EntityId id, BlockId blockId) {
     const Entity* e = entity(id);
     if (!e || !block(blockId) || e->owner)
         return false;
@@ -578,8 +603,7 @@ bool Drawing::moveToBlock(EntityId id, BlockId blockId)
 
 // ---------------------------------------------------------------- styles and data
 
-MlineStyleId Drawing::addMlineStyle(const MlineStyle& style)
-{
+MlineStyleId Drawing::addMlineStyle(const MlineStyle& style) {
     if (style.name.empty() || mlineStyleByName(style.name))
         return MlineStyleId();
     const auto id = static_cast<std::uint32_t>(m_mlineStyles.size());
@@ -590,8 +614,7 @@ MlineStyleId Drawing::addMlineStyle(const MlineStyle& style)
     return MlineStyleId(id);
 }
 
-bool Drawing::changeMlineStyle(MlineStyleId id, const MlineStyle& style)
-{
+bool Drawing::changeMlineStyle(MlineStyleId id, const MlineStyle& style) {
     const MlineStyle* current = mlineStyle(id);
     const MlineStyleId named = mlineStyleByName(style.name);
     if (!current || style.name.empty() || (named && named != id))
@@ -604,19 +627,16 @@ bool Drawing::changeMlineStyle(MlineStyleId id, const MlineStyle& style)
     return true;
 }
 
-const MlineStyle* Drawing::mlineStyle(MlineStyleId id) const
-{
+const MlineStyle* Drawing::mlineStyle(MlineStyleId id) const {
     return slot(m_mlineStyles, id.value);
 }
 
-MlineStyleId Drawing::mlineStyleByName(const std::string& name) const
-{
+MlineStyleId Drawing::mlineStyleByName(const std::string& name) const {
     const auto it = m_mlineStyleNames.find(name);
     return it == m_mlineStyleNames.end() ? MlineStyleId() : MlineStyleId(it->second);
 }
 
-DimStyleId Drawing::addDimStyle(const DimStyle& style)
-{
+DimStyleId Drawing::addDimStyle(const DimStyle& style) {
     if (style.name.empty() || dimStyleByName(style.name))
         return DimStyleId();
     const auto id = static_cast<std::uint32_t>(m_dimStyles.size());
@@ -627,8 +647,7 @@ DimStyleId Drawing::addDimStyle(const DimStyle& style)
     return DimStyleId(id);
 }
 
-bool Drawing::changeDimStyle(DimStyleId id, const DimStyle& style)
-{
+bool Drawing::changeDimStyle(DimStyleId id, const DimStyle& style) {
     const DimStyle* current = dimStyle(id);
     const DimStyleId named = dimStyleByName(style.name);
     if (!current || style.name.empty() || (named && named != id))
@@ -641,16 +660,16 @@ bool Drawing::changeDimStyle(DimStyleId id, const DimStyle& style)
     return true;
 }
 
-const DimStyle* Drawing::dimStyle(DimStyleId id) const { return slot(m_dimStyles, id.value); }
+const DimStyle* Drawing::dimStyle(DimStyleId id) const {
+    return slot(m_dimStyles, id.value);
+}
 
-DimStyleId Drawing::dimStyleByName(const std::string& name) const
-{
+DimStyleId Drawing::dimStyleByName(const std::string& name) const {
     const auto it = m_dimStyleNames.find(name);
     return it == m_dimStyleNames.end() ? DimStyleId() : DimStyleId(it->second);
 }
 
-void Drawing::editData(const std::function<void(DrawingData&)>& change)
-{
+void Drawing::editData(const std::function<void(DrawingData&)>& change) {
     auto changed = std::make_unique<DrawingData>(m_data);
     change(*changed);
     if (*changed == m_data)

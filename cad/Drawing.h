@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Entity.h"
+#include "PagedTable.h"
 #include "SpatialIndex.h"
 
 #include <array>
@@ -58,9 +59,9 @@ struct DrawingData {
 
 struct View {
     Point3 centre;
-    double height = 1000.0;   // drawing units shown from bottom to top
-    double angleHor = 90.0;   // degrees; 90 is the top view
-    double angleVer = 90.0;   // degrees
+    double height = 1000.0; // drawing units shown from bottom to top
+    double angleHor = 90.0; // degrees; 90 is the top view
+    double angleVer = 90.0; // degrees
     friend bool operator==(const View&, const View&) = default;
 };
 
@@ -144,6 +145,10 @@ public:
     bool canUndo() const { return m_undoneFrom > 0; }
     bool canRedo() const { return m_undoneFrom < m_steps.size(); }
     void clearUndo();
+    // Oldest steps are dropped when the log holds more records than this (an erased grillage
+    // keeps every erased entity in its step).
+    void setUndoLimit(std::size_t records) { m_undoLimit = records; }
+    std::size_t undoSteps() const { return m_steps.size(); }
 
     // ---- plan geometry and the spatial index of model space
     Extent extentOf(const Entity& entity) const;
@@ -163,7 +168,15 @@ private:
         EntityId first, last;
         std::size_t count = 0;
     };
-    enum class Target : std::uint8_t { Entity, Layer, LayerOrder, Block, MlineStyle, DimStyle, Data };
+    enum class Target : std::uint8_t {
+        Entity,
+        Layer,
+        LayerOrder,
+        Block,
+        MlineStyle,
+        DimStyle,
+        Data
+    };
     using Payload = std::variant<std::monostate, std::unique_ptr<Entity>, std::unique_ptr<Layer>,
                                  std::unique_ptr<Block>, std::unique_ptr<MlineStyle>,
                                  std::unique_ptr<DimStyle>, std::unique_ptr<DrawingData>>;
@@ -197,10 +210,13 @@ private:
                    int depth) const;
     void rebuildIndex();
     void keepSettingsValid();
+    void trimUndo();
+    bool createdInOpenStep(EntityId id) const;
+    bool editInPlace(Entity& e, const std::function<void(Entity&)>& change);
 
-    std::vector<std::unique_ptr<Entity>> m_entities; // by id
-    std::vector<Links> m_links;                      // by entity id
-    std::vector<std::unique_ptr<Layer>> m_layers;    // by id
+    PagedTable<std::unique_ptr<Entity>> m_entities; // by id
+    PagedTable<Links> m_links;                      // by entity id
+    std::vector<std::unique_ptr<Layer>> m_layers;   // by id
     std::vector<EntityList> m_layerLists;
     std::vector<LayerId> m_layerOrder;
     std::unordered_map<std::string, std::uint32_t> m_layerNames;
@@ -221,9 +237,24 @@ private:
     std::size_t m_undoneFrom = 0;     // steps at and after this index are undone
     int m_groupDepth = 0;
     bool m_groupHasStep = false;
+    std::uint32_t m_stepFirstId = 0; // the next id when the open step began
+    std::size_t m_undoLimit = 1'000'000;
 
     SpatialIndex m_index;
     bool m_indexStale = false; // a block changed: inserts' extents must be recomputed
+};
+
+// Groups the changes made during its lifetime into one undo step, also when an exception
+// (from an event handler, say) leaves the scope early.
+class UndoGroup {
+public:
+    explicit UndoGroup(Drawing& drawing) : m_drawing(drawing) { m_drawing.beginGroup(); }
+    ~UndoGroup() { m_drawing.endGroup(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+private:
+    Drawing& m_drawing;
 };
 
 } // namespace cad

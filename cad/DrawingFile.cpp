@@ -4,8 +4,9 @@
 #include "ByteIo.h"
 #include "EntityCodec.h"
 
-#include <boost/crc.hpp>
+#include <zlib.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -20,15 +21,19 @@ namespace {
 
 constexpr char FileMagic[9] = "QDRLVEC\x1a";
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size)
-{
-    boost::crc_32_type crc;
-    crc.process_bytes(data, size);
-    return crc.checksum();
+std::uint32_t checksum(const std::uint8_t* data, std::size_t size) {
+    // zlib's CRC-32 (the one of zip and PNG), fed in pieces its 32-bit length can take.
+    uLong crc = ::crc32(0L, Z_NULL, 0);
+    while (size > 0) {
+        const auto piece = static_cast<uInt>(std::min<std::size_t>(size, 1u << 30));
+        crc = ::crc32(crc, data, piece);
+        data += piece;
+        size -= piece;
+    }
+    return static_cast<std::uint32_t>(crc);
 }
 
-void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
-{
+void writeLayer(ByteWriter& out, LayerId id, const Layer& l) {
     out.u32(id.value);
     out.str(l.name);
     out.i32(l.color);
@@ -40,24 +45,35 @@ void writeLayer(ByteWriter& out, LayerId id, const Layer& l)
 
 } // namespace
 
-std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
-                                const std::vector<std::uint8_t>& payload)
-{
-    ByteWriter out;
-    out.bytes().reserve(payload.size() + 24);
+constexpr std::size_t FrameHeadSize = 8 + 4 + 8;
+
+void beginFrame(ByteWriter& out, const char (&magic)[9], std::uint32_t version) {
     out.raw(magic, 8);
     out.u32(version);
-    out.u64(payload.size());
+    out.u64(0); // the payload size, filled in by sealFrame
+}
+
+void sealFrame(ByteWriter& out) {
+    std::vector<std::uint8_t>& b = out.bytes();
+    const std::uint64_t size = b.size() - FrameHeadSize;
+    for (int i = 0; i < 8; ++i)
+        b[12 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(size >> (8 * i));
+    out.u32(checksum(b.data(), b.size()));
+}
+
+std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
+                                const std::vector<std::uint8_t>& payload) {
+    ByteWriter out;
+    beginFrame(out, magic, version);
     out.raw(payload.data(), payload.size());
-    out.u32(crc32(out.bytes().data(), out.bytes().size()));
+    sealFrame(out);
     return std::move(out.bytes());
 }
 
 std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,
                                             const std::vector<std::uint8_t>& bytes,
-                                            const std::string& what)
-{
-    constexpr std::size_t headerSize = 8 + 4 + 8;
+                                            const std::string& what) {
+    constexpr std::size_t headerSize = FrameHeadSize;
     if (bytes.size() < 8 || std::memcmp(bytes.data(), magic, 8) != 0)
         throw FormatError(what + " is not a Quadrilo drawing (unknown header).");
     if (bytes.size() < headerSize + 4)
@@ -74,7 +90,7 @@ std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_
     if (size != bytes.size() - headerSize - 4)
         throw FormatError(what + " is damaged (unexpected data after its end).");
     ByteReader tail(bytes.data() + headerSize + size, 4);
-    if (tail.u32() != crc32(bytes.data(), headerSize + size))
+    if (tail.u32() != checksum(bytes.data(), headerSize + size))
         throw FormatError(what + " is damaged (checksum mismatch).");
     return {headerSize, static_cast<std::size_t>(size)};
 }
@@ -82,10 +98,11 @@ std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_
 // Builds a drawing from the stored tables without undo records, checking every reference.
 class DrawingLoader {
 public:
-    static std::vector<std::uint8_t> encode(const Drawing& d)
-    {
-        ByteWriter out;
-        out.bytes().reserve(256 * (d.m_entities.size() + 64));
+    static void encode(const Drawing& d, ByteWriter& out) {
+        std::size_t entities = 64;
+        for (LayerId id : d.m_layerOrder)
+            entities += d.layerCount(id);
+        out.bytes().reserve(out.bytes().size() + 256 * entities);
         out.u32(d.m_nextId);
         for (std::uint32_t rgb : d.m_data.palette)
             out.u32(rgb);
@@ -148,14 +165,14 @@ public:
             for (EntityId e = d.firstInLayer(id); e; e = d.nextEntity(e))
                 writeEntity(out, *d.entity(e));
         }
-        return std::move(out.bytes());
     }
 
-    static std::unique_ptr<Drawing> decode(ByteReader& in)
-    {
+    static std::unique_ptr<Drawing> decode(ByteReader& in) {
         auto d = std::make_unique<Drawing>();
         reset(*d);
         d->m_nextId = in.u32();
+        if (d->m_nextId == 0 || d->m_nextId > 0x7FFFFFFFu)
+            throw FormatError("invalid next entity id"); // ids are signed 32-bit
         for (std::uint32_t& rgb : d->m_data.palette)
             rgb = in.u32() & 0xFFFFFF;
         d->m_data.exData = in.blob();
@@ -251,11 +268,9 @@ public:
     }
 
 private:
-    static void reset(Drawing& d)
-    {
+    static void reset(Drawing& d) {
         d.m_entities.clear();
-        d.m_entities.resize(1);
-        d.m_links.assign(1, {});
+        d.m_links.clear();
         d.m_layers.clear();
         d.m_layers.resize(1);
         d.m_layerLists.assign(1, {});
@@ -277,10 +292,9 @@ private:
     template <class T>
     static void put(std::vector<std::unique_ptr<T>>& table,
                     std::unordered_map<std::string, std::uint32_t>& names, std::uint32_t id,
-                    T&& value, const char* what)
-    {
+                    T&& value, const char* what) {
         // Ids stay below a bound that keeps a damaged count from allocating without limit.
-        if (id == 0 || id > (1u << 24) || (id < table.size() && table[id]))
+        if (id == 0 || id > (1u << 20) || (id < table.size() && table[id]))
             throw FormatError(std::string("invalid ") + what + " id");
         if (value.name.empty() || names.count(value.name))
             throw FormatError(std::string("duplicate or empty ") + what + " name");
@@ -290,31 +304,29 @@ private:
         table[id] = std::make_unique<T>(std::move(value));
     }
 
-    static void place(Drawing& d, Entity&& e)
-    {
+    static void place(Drawing& d, Entity&& e) {
         const std::uint32_t id = e.id.value;
-        if (id == 0 || id >= d.m_nextId || (id < d.m_entities.size() && d.m_entities[id]))
+        if (id == 0 || id >= d.m_nextId || d.entity(EntityId(id)))
             throw FormatError("invalid or repeated entity id");
         if (!d.layer(e.layer))
             throw FormatError("an entity names a missing layer");
         if (const auto* ins = std::get_if<InsertShape>(&e.shape); ins && !d.block(ins->block))
             throw FormatError("an insert names a missing block");
-        if (id >= d.m_entities.size()) {
-            d.m_entities.resize(id + 1);
-            d.m_links.resize(id + 1);
-        }
-        d.m_entities[id] = std::make_unique<Entity>(std::move(e));
-        d.append(*d.m_entities[id]);
+        std::unique_ptr<Entity>& slot = d.m_entities.at(id);
+        slot = std::make_unique<Entity>(std::move(e));
+        d.append(*slot);
     }
 };
 
-std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing)
-{
-    return frame(FileMagic, DrawingFormatVersion, DrawingLoader::encode(drawing));
+std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing) {
+    ByteWriter out;
+    beginFrame(out, FileMagic, DrawingFormatVersion);
+    DrawingLoader::encode(drawing, out);
+    sealFrame(out);
+    return std::move(out.bytes());
 }
 
-OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes)
-{
+OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes) {
     try {
         const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes, "The file");
         ByteReader in(bytes.data() + at, size);
@@ -329,8 +341,7 @@ OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes)
     }
 }
 
-SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
+SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     namespace fs = std::filesystem;
     const std::string temp = path + ".tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -370,19 +381,20 @@ SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8
     return {true, {}};
 }
 
-SaveResult saveDrawing(const Drawing& drawing, const std::string& path)
-{
+SaveResult saveDrawing(const Drawing& drawing, const std::string& path) {
     return writeFileSafely(path, encodeDrawing(drawing));
 }
 
-OpenResult openDrawing(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
+OpenResult openDrawing(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return {nullptr, "Cannot open " + path + ": " + std::strerror(errno)};
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                    std::istreambuf_iterator<char>());
-    if (file.bad())
+    const std::streamsize size = file.tellg();
+    if (size < 0)
+        return {nullptr, "Cannot read " + path};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), size))
         return {nullptr, "Cannot read " + path};
     return decodeDrawing(bytes);
 }

@@ -2,6 +2,7 @@
 // through a temporary file and a rename, with the previous version kept as ".bak".
 #pragma once
 
+#include "ByteIo.h"
 #include "Drawing.h"
 
 #include <cstdint>
@@ -34,7 +35,11 @@ struct OpenResult {
 [[nodiscard]] SaveResult writeFileSafely(const std::string& path,
                                          const std::vector<std::uint8_t>& bytes);
 
-// Frames a payload with a magic, a version and a CRC-32 (used by the file and the clipboard).
+// A frame around a payload: magic, version, payload size, payload, CRC-32 of all before it.
+// Used by the drawing file and the clipboard. beginFrame writes the head, the caller appends
+// the payload, sealFrame fills in the size and appends the checksum.
+void beginFrame(ByteWriter& out, const char (&magic)[9], std::uint32_t version);
+void sealFrame(ByteWriter& out);
 std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
                                 const std::vector<std::uint8_t>& payload);
 // Checks the frame and returns the payload's position and size; throws FormatError with a

@@ -32,7 +32,7 @@ struct EventHandlers {
 
 // Identifiers of the engine's own texts in its text table.
 enum class EngineText : int {
-    SelectObjects = 20001,
+    SelectObjects = 40001, // above the identifiers of the application's text tables
     BasePoint,
     SecondPoint,
     NothingSelected,
@@ -56,8 +56,7 @@ public:
 
     EventHandlers& events() { return m_events; }
     // Calls a handler and returns the result it gave with setReturnInt (0 when none).
-    template <class Handler, class... Args> int fire(const Handler& handler, Args&&... args)
-    {
+    template <class Handler, class... Args> int fire(const Handler& handler, Args&&... args) {
         if (!handler)
             return 0;
         const int saved = m_returnInt;

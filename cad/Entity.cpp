@@ -4,18 +4,16 @@
 #include <algorithm>
 #include <limits>
 #include <numbers>
+#include <span>
 
 namespace cad {
 namespace {
 
-template <class... F> struct Overloaded : F... {
-    using F::operator()...;
-};
+template <class... F> struct Overloaded : F... { using F::operator()...; };
 
 constexpr int CircleSegments = 64;
 
-Extent extentOf(const std::vector<Point3>& points)
-{
+Extent extentOf(std::span<const Point3> points) {
     if (points.empty())
         return {};
     Extent e = Extent::of(points.front());
@@ -24,21 +22,19 @@ Extent extentOf(const std::vector<Point3>& points)
     return e;
 }
 
-std::vector<Point3> polygonOfCircle(const CircleShape& c)
-{
+std::vector<Point3> polygonOfCircle(const CircleShape& c) {
     std::vector<Point3> points;
     points.reserve(CircleSegments);
     for (int i = 0; i < CircleSegments; ++i) {
         const double a = 2.0 * std::numbers::pi * i / CircleSegments;
-        points.push_back({c.centre.x + c.radius * std::cos(a), c.centre.y + c.radius * std::sin(a),
-                          c.centre.z});
+        points.push_back(
+            {c.centre.x + c.radius * std::cos(a), c.centre.y + c.radius * std::sin(a), c.centre.z});
     }
     return points;
 }
 
-void appendChain(const std::vector<Point3>& points, bool closed,
-                 std::vector<std::pair<Point3, Point3>>& out)
-{
+void appendChain(std::span<const Point3> points, bool closed,
+                 std::vector<std::pair<Point3, Point3>>& out) {
     for (std::size_t i = 1; i < points.size(); ++i)
         out.emplace_back(points[i - 1], points[i]);
     if (closed && points.size() > 2)
@@ -48,8 +44,7 @@ void appendChain(const std::vector<Point3>& points, bool closed,
 }
 
 // Dimension drawing in plan: the two extension lines and the dimension line.
-std::vector<std::pair<Point3, Point3>> dimensionLines(const DimensionShape& d)
-{
+std::vector<std::pair<Point3, Point3>> dimensionLines(const DimensionShape& d) {
     Point3 dir = d.aligned ? d.second - d.first : Point3{std::cos(d.angle), std::sin(d.angle), 0};
     const double len = std::hypot(dir.x, dir.y);
     dir = len > 0.0 ? dir * (1.0 / len) : Point3{1, 0, 0};
@@ -62,8 +57,7 @@ std::vector<std::pair<Point3, Point3>> dimensionLines(const DimensionShape& d)
     return {{d.first, a}, {d.second, b}, {a, b}};
 }
 
-double distanceToChain(const std::vector<Point3>& v, bool closed, const Point3& p)
-{
+double distanceToChain(std::span<const Point3> v, bool closed, const Point3& p) {
     std::vector<std::pair<Point3, Point3>> segs;
     appendChain(v, closed, segs);
     double best = std::numeric_limits<double>::infinity();
@@ -72,8 +66,7 @@ double distanceToChain(const std::vector<Point3>& v, bool closed, const Point3& 
     return best;
 }
 
-double distanceToInfinite(const Point3& base, const Point3& dir, const Point3& p, bool ray)
-{
+double distanceToInfinite(const Point3& base, const Point3& dir, const Point3& p, bool ray) {
     const double len2 = dir.x * dir.x + dir.y * dir.y;
     if (len2 == 0.0)
         return std::hypot(p.x - base.x, p.y - base.y);
@@ -83,60 +76,80 @@ double distanceToInfinite(const Point3& base, const Point3& dir, const Point3& p
     return std::hypot(p.x - (base.x + t * dir.x), p.y - (base.y + t * dir.y));
 }
 
-bool insidePolygon(const std::vector<Point3>& poly, const Point3& p)
-{
+bool insidePolygon(std::span<const Point3> poly, const Point3& p) {
     bool inside = false;
     for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
         if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) +
-                      poly[i].x)
+            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x)
             inside = !inside;
     }
     return inside;
 }
 
-double distanceToTextBox(const std::vector<Point3>& box, const Point3& p)
-{
+double distanceToTextBox(std::span<const Point3> box, const Point3& p) {
     return insidePolygon(box, p) ? 0.0 : distanceToChain(box, true, p);
 }
 
 } // namespace
 
-std::vector<Point3> textBox(const Point3& at, const std::string& text, const TextLook& look)
-{
+std::array<Point3, 4> textBox(const Point3& at, const std::string& text, const TextLook& look) {
     // A character is taken as 0.6 of the height wide: close enough for picking and extents.
     const double w = 0.6 * look.height * static_cast<double>(std::max<std::size_t>(text.size(), 1));
     const double h = look.height;
     double dx = 0.0;
     double dy = 0.0;
     switch (static_cast<TextAlign>(look.align)) {
-    case TextAlign::TopLeft: dy = -h; break;
-    case TextAlign::TopCentre: dx = -w / 2; dy = -h; break;
-    case TextAlign::TopRight: dx = -w; dy = -h; break;
-    case TextAlign::MiddleCentre: dx = -w / 2; dy = -h / 2; break;
-    case TextAlign::MiddleLeft: dy = -h / 2; break;
-    case TextAlign::MiddleRight: dx = -w; dy = -h / 2; break;
-    case TextAlign::BottomCentre: dx = -w / 2; break;
-    case TextAlign::BottomRight: dx = -w; break;
-    default: break;
+    case TextAlign::TopLeft:
+        dy = -h;
+        break;
+    case TextAlign::TopCentre:
+        dx = -w / 2;
+        dy = -h;
+        break;
+    case TextAlign::TopRight:
+        dx = -w;
+        dy = -h;
+        break;
+    case TextAlign::MiddleCentre:
+        dx = -w / 2;
+        dy = -h / 2;
+        break;
+    case TextAlign::MiddleLeft:
+        dy = -h / 2;
+        break;
+    case TextAlign::MiddleRight:
+        dx = -w;
+        dy = -h / 2;
+        break;
+    case TextAlign::BottomCentre:
+        dx = -w / 2;
+        break;
+    case TextAlign::BottomRight:
+        dx = -w;
+        break;
+    default:
+        break;
     }
-    std::vector<Point3> corners{{dx, dy, 0}, {dx + w, dy, 0}, {dx + w, dy + h, 0}, {dx, dy + h, 0}};
+    std::array<Point3, 4> corners{Point3{dx, dy, 0}, Point3{dx + w, dy, 0},
+                                  Point3{dx + w, dy + h, 0}, Point3{dx, dy + h, 0}};
     for (Point3& c : corners)
         c = rotatePlan(c, look.angle) + at;
     return corners;
 }
 
-bool isInfinite(const Shape& shape)
-{
+bool isInfinite(const Shape& shape) {
     return std::holds_alternative<XLineShape>(shape) || std::holds_alternative<RayShape>(shape);
 }
 
-Extent shapeExtent(const Shape& shape)
-{
+Extent shapeExtent(const Shape& shape) {
     return std::visit(
         Overloaded{
             [](const PointShape& s) { return Extent::of(s.at); },
-            [](const LineShape& s) { return extentOf({s.start, s.end}); },
+            [](const LineShape& s) {
+                Extent e = Extent::of(s.start);
+                e.add(s.end);
+                return e;
+            },
             [](const XLineShape& s) { return Extent::of(s.base); },
             [](const RayShape& s) { return Extent::of(s.base); },
             [](const CircleShape& s) {
@@ -176,11 +189,12 @@ Extent shapeExtent(const Shape& shape)
         shape);
 }
 
-std::vector<Point3> gripPoints(const Shape& shape)
-{
+std::vector<Point3> gripPoints(const Shape& shape) {
     return std::visit(Overloaded{
                           [](const PointShape& s) { return std::vector{s.at}; },
-                          [](const LineShape& s) { return std::vector{s.start, s.end}; },
+                          [](const LineShape& s) {
+                              return std::vector{s.start, s.end};
+                          },
                           [](const XLineShape& s) { return std::vector{s.base}; },
                           [](const RayShape& s) { return std::vector{s.base}; },
                           [](const CircleShape& s) { return std::vector{s.centre}; },
@@ -197,8 +211,7 @@ std::vector<Point3> gripPoints(const Shape& shape)
                       shape);
 }
 
-void translate(Shape& shape, const Point3& d)
-{
+void translate(Shape& shape, const Point3& d) {
     std::visit(Overloaded{
                    [&](PointShape& s) { s.at = s.at + d; },
                    [&](LineShape& s) {
@@ -233,8 +246,7 @@ void translate(Shape& shape, const Point3& d)
                shape);
 }
 
-void moveGrip(Shape& shape, int grip, const Point3& d)
-{
+void moveGrip(Shape& shape, int grip, const Point3& d) {
     auto moveVertex = [&](std::vector<Point3>& v) {
         if (grip >= 0 && static_cast<std::size_t>(grip) < v.size())
             v[static_cast<std::size_t>(grip)] = v[static_cast<std::size_t>(grip)] + d;
@@ -265,41 +277,40 @@ void moveGrip(Shape& shape, int grip, const Point3& d)
                shape);
 }
 
-void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& out)
-{
-    std::visit(Overloaded{
-                   [&](const PointShape& s) { out.emplace_back(s.at, s.at); },
-                   [&](const LineShape& s) { out.emplace_back(s.start, s.end); },
-                   [&](const XLineShape& s) {
-                       // Long enough for any drawing in centimetres; selection treats it as
-                       // the infinite line it is.
-                       constexpr double reach = 1e9;
-                       out.emplace_back(s.base - s.dir * reach, s.base + s.dir * reach);
-                   },
-                   [&](const RayShape& s) { out.emplace_back(s.base, s.base + s.dir * 1e9); },
-                   [&](const CircleShape& s) { appendChain(polygonOfCircle(s), true, out); },
-                   [&](const PolylineShape& s) { appendChain(s.vertices, s.closed, out); },
-                   [&](const MlineShape& s) { appendChain(s.vertices, s.closed, out); },
-                   [&](const TextShape& s) { appendChain(textBox(s.at, s.text, s.look), true, out); },
-                   [&](const MTextShape& s) {
-                       appendChain(textBox(s.at, s.text, {s.height, s.angle, 1}), true, out);
-                   },
-                   [&](const AttDefShape& s) { appendChain(textBox(s.at, s.tag, s.look), true, out); },
-                   [&](const InsertShape& s) {
-                       out.emplace_back(s.at, s.at);
-                       for (const Attribute& a : s.attributes)
-                           appendChain(textBox(a.at, a.value, a.look), true, out);
-                   },
-                   [&](const DimensionShape& s) {
-                       for (const auto& seg : dimensionLines(s))
-                           out.push_back(seg);
-                   },
-               },
-               shape);
+void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& out) {
+    std::visit(
+        Overloaded{
+            [&](const PointShape& s) { out.emplace_back(s.at, s.at); },
+            [&](const LineShape& s) { out.emplace_back(s.start, s.end); },
+            [&](const XLineShape& s) {
+                // Long enough for any drawing in centimetres; selection treats it as
+                // the infinite line it is.
+                constexpr double reach = 1e9;
+                out.emplace_back(s.base - s.dir * reach, s.base + s.dir * reach);
+            },
+            [&](const RayShape& s) { out.emplace_back(s.base, s.base + s.dir * 1e9); },
+            [&](const CircleShape& s) { appendChain(polygonOfCircle(s), true, out); },
+            [&](const PolylineShape& s) { appendChain(s.vertices, s.closed, out); },
+            [&](const MlineShape& s) { appendChain(s.vertices, s.closed, out); },
+            [&](const TextShape& s) { appendChain(textBox(s.at, s.text, s.look), true, out); },
+            [&](const MTextShape& s) {
+                appendChain(textBox(s.at, s.text, {s.height, s.angle, 1}), true, out);
+            },
+            [&](const AttDefShape& s) { appendChain(textBox(s.at, s.tag, s.look), true, out); },
+            [&](const InsertShape& s) {
+                out.emplace_back(s.at, s.at);
+                for (const Attribute& a : s.attributes)
+                    appendChain(textBox(a.at, a.value, a.look), true, out);
+            },
+            [&](const DimensionShape& s) {
+                for (const auto& seg : dimensionLines(s))
+                    out.push_back(seg);
+            },
+        },
+        shape);
 }
 
-double planDistance(const Shape& shape, const Point3& p)
-{
+double planDistance(const Shape& shape, const Point3& p) {
     return std::visit(
         Overloaded{
             [&](const PointShape& s) { return std::hypot(p.x - s.at.x, p.y - s.at.y); },
@@ -320,7 +331,9 @@ double planDistance(const Shape& shape, const Point3& p)
             [&](const MTextShape& s) {
                 return distanceToTextBox(textBox(s.at, s.text, {s.height, s.angle, 1}), p);
             },
-            [&](const AttDefShape& s) { return distanceToTextBox(textBox(s.at, s.tag, s.look), p); },
+            [&](const AttDefShape& s) {
+                return distanceToTextBox(textBox(s.at, s.tag, s.look), p);
+            },
             [&](const InsertShape& s) {
                 double best = std::hypot(p.x - s.at.x, p.y - s.at.y);
                 for (const Attribute& a : s.attributes)

@@ -4,6 +4,7 @@
 #include "Geometry.h"
 #include "Ids.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -125,9 +126,9 @@ struct DimensionShape {
     friend bool operator==(const DimensionShape&, const DimensionShape&) = default;
 };
 
-using Shape = std::variant<PointShape, LineShape, XLineShape, RayShape, CircleShape,
-                           PolylineShape, MlineShape, TextShape, MTextShape, AttDefShape,
-                           InsertShape, DimensionShape>;
+using Shape =
+    std::variant<PointShape, LineShape, XLineShape, RayShape, CircleShape, PolylineShape,
+                 MlineShape, TextShape, MTextShape, AttDefShape, InsertShape, DimensionShape>;
 
 // Kind codes reported to callers, in the order of the Shape alternatives, starting at 1.
 enum class EntityKind : int {
@@ -155,6 +156,7 @@ struct Entity {
     int lineweight = -1; // -1: the layer's
     double ltScale = 1.0;
     bool visible = true;
+    bool locked = false; // shown, but not selected, picked, moved or erased by the user
     std::int32_t userData = 0;
     std::vector<std::uint8_t> exData;
     Shape shape;
@@ -176,6 +178,6 @@ double planDistance(const Shape& shape, const Point3& p);
 // Plan outline as segments, used for fence selection and for block content.
 void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& out);
 // Corners of a text's box in plan, from its insertion point, look and length.
-std::vector<Point3> textBox(const Point3& at, const std::string& text, const TextLook& look);
+std::array<Point3, 4> textBox(const Point3& at, const std::string& text, const TextLook& look);
 
 } // namespace cad

@@ -4,19 +4,15 @@
 namespace cad {
 namespace {
 
-template <class... F> struct Overloaded : F... {
-    using F::operator()...;
-};
+template <class... F> struct Overloaded : F... { using F::operator()...; };
 
-void writeLook(ByteWriter& out, const TextLook& look)
-{
+void writeLook(ByteWriter& out, const TextLook& look) {
     out.f64(look.height);
     out.f64(look.angle);
     out.i32(look.align);
 }
 
-TextLook readLook(ByteReader& in)
-{
+TextLook readLook(ByteReader& in) {
     TextLook look;
     look.height = in.f64();
     look.angle = in.f64();
@@ -24,23 +20,20 @@ TextLook readLook(ByteReader& in)
     return look;
 }
 
-void writePoints(ByteWriter& out, const std::vector<Point3>& points)
-{
+void writePoints(ByteWriter& out, const std::vector<Point3>& points) {
     out.u32(static_cast<std::uint32_t>(points.size()));
     for (const Point3& p : points)
         out.point(p);
 }
 
-std::vector<Point3> readPoints(ByteReader& in)
-{
+std::vector<Point3> readPoints(ByteReader& in) {
     std::vector<Point3> points(in.count(24));
     for (Point3& p : points)
         p = in.point();
     return points;
 }
 
-void writeShape(ByteWriter& out, const Shape& shape)
-{
+void writeShape(ByteWriter& out, const Shape& shape) {
     std::visit(Overloaded{
                    [&](const PointShape& s) { out.point(s.at); },
                    [&](const LineShape& s) {
@@ -119,10 +112,10 @@ void writeShape(ByteWriter& out, const Shape& shape)
                shape);
 }
 
-Shape readShape(ByteReader& in, EntityKind kind)
-{
+Shape readShape(ByteReader& in, EntityKind kind) {
     switch (kind) {
-    case EntityKind::Point: return PointShape{in.point()};
+    case EntityKind::Point:
+        return PointShape{in.point()};
     case EntityKind::Line: {
         LineShape s;
         s.start = in.point();
@@ -223,8 +216,7 @@ Shape readShape(ByteReader& in, EntityKind kind)
 
 } // namespace
 
-void writeEntity(ByteWriter& out, const Entity& e)
-{
+void writeEntity(ByteWriter& out, const Entity& e) {
     out.u32(e.id.value);
     out.u32(e.layer.value);
     out.u32(e.owner.value);
@@ -232,14 +224,14 @@ void writeEntity(ByteWriter& out, const Entity& e)
     out.i32(e.lineweight);
     out.f64(e.ltScale);
     out.u8(e.visible);
+    out.u8(e.locked);
     out.i32(e.userData);
     out.blob(e.exData);
     out.u8(static_cast<std::uint8_t>(e.kind()));
     writeShape(out, e.shape);
 }
 
-Entity readEntity(ByteReader& in)
-{
+Entity readEntity(ByteReader& in) {
     Entity e;
     e.id = EntityId(in.u32());
     e.layer = LayerId(in.u32());
@@ -248,10 +240,12 @@ Entity readEntity(ByteReader& in)
     e.lineweight = in.i32();
     e.ltScale = in.f64();
     e.visible = in.flag();
+    e.locked = in.flag();
     e.userData = in.i32();
     e.exData = in.blob();
     const int kind = in.u8();
-    if (kind < static_cast<int>(EntityKind::Point) || kind > static_cast<int>(EntityKind::Dimension))
+    if (kind < static_cast<int>(EntityKind::Point) ||
+        kind > static_cast<int>(EntityKind::Dimension))
         throw FormatError("unknown entity kind");
     e.shape = readShape(in, static_cast<EntityKind>(kind));
     return e;

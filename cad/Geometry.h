@@ -21,8 +21,7 @@ struct Extent {
     double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
 
     friend bool operator==(const Extent&, const Extent&) = default;
-    void add(const Point3& p)
-    {
+    void add(const Point3& p) {
         minX = std::fmin(minX, p.x);
         minY = std::fmin(minY, p.y);
         maxX = std::fmax(maxX, p.x);
@@ -32,8 +31,7 @@ struct Extent {
 };
 
 // Plan distance from p to the segment a-b.
-inline double planDistanceToSegment(const Point3& p, const Point3& a, const Point3& b)
-{
+inline double planDistanceToSegment(const Point3& p, const Point3& a, const Point3& b) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     const double len2 = dx * dx + dy * dy;
@@ -43,8 +41,7 @@ inline double planDistanceToSegment(const Point3& p, const Point3& a, const Poin
 }
 
 // Rotates p about the origin in plan by angle (radians).
-inline Point3 rotatePlan(const Point3& p, double angle)
-{
+inline Point3 rotatePlan(const Point3& p, double angle) {
     const double c = std::cos(angle);
     const double s = std::sin(angle);
     return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};

@@ -1,6 +1,9 @@
 // Lazy R-tree over entity extents: pending inserts are flushed (or the tree repacked) on query.
 #include "SpatialIndex.h"
 
+#include <boost/geometry.hpp>
+#include <boost/geometry/index/rtree.hpp>
+
 #include <boost/iterator/function_output_iterator.hpp>
 
 #include <algorithm>
@@ -9,102 +12,113 @@
 namespace bgi = boost::geometry::index;
 
 namespace cad {
+namespace {
 
-SpatialIndex::BgBox SpatialIndex::toBox(const Extent& e)
-{
+using BgPoint = boost::geometry::model::point<double, 2, boost::geometry::cs::cartesian>;
+using BgBox = boost::geometry::model::box<BgPoint>;
+using Value = std::pair<BgBox, std::uint32_t>;
+
+BgBox toBox(const Extent& e) {
     return BgBox(BgPoint(e.minX, e.minY), BgPoint(e.maxX, e.maxY));
 }
 
-void SpatialIndex::grow(std::uint32_t id)
-{
-    if (id >= m_state.size()) {
-        m_state.resize(id + 1, State::Absent);
-        m_extents.resize(id + 1);
-    }
-}
+} // namespace
 
-void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite)
-{
+struct SpatialIndex::Tree {
+    bgi::rtree<Value, bgi::rstar<16>> rtree;
+};
+
+SpatialIndex::SpatialIndex() : m_tree(std::make_unique<Tree>()) {}
+SpatialIndex::~SpatialIndex() = default;
+
+void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite) {
+    const State* state = m_state.find(id.value);
+    if (!infinite && state && *state == State::Pending) {
+        m_extents.at(id.value) = extent; // still waiting for the tree: only the extent changes
+        return;
+    }
     remove(id);
-    grow(id.value);
-    m_extents[id.value] = extent;
+    m_extents.at(id.value) = extent;
     if (infinite) {
-        m_state[id.value] = State::Infinite;
+        m_state.at(id.value) = State::Infinite;
         m_infinite.push_back(id.value);
     } else {
-        m_state[id.value] = State::Pending;
+        m_state.at(id.value) = State::Pending;
         m_pending.push_back(id.value);
     }
 }
 
-void SpatialIndex::remove(EntityId id)
-{
-    if (id.value >= m_state.size())
+void SpatialIndex::remove(EntityId id) {
+    State* state = m_state.find(id.value);
+    if (!state)
         return;
-    switch (m_state[id.value]) {
-    case State::InTree: m_tree.remove(Value(toBox(m_extents[id.value]), id.value)); break;
-    case State::Infinite: std::erase(m_infinite, id.value); break;
+    switch (*state) {
+    case State::InTree:
+        m_tree->rtree.remove(Value(toBox(m_extents.at(id.value)), id.value));
+        break;
+    case State::Infinite:
+        std::erase(m_infinite, id.value);
+        break;
     case State::Pending: // the stale pending entry is skipped by flush
-    case State::Absent: break;
+    case State::Absent:
+        break;
     }
-    m_state[id.value] = State::Absent;
+    *state = State::Absent;
 }
 
-void SpatialIndex::clear()
-{
-    m_tree.clear();
+void SpatialIndex::clear() {
+    m_tree->rtree.clear();
     m_state.clear();
     m_extents.clear();
     m_pending.clear();
     m_infinite.clear();
 }
 
-void SpatialIndex::flush()
-{
+void SpatialIndex::flush() {
     if (m_pending.empty())
         return;
-    if (m_pending.size() > m_tree.size()) {
+    if (m_pending.size() > m_tree->rtree.size()) {
         // Many new entries (a drawing just built or opened): repacking is far faster than
         // inserting them one by one, and gives a better tree.
-        std::vector<Value> values;
-        values.reserve(m_tree.size() + m_pending.size());
-        for (std::uint32_t id = 0; id < m_state.size(); ++id) {
-            if (m_state[id] == State::InTree || m_state[id] == State::Pending) {
-                values.emplace_back(toBox(m_extents[id]), id);
-                m_state[id] = State::InTree;
+        std::vector<Value> values(m_tree->rtree.begin(), m_tree->rtree.end());
+        values.reserve(values.size() + m_pending.size());
+        for (std::uint32_t id : m_pending) {
+            State& state = m_state.at(id);
+            if (state == State::Pending) {
+                values.emplace_back(toBox(m_extents.at(id)), id);
+                state = State::InTree;
             }
         }
-        m_tree = decltype(m_tree)(values.begin(), values.end());
+        m_tree->rtree = decltype(m_tree->rtree)(values.begin(), values.end());
     } else {
         for (std::uint32_t id : m_pending) {
-            if (m_state[id] == State::Pending) {
-                m_tree.insert(Value(toBox(m_extents[id]), id));
-                m_state[id] = State::InTree;
+            State& state = m_state.at(id);
+            if (state == State::Pending) {
+                m_tree->rtree.insert(Value(toBox(m_extents.at(id)), id));
+                state = State::InTree;
             }
         }
     }
     m_pending.clear();
 }
 
-std::vector<EntityId> SpatialIndex::query(const Extent& window)
-{
+std::vector<EntityId> SpatialIndex::query(const Extent& window) {
     flush();
     std::vector<EntityId> ids;
-    m_tree.query(bgi::intersects(toBox(window)),
-                 boost::make_function_output_iterator(
-                     [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
+    m_tree->rtree.query(bgi::intersects(toBox(window)),
+                        boost::make_function_output_iterator(
+                            [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
     for (std::uint32_t id : m_infinite)
         ids.push_back(EntityId(id));
     return ids;
 }
 
-std::vector<EntityId> SpatialIndex::queryInside(const Extent& window)
-{
+std::vector<EntityId> SpatialIndex::queryInside(const Extent& window) {
     flush();
     std::vector<EntityId> ids;
-    m_tree.query(bgi::covered_by(toBox(window)),
-                 boost::make_function_output_iterator(
-                     [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
+    m_tree->rtree.query(bgi::covered_by(toBox(window)),
+                        boost::make_function_output_iterator(
+                            [&](const Value& v) { ids.push_back(EntityId(v.second)); }));
     return ids;
 }
 

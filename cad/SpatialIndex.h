@@ -4,17 +4,21 @@
 
 #include "Geometry.h"
 #include "Ids.h"
-
-#include <boost/geometry.hpp>
-#include <boost/geometry/index/rtree.hpp>
+#include "PagedTable.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace cad {
 
 class SpatialIndex {
 public:
+    SpatialIndex();
+    ~SpatialIndex();
+    SpatialIndex(const SpatialIndex&) = delete;
+    SpatialIndex& operator=(const SpatialIndex&) = delete;
+
     // Infinite entities (construction lines, rays) are kept apart and reported by every query.
     void insert(EntityId id, const Extent& extent, bool infinite);
     void remove(EntityId id);
@@ -25,18 +29,14 @@ public:
     [[nodiscard]] std::vector<EntityId> queryInside(const Extent& window);
 
 private:
-    using BgPoint = boost::geometry::model::point<double, 2, boost::geometry::cs::cartesian>;
-    using BgBox = boost::geometry::model::box<BgPoint>;
-    using Value = std::pair<BgBox, std::uint32_t>;
     enum class State : std::uint8_t { Absent, InTree, Pending, Infinite };
+    struct Tree; // the Boost.Geometry R-tree, kept out of this header
 
-    static BgBox toBox(const Extent& e);
     void flush();
-    void grow(std::uint32_t id);
 
-    boost::geometry::index::rtree<Value, boost::geometry::index::rstar<16>> m_tree;
-    std::vector<State> m_state;
-    std::vector<Extent> m_extents;
+    std::unique_ptr<Tree> m_tree;
+    PagedTable<State> m_state;
+    PagedTable<Extent> m_extents;
     std::vector<std::uint32_t> m_pending;
     std::vector<std::uint32_t> m_infinite;
 };

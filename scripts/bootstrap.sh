@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-declarative-dev qt6-datavisualization-dev libxkbcommon-dev libgl-dev
-    libsuitesparse-dev libdxflib-dev libboost-dev
+    libsuitesparse-dev libdxflib-dev libboost-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth python3-ezdxf locales
     clang-14 libfuzzer-14-dev libclang-rt-14-dev

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "CadApi.h"
-#include "DrawingFile.h"
 #include "Document.h"
+#include "DrawingFile.h"
 #include "Engine.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +21,7 @@ protected:
     cad::Document& document() { return *engine.document(static_cast<int>(dwg)); }
     // The drawing's whole stored form: equal bytes mean equal drawings. The next free ID and
     // the checksum are left out: IDs are never handed out twice, even after undo.
-    std::vector<std::uint8_t> snapshot()
-    {
+    std::vector<std::uint8_t> snapshot() {
         std::vector<std::uint8_t> b = cad::encodeDrawing(document().drawing());
         std::fill(b.begin() + 20, b.begin() + 24, 0);
         b.resize(b.size() - 4);
@@ -30,29 +29,26 @@ protected:
     }
 
 public:
-    static std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t seed)
-    {
+    static std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t seed) {
         std::vector<std::uint8_t> b(size);
         for (std::size_t i = 0; i < size; ++i)
             b[i] = static_cast<std::uint8_t>(seed + i * 7);
         return b;
     }
+
 protected:
-    static std::vector<std::uint8_t> exDataOf(CadHandle entity)
-    {
+    static std::vector<std::uint8_t> exDataOf(CadHandle entity) {
         std::vector<std::uint8_t> b(static_cast<std::size_t>(CadEntityGetExDataSize(entity)));
         CadEntityGetExData(entity, b.data());
         return b;
     }
-    static std::vector<CadHandle> layerEntities(CadHandle layer)
-    {
+    static std::vector<CadHandle> layerEntities(CadHandle layer) {
         std::vector<CadHandle> out;
         for (CadHandle e = CadLayerGetFirstEntity(layer); e; e = CadLayerGetNextEntity(layer, e))
             out.push_back(e);
         return out;
     }
-    std::vector<CadHandle> selection()
-    {
+    std::vector<CadHandle> selection() {
         std::vector<CadHandle> out;
         for (CadHandle p = CadSelGetFirstPtr(dwg); p; p = CadSelGetNextPtr(dwg, p))
             out.push_back(CadGetEntityByPtr(dwg, p));
@@ -63,11 +59,11 @@ protected:
 // A folder of its own under the system's temporary folder, removed afterwards.
 class TempDir {
 public:
-    TempDir()
-    {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("quadrilo-cad-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempDir() {
+        m_path =
+            std::filesystem::temp_directory_path() /
+            ("quadrilo-cad-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
@@ -80,8 +76,7 @@ private:
 
 // A drawing with every entity kind, layers, a block with an attribute, styles, palette and
 // drawing extended data: what the structural program stores.
-inline void drawEveryKind(CadHandle dwg)
-{
+inline void drawEveryKind(CadHandle dwg) {
     CadAddLayer(dwg, "Vigas", 1, 0, -1);
     CadAddLayer(dwg, "Lajes", 2, 0, -1);
     CadAddLayer(dwg, "Anotações", 256, 0, -1);

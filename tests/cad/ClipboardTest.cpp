@@ -4,8 +4,7 @@
 
 using Clipboard = CadFixture;
 
-TEST_F(Clipboard, CopiesCarryKindCodesExtendedDataLayersAndBlocksIntoAnotherDrawing)
-{
+TEST_F(Clipboard, CopiesCarryKindCodesExtendedDataLayersAndBlocksIntoAnotherDrawing) {
     drawEveryKind(dwg);
     CadSelectByLayer(dwg, CadGetLayerByName(dwg, "Lajes"));
     CadSelectByLayer(dwg, CadGetLayerByName(dwg, "Vigas"));
@@ -27,8 +26,7 @@ TEST_F(Clipboard, CopiesCarryKindCodesExtendedDataLayersAndBlocksIntoAnotherDraw
     EXPECT_EQ(CadSelCount(other), 2);
 }
 
-TEST_F(Clipboard, PasteInPlaceGivesNewIdsAndSelectsOnlyTheCopies)
-{
+TEST_F(Clipboard, PasteInPlaceGivesNewIdsAndSelectsOnlyTheCopies) {
     const CadHandle node = CadAddPoint(dwg, 1, 2, 0);
     CadEntityPutUserData(node, 6);
     CadSelectEntity(dwg, node, 1);
@@ -47,8 +45,7 @@ TEST_F(Clipboard, PasteInPlaceGivesNewIdsAndSelectsOnlyTheCopies)
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 1) << "each paste is one undo step";
 }
 
-TEST_F(Clipboard, ForeignOrDamagedContentIsRefusedWithoutChange)
-{
+TEST_F(Clipboard, ForeignOrDamagedContentIsRefusedWithoutChange) {
     cad::MemoryClipboard board;
     engine.setClipboard(&board);
     board.setData("text/plain", {'x'});
@@ -67,8 +64,7 @@ TEST_F(Clipboard, ForeignOrDamagedContentIsRefusedWithoutChange)
     engine.setClipboard(nullptr);
 }
 
-TEST_F(Clipboard, CopyWithNothingSelectedLeavesTheClipboard)
-{
+TEST_F(Clipboard, CopyWithNothingSelectedLeavesTheClipboard) {
     EXPECT_EQ(CadCbCopy(dwg), 0);
     EXPECT_EQ(CadCbHasEntities(), 0);
     CadExecute(dwg, 0, 304);

@@ -12,8 +12,7 @@ struct TwoCorners {
     std::optional<CadPoint> first, second;
     int dragCalls = 0;
 
-    void registerIn(CadHandle dwg)
-    {
+    void registerIn(CadHandle dwg) {
         CadAddCommand(
             dwg, 11002, "LAJE", "LJ", 0,
             [this](CadHandle d) -> cad::CommandTask {
@@ -62,8 +61,7 @@ protected:
     int entities() { return CadLayerGetCount(CadGetCurLayer(dwg)); }
 };
 
-TEST_F(Commands, PicksAndTypedCoordinatesFeedTheSameInput)
-{
+TEST_F(Commands, PicksAndTypedCoordinatesFeedTheSameInput) {
     ASSERT_EQ(CadExecute(dwg, 0, 11002), 1);
     EXPECT_EQ(CadCmdActive(dwg), 11002);
     EXPECT_EQ(CadCmdGetPrompt(dwg), "Entre a 1ra coordenada da laje...");
@@ -78,8 +76,7 @@ TEST_F(Commands, PicksAndTypedCoordinatesFeedTheSameInput)
     EXPECT_EQ(entities(), 0);
 }
 
-TEST_F(Commands, AbsoluteTypedCoordinatesAndNamesAreTypableInAnyCase)
-{
+TEST_F(Commands, AbsoluteTypedCoordinatesAndNamesAreTypableInAnyCase) {
     ASSERT_EQ(CadInputText(dwg, "lj"), 1);
     ASSERT_EQ(CadInputText(dwg, "10.5,-2.25"), 1);
     ASSERT_EQ(CadInputText(dwg, " 20 , 30 , 4 "), 1);
@@ -94,8 +91,7 @@ TEST_F(Commands, AbsoluteTypedCoordinatesAndNamesAreTypableInAnyCase)
     EXPECT_NE(CadCmdGetPrompt(dwg).find("NOSUCH"), std::string::npos);
 }
 
-TEST_F(Commands, CancelEscapeAndEnterEndTheCommandWithoutAnEntity)
-{
+TEST_F(Commands, CancelEscapeAndEnterEndTheCommandWithoutAnEntity) {
     for (auto end : {+[](CadHandle d) { return CadInputCancel(d); },
                      +[](CadHandle d) { return CadInputText(d, ""); },
                      +[](CadHandle d) { return CadInputText(d, "abc"); }}) {
@@ -110,8 +106,7 @@ TEST_F(Commands, CancelEscapeAndEnterEndTheCommandWithoutAnEntity)
     EXPECT_EQ(CadUndo(dwg), 0) << "an ended command leaves no empty undo step";
 }
 
-TEST_F(Commands, StartingAnotherCommandOrClosingTheDrawingCancelsTheWaitingOne)
-{
+TEST_F(Commands, StartingAnotherCommandOrClosingTheDrawingCancelsTheWaitingOne) {
     CadExecute(dwg, 0, 11002);
     CadInputPoint(dwg, 0, 0, 0);
     CadExecute(dwg, 0, 313); // move, which waits for objects
@@ -124,8 +119,7 @@ TEST_F(Commands, StartingAnotherCommandOrClosingTheDrawingCancelsTheWaitingOne)
     EXPECT_EQ(cmd.log.back(), "ended");
 }
 
-TEST_F(Commands, TheDragCallbackDrawsTheRubberBandOnlyWhileWaiting)
-{
+TEST_F(Commands, TheDragCallbackDrawsTheRubberBandOnlyWhileWaiting) {
     EXPECT_TRUE(CadInputDrag(dwg, 5, 5, 0).empty());
     CadExecute(dwg, 0, 11002);
     CadInputPoint(dwg, 10, 10, 0);
@@ -139,8 +133,7 @@ TEST_F(Commands, TheDragCallbackDrawsTheRubberBandOnlyWhileWaiting)
     EXPECT_EQ(CadInputDrag(dwg, 30, 40, 0).size(), 2u);
 }
 
-TEST_F(Commands, RegistrationRefusesTakenIdsAndNames)
-{
+TEST_F(Commands, RegistrationRefusesTakenIdsAndNames) {
     auto noop = [](CadHandle) -> cad::CommandTask { co_return; };
     EXPECT_EQ(CadAddCommand(dwg, 11002, "OUTRO", "", 0, noop, {}), 0);
     EXPECT_EQ(CadAddCommand(dwg, 11001, "laje", "", 0, noop, {}), 0);
@@ -149,8 +142,7 @@ TEST_F(Commands, RegistrationRefusesTakenIdsAndNames)
     EXPECT_EQ(CadExecute(dwg, 0, 999), 0);
 }
 
-TEST_F(Commands, AFailingCommandEndsWithItsErrorShownAndItsChangesKeptAsOneStep)
-{
+TEST_F(Commands, AFailingCommandEndsWithItsErrorShownAndItsChangesKeptAsOneStep) {
     CadAddCommand(dwg, 11009, "DDIAG", "DG", 0,
                   [](CadHandle d) -> cad::CommandTask {
                       CadAddPoint(d, 0, 0, 0);
@@ -166,8 +158,7 @@ TEST_F(Commands, AFailingCommandEndsWithItsErrorShownAndItsChangesKeptAsOneStep)
     EXPECT_EQ(entities(), 1);
 }
 
-TEST_F(Commands, ACommandMayAwaitASubCommand)
-{
+TEST_F(Commands, ACommandMayAwaitASubCommand) {
     auto twoPoints = [](CadHandle d, std::vector<CadPoint>& out) -> cad::CommandTask {
         for (int i = 0; i < 2; ++i) {
             if (co_await CadCmdUserInput(d) != 1)
@@ -196,8 +187,7 @@ struct CoordinateCase {
 
 class Coordinates : public ::testing::TestWithParam<CoordinateCase> {};
 
-TEST_P(Coordinates, AreReadWithPointAsDecimalSeparator)
-{
+TEST_P(Coordinates, AreReadWithPointAsDecimalSeparator) {
     const auto got = cad::parseCoordinates(GetParam().text, cad::Point3{100, 100, 5});
     ASSERT_EQ(got.has_value(), GetParam().expected.has_value()) << GetParam().text;
     if (got) {
@@ -213,6 +203,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinateCase{"@10,-10", cad::Point3{110, 90, 5}},
                       CoordinateCase{"@0,0,1", cad::Point3{100, 100, 6}},
                       CoordinateCase{"1,5;2", std::nullopt}, CoordinateCase{"1", std::nullopt},
-                      CoordinateCase{"1,2,3,4", std::nullopt},
-                      CoordinateCase{"1,", std::nullopt}, CoordinateCase{"nan,1", std::nullopt},
-                      CoordinateCase{"LAJE", std::nullopt}, CoordinateCase{"", std::nullopt}));
+                      CoordinateCase{"1,2,3,4", std::nullopt}, CoordinateCase{"1,", std::nullopt},
+                      CoordinateCase{"nan,1", std::nullopt}, CoordinateCase{"LAJE", std::nullopt},
+                      CoordinateCase{"", std::nullopt}));

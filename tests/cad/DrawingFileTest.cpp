@@ -3,19 +3,19 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace {
 
-std::vector<std::uint8_t> readAll(const std::string& path)
-{
+std::vector<std::uint8_t> readAll(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-void writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
+void writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace
@@ -25,8 +25,7 @@ protected:
     TempDir dir;
 };
 
-TEST_F(DrawingFile, EveryKindRoundTripsWithIdsOrderAndEveryExtendedDataByte)
-{
+TEST_F(DrawingFile, EveryKindRoundTripsWithIdsOrderAndEveryExtendedDataByte) {
     drawEveryKind(dwg);
     CadViewPutAngles(dwg, 0, 225, 35);
     CadSetCurLayerByName(dwg, "Vigas");
@@ -57,8 +56,7 @@ TEST_F(DrawingFile, EveryKindRoundTripsWithIdsOrderAndEveryExtendedDataByte)
     EXPECT_EQ(snapshot(), saved);
 }
 
-TEST_F(DrawingFile, SavingKeepsThePreviousVersionAsBak)
-{
+TEST_F(DrawingFile, SavingKeepsThePreviousVersionAsBak) {
     const std::string path = dir.file("plan.vec");
     CadAddPoint(dwg, 1, 1, 0);
     ASSERT_EQ(CadFileSaveAs(dwg, 0, path), 1);
@@ -70,8 +68,7 @@ TEST_F(DrawingFile, SavingKeepsThePreviousVersionAsBak)
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
-TEST_F(DrawingFile, AFailedSaveLeavesTheOldFileAndTheModifiedFlag)
-{
+TEST_F(DrawingFile, AFailedSaveLeavesTheOldFileAndTheModifiedFlag) {
     const std::string path = dir.file("plan.vec");
     CadAddPoint(dwg, 1, 1, 0);
     ASSERT_EQ(CadFileSaveAs(dwg, 0, path), 1);
@@ -93,8 +90,7 @@ struct Damage {
 
 class DamagedFile : public DrawingFile, public ::testing::WithParamInterface<Damage> {};
 
-TEST_P(DamagedFile, IsRefusedWithAClearErrorAndTheOpenDrawingUntouched)
-{
+TEST_P(DamagedFile, IsRefusedWithAClearErrorAndTheOpenDrawingUntouched) {
     drawEveryKind(dwg);
     const std::string path = dir.file("plan.vec");
     ASSERT_EQ(CadFileSaveAs(dwg, 0, path), 1);
@@ -115,34 +111,34 @@ TEST_P(DamagedFile, IsRefusedWithAClearErrorAndTheOpenDrawingUntouched)
 
 INSTANTIATE_TEST_SUITE_P(
     Damages, DamagedFile,
-    ::testing::Values(
-        Damage{"Truncated", [](auto& b) { b.resize(b.size() / 2); }, "truncated"},
-        Damage{"Empty", [](auto& b) { b.clear(); }, "not a Quadrilo drawing"},
-        Damage{"Foreign", [](auto& b) { b.assign({'A', 'C', '1', '0', '1', '5', 0, 0, 0, 0}); },
-               "not a Quadrilo drawing"},
-        Damage{"FlippedByte", [](auto& b) { b[b.size() / 2] ^= 0x10; }, "checksum"},
-        Damage{"NewerVersion", [](auto& b) { b[8] = 9; }, "format version 9"},
-        Damage{"TrailingBytes", [](auto& b) { b.push_back(0); }, "damaged"},
-        // A consistent checksum over nonsense: the reader's own checks refuse it.
-        Damage{"ResealedNonsense",
-               [](auto& b) {
-                   std::vector<std::uint8_t> payload(b.begin() + 20, b.end() - 4);
-                   for (std::size_t i = 40; i < payload.size(); i += 3)
-                       payload[i] = 0xFF;
-                   char magic[9] = "QDRLVEC\x1a";
-                   b = cad::frame(magic, 1, payload);
-               },
-               "damaged"}),
+    ::testing::Values(Damage{"Truncated", [](auto& b) { b.resize(b.size() / 2); }, "truncated"},
+                      Damage{"Empty", [](auto& b) { b.clear(); }, "not a Quadrilo drawing"},
+                      Damage{"Foreign",
+                             [](auto& b) {
+                                 b.assign({'A', 'C', '1', '0', '1', '5', 0, 0, 0, 0});
+                             },
+                             "not a Quadrilo drawing"},
+                      Damage{"FlippedByte", [](auto& b) { b[b.size() / 2] ^= 0x10; }, "checksum"},
+                      Damage{"NewerVersion", [](auto& b) { b[8] = 9; }, "format version 9"},
+                      Damage{"TrailingBytes", [](auto& b) { b.push_back(0); }, "damaged"},
+                      // A consistent checksum over nonsense: the reader's own checks refuse it.
+                      Damage{"ResealedNonsense",
+                             [](auto& b) {
+                                 std::vector<std::uint8_t> payload(b.begin() + 20, b.end() - 4);
+                                 for (std::size_t i = 40; i < payload.size(); i += 3)
+                                     payload[i] = 0xFF;
+                                 char magic[9] = "QDRLVEC\x1a";
+                                 b = cad::frame(magic, 1, payload);
+                             },
+                             "damaged"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DrawingFile, AMissingFileIsReported)
-{
+TEST_F(DrawingFile, AMissingFileIsReported) {
     EXPECT_EQ(CadFileOpen(dwg, 0, dir.file("none.vec")), 0);
     EXPECT_NE(CadGetErrorText(dwg).find("none.vec"), std::string::npos);
 }
 
-TEST_F(DrawingFile, OpeningReplacesTheDrawingCancelsTheCommandAndClearsUndo)
-{
+TEST_F(DrawingFile, OpeningReplacesTheDrawingCancelsTheCommandAndClearsUndo) {
     const std::string path = dir.file("plan.vec");
     CadAddPoint(dwg, 1, 1, 0);
     ASSERT_EQ(CadFileSaveAs(dwg, 0, path), 1);
@@ -161,4 +157,25 @@ TEST_F(DrawingFile, OpeningReplacesTheDrawingCancelsTheCommandAndClearsUndo)
     EXPECT_EQ(CadGetDirty(dwg), 0);
     EXPECT_EQ(CadExecute(dwg, 0, 11002), 1) << "the drawing's commands stay registered";
     CadInputCancel(dwg);
+}
+
+TEST_F(DrawingFile, RandomlyDamagedButResealedFilesNeverCrashTheReader) {
+    drawEveryKind(dwg);
+    const auto good = cad::encodeDrawing(document().drawing());
+    const std::vector<std::uint8_t> payload(good.begin() + 20, good.end() - 4);
+    char magic[9] = "QDRLVEC\x1a";
+    std::mt19937 random(2024);
+    int refused = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<std::uint8_t> bad = payload;
+        const int changes = 1 + round % 4;
+        for (int k = 0; k < changes; ++k)
+            bad[random() % bad.size()] = static_cast<std::uint8_t>(random());
+        if (round % 7 == 0)
+            bad.resize(random() % bad.size());
+        const cad::OpenResult result = cad::decodeDrawing(cad::frame(magic, 1, bad));
+        EXPECT_EQ(result.drawing == nullptr, !result.error.empty());
+        refused += result.drawing == nullptr;
+    }
+    EXPECT_GT(refused, 0);
 }

@@ -6,8 +6,7 @@
 
 using Model = CadFixture;
 
-TEST_F(Model, AddingAnExistingLayerKeepsItsColourAndEntities)
-{
+TEST_F(Model, AddingAnExistingLayerKeepsItsColourAndEntities) {
     const CadHandle first = CadAddLayer(dwg, "Vigas", 1, 0, -1);
     CadSetCurLayer(dwg, first);
     const CadHandle line = CadAddLine(dwg, 0, 0, 0, 1, 1, 0);
@@ -19,8 +18,7 @@ TEST_F(Model, AddingAnExistingLayerKeepsItsColourAndEntities)
     EXPECT_EQ(layerEntities(again), std::vector<CadHandle>{line});
 }
 
-TEST_F(Model, LayersKeepTheirOrderAndEntitiesTheirs)
-{
+TEST_F(Model, LayersKeepTheirOrderAndEntitiesTheirs) {
     for (const char* name : {"Pilares", "Vigas", "Lajes"})
         CadAddLayer(dwg, name, 3, 0, -1);
     std::vector<std::string> names;
@@ -38,8 +36,7 @@ TEST_F(Model, LayersKeepTheirOrderAndEntitiesTheirs)
     EXPECT_EQ(CadLayerGetCount(CadGetLayerByName(dwg, "Vigas")), 4);
 }
 
-TEST_F(Model, BlockNamesAreUniqueAndInsertsStartFromTheDefinitionText)
-{
+TEST_F(Model, BlockNamesAreUniqueAndInsertsStartFromTheDefinitionText) {
     const CadHandle block = CadAddBlock(dwg, "+Load", 0, 0, 0);
     ASSERT_NE(block, 0);
     EXPECT_EQ(CadAddBlock(dwg, "+Load", 5, 5, 0), 0);
@@ -65,8 +62,7 @@ TEST_F(Model, BlockNamesAreUniqueAndInsertsStartFromTheDefinitionText)
     EXPECT_EQ(CadAttGetValue(att), "-10_(kN)") << "an insert keeps its own attribute value";
 }
 
-TEST_F(Model, MultilinesKeepTheWidthTheyWereDrawnWith)
-{
+TEST_F(Model, MultilinesKeepTheWidthTheyWereDrawnWith) {
     const CadHandle style = CadAddMlineStyle(dwg, "stVigas", 3, 274);
     EXPECT_EQ(CadAddMlineStyle(dwg, "stVigas", 3, 274), 0);
     EXPECT_EQ(CadSetCurMlineStyleByName(dwg, "stVigas"), style);
@@ -90,8 +86,7 @@ TEST_F(Model, MultilinesKeepTheWidthTheyWereDrawnWith)
     EXPECT_EQ(CadMlineGetVer(narrow, 2), (CadPoint{}));
 }
 
-TEST_F(Model, ExtendedAndUserDataComeBackUnchanged)
-{
+TEST_F(Model, ExtendedAndUserDataComeBackUnchanged) {
     const CadHandle node = CadAddPoint(dwg, 1, 2, 0);
     std::vector<std::uint8_t> record = bytes(152, 200);
     record[0] = 0;
@@ -110,8 +105,7 @@ TEST_F(Model, ExtendedAndUserDataComeBackUnchanged)
     EXPECT_EQ(CadEntityPutExData(node, nullptr, 10), 0);
 }
 
-TEST_F(Model, HandlesOfOtherKindsOrStaleOnesAreRefused)
-{
+TEST_F(Model, HandlesOfOtherKindsOrStaleOnesAreRefused) {
     const CadHandle line = CadAddLine(dwg, 0, 0, 0, 1, 0, 0);
     CadEntityErase(line, 1);
     EXPECT_EQ(CadEntityGetID(line), 0);

@@ -6,8 +6,7 @@
 
 namespace {
 
-std::string text(const char* what, CadHandle e, double a = 0, double b = 0, double c = 0)
-{
+std::string text(const char* what, CadHandle e, double a = 0, double b = 0, double c = 0) {
     std::ostringstream s;
     s << what << ' ' << e << ' ' << a << ' ' << b << ' ' << c;
     return s.str();
@@ -21,15 +20,13 @@ protected:
     int moveResult = 0;
     int eraseResult = 0;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         CadOnEventMouseDblClk([this](CadHandle, double x, double y, double z) {
             log.push_back(text("dblclk", 0, x, y, z));
             CadSetReturnInt(1);
         });
-        CadOnEventEntSelect([this](CadHandle, CadHandle e, int on) {
-            log.push_back(text("select", e, on));
-        });
+        CadOnEventEntSelect(
+            [this](CadHandle, CadHandle e, int on) { log.push_back(text("select", e, on)); });
         CadOnEventEntChange([this](CadHandle, CadHandle e) { log.push_back(text("change", e)); });
         CadOnEventMouseMove([this](CadHandle, double x, double y, double z) {
             log.push_back(text("mouse", 0, x, y, z));
@@ -40,12 +37,13 @@ protected:
                 *dz = 0; // a column keeps its Z
             CadSetReturnInt(moveResult);
         });
-        CadOnEventGripMove([this](CadHandle, CadHandle e, int grip, double* dx, double* dy, double*) {
-            log.push_back(text("grip", e, grip, *dx, *dy));
-            // Grillage entities cannot be dragged; the other grips of a column neither.
-            if (CadEntityGetUserData(e) == 6 || (CadEntityGetUserData(e) == 4 && grip != 0))
-                CadSetReturnInt(1);
-        });
+        CadOnEventGripMove(
+            [this](CadHandle, CadHandle e, int grip, double* dx, double* dy, double*) {
+                log.push_back(text("grip", e, grip, *dx, *dy));
+                // Grillage entities cannot be dragged; the other grips of a column neither.
+                if (CadEntityGetUserData(e) == 6 || (CadEntityGetUserData(e) == 4 && grip != 0))
+                    CadSetReturnInt(1);
+            });
         CadOnEventEntErase([this](CadHandle, CadHandle e) {
             log.push_back(text("erase", e));
             CadSetReturnInt(eraseResult);
@@ -65,8 +63,7 @@ protected:
     }
 };
 
-TEST_F(Events, CreateSelectAndEraseReportTheEntity)
-{
+TEST_F(Events, CreateSelectAndEraseReportTheEntity) {
     const CadHandle a = CadAddPoint(dwg, 1, 1, 0);
     CadSelectEntity(dwg, a, 1);
     CadSelectEntity(dwg, a, 1); // no change, no event
@@ -76,8 +73,7 @@ TEST_F(Events, CreateSelectAndEraseReportTheEntity)
                                              text("select", a, 0), text("erase", a)}));
 }
 
-TEST_F(Events, AnEraseHandlerReturningOneKeepsTheEntity)
-{
+TEST_F(Events, AnEraseHandlerReturningOneKeepsTheEntity) {
     const CadHandle a = CadAddPoint(dwg, 1, 1, 0);
     const CadHandle b = CadAddPoint(dwg, 2, 2, 0);
     eraseResult = 1;
@@ -89,8 +85,7 @@ TEST_F(Events, AnEraseHandlerReturningOneKeepsTheEntity)
     EXPECT_EQ(CadEntityErase(a, 1), 1);
 }
 
-TEST_F(Events, MoveCommandReportsEachEntityBeforeMovingItAndObeysTheResult)
-{
+TEST_F(Events, MoveCommandReportsEachEntityBeforeMovingItAndObeysTheResult) {
     const CadHandle column = CadAddPoint(dwg, 0, 0, 0);
     CadEntityPutUserData(column, 4);
     const CadHandle other = CadAddLine(dwg, 0, 0, 0, 10, 0, 0);
@@ -101,8 +96,9 @@ TEST_F(Events, MoveCommandReportsEachEntityBeforeMovingItAndObeysTheResult)
     CadExecute(dwg, 0, 313);
     CadInputPoint(dwg, 0, 0, 0);
     CadInputPoint(dwg, 10, 0, 5);
-    EXPECT_EQ(log, (std::vector<std::string>{text("execute", 0, 313), text("move", column, 10, 0, 5),
-                                             text("move", other, 10, 0, 5)}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{text("execute", 0, 313), text("move", column, 10, 0, 5),
+                                        text("move", other, 10, 0, 5)}));
     EXPECT_EQ(CadEntityGetPoint(column), (CadPoint{10, 0, 0})) << "the handler changed dz";
     EXPECT_EQ(CadLineGetEnd(other), (CadPoint{20, 0, 5}));
 
@@ -113,8 +109,7 @@ TEST_F(Events, MoveCommandReportsEachEntityBeforeMovingItAndObeysTheResult)
     EXPECT_EQ(CadLineGetEnd(other), (CadPoint{20, 0, 5})) << "result 1: not moved";
 }
 
-TEST_F(Events, MoveWithoutSelectionPicksObjectsFirst)
-{
+TEST_F(Events, MoveWithoutSelectionPicksObjectsFirst) {
     const CadHandle line = CadAddLine(dwg, 0, 0, 0, 10, 0, 0);
     CadExecute(dwg, 0, 313);
     CadInputPoint(dwg, 5, 0.5, 0); // picks the line
@@ -124,8 +119,7 @@ TEST_F(Events, MoveWithoutSelectionPicksObjectsFirst)
     EXPECT_EQ(CadLineGetStart(line), (CadPoint{0, 100, 0}));
 }
 
-TEST_F(Events, GripDragsAreReportedAndCanBeRefused)
-{
+TEST_F(Events, GripDragsAreReportedAndCanBeRefused) {
     const CadHandle beam = CadAddLine(dwg, 0, 0, 0, 100, 0, 0);
     const CadHandle node = CadAddPoint(dwg, 0, 0, 0);
     CadEntityPutUserData(node, 6);
@@ -141,8 +135,7 @@ TEST_F(Events, GripDragsAreReportedAndCanBeRefused)
     EXPECT_EQ(CadEntityGetPoint(node), (CadPoint{0, 0, 0}));
 }
 
-TEST_F(Events, InsertsHaveTheirBasePointAsGripAndMoveWholeByIt)
-{
+TEST_F(Events, InsertsHaveTheirBasePointAsGripAndMoveWholeByIt) {
     const CadHandle block = CadAddBlock(dwg, "Pilar 30x30", 0, 0, 0);
     CadBlockAddEntity(block, CadAddRect(dwg, 0, 0, 0, 30, 30, 0));
     CadBlockAddEntity(block, CadAddAttrib(dwg, "PILAR", "(Pilar 30x30)", 18, 15, 0));
@@ -156,8 +149,7 @@ TEST_F(Events, InsertsHaveTheirBasePointAsGripAndMoveWholeByIt)
     EXPECT_EQ(ins.attributes[0].at, (cad::Point3{128, 115, 0})) << "the attribute moves along";
 }
 
-TEST_F(Events, PasteTakenOverByTheExecuteHandlerPastesInPlaceThenMovesEachCopy)
-{
+TEST_F(Events, PasteTakenOverByTheExecuteHandlerPastesInPlaceThenMovesEachCopy) {
     const CadHandle load = CadAddPoint(dwg, 100, 200, 0);
     CadEntityPutUserData(load, 9);
     const std::vector<std::uint8_t> record = bytes(88, 5);
@@ -174,14 +166,14 @@ TEST_F(Events, PasteTakenOverByTheExecuteHandlerPastesInPlaceThenMovesEachCopy)
     EXPECT_EQ(CadEntityGetPoint(copy), (CadPoint{100, 200, 0})) << "pasted over its source";
     CadInputPoint(dwg, 100, 200, 0);
     CadInputPoint(dwg, 150, 200, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{text("execute", 0, 305), text("create", copy),
-                                             text("execute", 0, 313), text("move", copy, 50, 0, 0)}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{text("execute", 0, 305), text("create", copy),
+                                        text("execute", 0, 313), text("move", copy, 50, 0, 0)}));
     EXPECT_EQ(exDataOf(copy), record);
     EXPECT_EQ(CadEntityGetUserData(copy), 9);
 }
 
-TEST_F(Events, PasteWithTextOnTheClipboardPastesNothing)
-{
+TEST_F(Events, PasteWithTextOnTheClipboardPastesNothing) {
     cad::MemoryClipboard text;
     text.setData("text/plain", {'h', 'i'});
     engine.setClipboard(&text);
@@ -191,10 +183,9 @@ TEST_F(Events, PasteWithTextOnTheClipboardPastesNothing)
     engine.setClipboard(nullptr);
 }
 
-TEST_F(Events, PointerEventsCarryDrawingCoordinates)
-{
+TEST_F(Events, PointerEventsCarryDrawingCoordinates) {
     CadReportMouseMove(dwg, 1.5, 2.5, 0);
     EXPECT_EQ(CadReportDblClick(dwg, 3, 4, 0), 1);
-    EXPECT_EQ(log, (std::vector<std::string>{text("mouse", 0, 1.5, 2.5, 0),
-                                             text("dblclk", 0, 3, 4, 0)}));
+    EXPECT_EQ(
+        log, (std::vector<std::string>{text("mouse", 0, 1.5, 2.5, 0), text("dblclk", 0, 3, 4, 0)}));
 }

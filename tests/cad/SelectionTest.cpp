@@ -4,16 +4,14 @@
 
 class Selecting : public CadFixture {
 protected:
-    void polygon(std::initializer_list<CadPoint> points)
-    {
+    void polygon(std::initializer_list<CadPoint> points) {
         CadClearVertices(dwg);
         for (const CadPoint& p : points)
             CadAddVertex(dwg, p.x, p.y, p.z);
     }
 };
 
-TEST_F(Selecting, WindowTakesWhatLiesInsideAndCrossingAlsoWhatCrossesTheBoundary)
-{
+TEST_F(Selecting, WindowTakesWhatLiesInsideAndCrossingAlsoWhatCrossesTheBoundary) {
     const CadHandle inside = CadAddLine(dwg, 10, 10, 0, 20, 20, 0);
     const CadHandle crossing = CadAddLine(dwg, 50, 50, 0, 150, 50, 0);
     const CadHandle outside = CadAddCircle(dwg, 500, 500, 0, 10);
@@ -30,20 +28,24 @@ TEST_F(Selecting, WindowTakesWhatLiesInsideAndCrossingAlsoWhatCrossesTheBoundary
     (void)outside;
 }
 
-TEST_F(Selecting, ConcavePolygonLeavesOutWhatLiesInItsNotch)
-{
+TEST_F(Selecting, ConcavePolygonLeavesOutWhatLiesInItsNotch) {
     const CadHandle left = CadAddPoint(dwg, 10, 50, 0);
     const CadHandle notch = CadAddPoint(dwg, 50, 80, 0);
     // A U shape open at the top between x = 30 and x = 70.
-    polygon({{0, 0, 0}, {100, 0, 0}, {100, 100, 0}, {70, 100, 0}, {70, 30, 0}, {30, 30, 0},
-             {30, 100, 0}, {0, 100, 0}});
+    polygon({{0, 0, 0},
+             {100, 0, 0},
+             {100, 100, 0},
+             {70, 100, 0},
+             {70, 30, 0},
+             {30, 30, 0},
+             {30, 100, 0},
+             {0, 100, 0}});
     EXPECT_EQ(CadSelectByPolygon(dwg, 0, 0, 1), 1);
     EXPECT_EQ(selection(), std::vector<CadHandle>{left});
     (void)notch;
 }
 
-TEST_F(Selecting, ResultsFollowLayerOrderThenEntityOrder)
-{
+TEST_F(Selecting, ResultsFollowLayerOrderThenEntityOrder) {
     CadAddLayer(dwg, "Quadrilo", 254, 0, -1);
     CadAddLayer(dwg, "Cargas", 5, 0, -1);
     CadSetCurLayerByName(dwg, "Cargas");
@@ -56,10 +58,11 @@ TEST_F(Selecting, ResultsFollowLayerOrderThenEntityOrder)
     EXPECT_EQ(selection(), (std::vector<CadHandle>{b2, b1, load}));
 }
 
-TEST_F(Selecting, HiddenEntitiesAndLayersAreNotSelectedOrPicked)
-{
+TEST_F(Selecting, HiddenOrLockedEntitiesAndLayersAreNotSelectedOrPicked) {
     const CadHandle hidden = CadAddPoint(dwg, 1, 1, 0);
     CadEntityPutVisible(hidden, 0);
+    const CadHandle axis = CadAddXLine(dwg, 0, 0, 0, 100, 0, 0);
+    CadEntityPutLocked(axis, 1);
     CadAddLayer(dwg, "Quadrilo Deformada", 60, 0, -1);
     CadSetCurLayerByName(dwg, "Quadrilo Deformada");
     CadAddPoint(dwg, 2, 2, 0);
@@ -68,11 +71,12 @@ TEST_F(Selecting, HiddenEntitiesAndLayersAreNotSelectedOrPicked)
     EXPECT_EQ(CadSelectByPolygon(dwg, 1, 0, 1), 0);
     CadPutCursor(dwg, 2, 2, 0);
     EXPECT_EQ(CadGetEntityByCursor(dwg), 0);
+    CadPutCursor(dwg, 50, 0, 0);
+    EXPECT_EQ(CadGetEntityByCursor(dwg), 0) << "the locked axis";
     EXPECT_EQ(CadSelectByLayer(dwg), 1) << "by layer takes the layer's entities as they are";
 }
 
-TEST_F(Selecting, PickingTakesTheNearestWithinTheAperture)
-{
+TEST_F(Selecting, PickingTakesTheNearestWithinTheAperture) {
     const CadHandle bar = CadAddLine(dwg, 0, 0, 0, 100, 0, 0);
     const CadHandle node = CadAddPoint(dwg, 50, 0.4, 0);
     const CadHandle label = CadAddText(dwg, "B12", 50, 20, 0, 5, 0, 4);
@@ -87,8 +91,7 @@ TEST_F(Selecting, PickingTakesTheNearestWithinTheAperture)
     EXPECT_EQ(CadGetEntityByCursor(dwg), 0);
 }
 
-TEST_F(Selecting, PickingFindsInsertsByTheirBlockContent)
-{
+TEST_F(Selecting, PickingFindsInsertsByTheirBlockContent) {
     const CadHandle block = CadAddBlock(dwg, "Laje 400 x 500 x 12", 200, 250, 0);
     CadBlockAddEntity(block, CadAddRect(dwg, 200, 250, 0, 400, 500, 0));
     const CadHandle slab = CadAddInsBlock(dwg, CadBlockGetID(block), 1200, 250, 0, 1, 0);
@@ -96,8 +99,7 @@ TEST_F(Selecting, PickingFindsInsertsByTheirBlockContent)
     EXPECT_EQ(CadGetEntityByCursor(dwg), slab);
 }
 
-TEST_F(Selecting, FenceByANewLineSelectsWhatItCrosses)
-{
+TEST_F(Selecting, FenceByANewLineSelectsWhatItCrosses) {
     const CadHandle beam = CadAddLine(dwg, 50, -10, 0, 50, 10, 0);
     CadAddLine(dwg, 500, -10, 0, 500, 10, 0);
     const CadHandle wall = CadAddLine(dwg, 0, 0, 0, 100, 0, 0);
@@ -105,8 +107,7 @@ TEST_F(Selecting, FenceByANewLineSelectsWhatItCrosses)
     EXPECT_EQ(selection(), (std::vector<CadHandle>{beam, wall}));
 }
 
-TEST_F(Selecting, ErasingTheSelectionEmptiesItAndIsOneUndoStep)
-{
+TEST_F(Selecting, ErasingTheSelectionEmptiesItAndIsOneUndoStep) {
     for (int i = 0; i < 10; ++i)
         CadAddPoint(dwg, i, 0, 0);
     EXPECT_EQ(CadSelectByLayer(dwg), 10);

@@ -3,8 +3,7 @@
 
 using Undo = CadFixture;
 
-TEST_F(Undo, MixedSequenceUndoesToTheIdenticalDrawingAndRedoesToTheFinalOne)
-{
+TEST_F(Undo, MixedSequenceUndoesToTheIdenticalDrawingAndRedoesToTheFinalOne) {
     const auto empty = snapshot();
     drawEveryKind(dwg);
     // Changes of every kind on top: erase, move, grips, data, attribute, layer, palette.
@@ -44,8 +43,7 @@ TEST_F(Undo, MixedSequenceUndoesToTheIdenticalDrawingAndRedoesToTheFinalOne)
     EXPECT_EQ(snapshot(), final);
 }
 
-TEST_F(Undo, ErasedEntityComesBackInItsPlaceInTheLayer)
-{
+TEST_F(Undo, ErasedEntityComesBackInItsPlaceInTheLayer) {
     std::vector<CadHandle> points;
     for (int i = 0; i < 4; ++i)
         points.push_back(CadAddPoint(dwg, i, 0, 0));
@@ -57,8 +55,7 @@ TEST_F(Undo, ErasedEntityComesBackInItsPlaceInTheLayer)
     EXPECT_EQ(CadEntityGetID(points[1]), points[1]) << "the same entity, same ID";
 }
 
-TEST_F(Undo, ANewChangeAfterUndoDropsTheRedoSteps)
-{
+TEST_F(Undo, ANewChangeAfterUndoDropsTheRedoSteps) {
     CadAddPoint(dwg, 0, 0, 0);
     const CadHandle second = CadAddPoint(dwg, 1, 0, 0);
     CadUndo(dwg);
@@ -68,8 +65,7 @@ TEST_F(Undo, ANewChangeAfterUndoDropsTheRedoSteps)
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 2);
 }
 
-TEST_F(Undo, AGroupIsOneStepAndUndoMarksTheDrawingModified)
-{
+TEST_F(Undo, AGroupIsOneStepAndUndoMarksTheDrawingModified) {
     CadPutDirty(dwg, 0);
     CadUndoBegin(dwg);
     for (int i = 0; i < 100; ++i)
@@ -85,8 +81,7 @@ TEST_F(Undo, AGroupIsOneStepAndUndoMarksTheDrawingModified)
     EXPECT_EQ(CadUndo(dwg), 0);
 }
 
-TEST_F(Undo, UndoAndRedoRunAsCommandsWithAMessageWhenEmpty)
-{
+TEST_F(Undo, UndoAndRedoRunAsCommandsWithAMessageWhenEmpty) {
     CadAddPoint(dwg, 0, 0, 0);
     ASSERT_EQ(CadExecute(dwg, 0, 301), 1);
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 0);
@@ -94,4 +89,45 @@ TEST_F(Undo, UndoAndRedoRunAsCommandsWithAMessageWhenEmpty)
     EXPECT_EQ(CadCmdGetPrompt(dwg), CadGetString(int(cad::EngineText::NothingToUndo)));
     CadExecute(dwg, 0, 302);
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 1);
+}
+
+TEST_F(Undo, TheOldestStepsGoWhenTheLogIsFullAndTheRestStillUndoes) {
+    document().drawing().setUndoLimit(10);
+    for (int i = 0; i < 30; ++i)
+        CadAddPoint(dwg, i, 0, 0);
+    EXPECT_LE(document().drawing().undoSteps(), 11u);
+    int undone = 0;
+    while (CadUndo(dwg))
+        ++undone;
+    EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 30 - undone);
+    for (int i = 0; i < undone; ++i)
+        CadRedo(dwg);
+    EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 30);
+}
+
+TEST_F(Undo, EntitiesCreatedAndChangedInOneGroupComeBackAsLastChanged)
+{
+    CadAddLayer(dwg, "Quadrilo", 254, 0, -1);
+    const auto before = snapshot();
+    CadUndoBegin(dwg);
+    const CadHandle block = CadAddBlock(dwg, "+Load", 0, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        const CadHandle node = CadAddPoint(dwg, i, 0, 0);
+        const std::vector<std::uint8_t> record = bytes(152, static_cast<std::uint8_t>(i));
+        CadEntityPutExData(node, record.data(), 152);
+        CadEntityPutUserData(node, 6);
+        CadEntityMove(node, 0, 10, 0);
+        CadEntityPutLayer(node, CadGetLayerByName(dwg, "Quadrilo"));
+        if (i == 4)
+            CadBlockAddEntity(block, node);
+        if (i == 2)
+            CadEntityErase(node, 1);
+    }
+    CadUndoEnd(dwg);
+    const auto after = snapshot();
+    ASSERT_EQ(CadUndo(dwg), 1);
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_EQ(CadRedo(dwg), 1);
+    EXPECT_EQ(snapshot(), after);
+    EXPECT_EQ(CadLayerGetCount(CadGetLayerByName(dwg, "Quadrilo")), 3);
 }
