@@ -22,8 +22,7 @@ constexpr int divisions = 141;
 constexpr double spacing = 10.0; // cm between grillage nodes
 constexpr double labelHeight = 2.5;
 
-void buildGrillage(CadHandle d)
-{
+void buildGrillage(CadHandle d) {
     CadAddLayer(d, "Quadrilo", 5, 0, -1);
     CadSetCurLayerByName(d, "Quadrilo");
     char label[32];
@@ -47,26 +46,27 @@ void buildGrillage(CadHandle d)
         }
 }
 
-template <class F> double medianMs(int runs, F&& f)
-{
+template <class F> double medianMs(int runs, F&& f) {
     std::vector<double> times;
     for (int r = 0; r < runs; ++r) {
         const auto t0 = std::chrono::steady_clock::now();
         f();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
 
 // What the canvas does to rebuild its picture: find, order and paint the entities.
-double redrawMs(cad::canvas::CadCanvas& canvas)
-{
+double redrawMs(cad::canvas::CadCanvas& canvas) {
     QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     return medianMs(9, [&] {
         image.fill(canvas.renderStyle().background);
         QPainter p(&image);
-        cad::canvas::Renderer renderer(canvas.document().drawing(), canvas.view(), canvas.renderStyle());
+        cad::canvas::Renderer renderer(canvas.document().drawing(), canvas.view(),
+                                       canvas.renderStyle());
         renderer.draw(p, cad::canvas::entitiesToDraw(canvas.document().drawing(), canvas.view()),
                       &canvas.document().selection());
     });
@@ -74,8 +74,7 @@ double redrawMs(cad::canvas::CadCanvas& canvas)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     cad::Engine engine;

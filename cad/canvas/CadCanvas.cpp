@@ -4,8 +4,8 @@
 #include "CanvasDialogs.h"
 #include "CanvasTexts.h"
 #include "Document.h"
-#include "Renderer.h"
 #include "EntityGeometry.h"
+#include "Renderer.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -26,18 +26,18 @@ constexpr double wheelStep = 1.2;
 constexpr std::size_t maxGripEntities = 500; // beyond this the grips would hide the drawing
 constexpr std::size_t viewHistoryDepth = 20;
 
-CommandTask immediately(std::function<void()> action)
-{
+CommandTask immediately(std::function<void()> action) {
     action();
     co_return;
 }
 
-bool isNavigation(int command) { return command == CmdZoomRealtime || command == CmdPanRealtime; }
+bool isNavigation(int command) {
+    return command == CmdZoomRealtime || command == CmdPanRealtime;
+}
 
 } // namespace
 
-CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
-{
+CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,16 +59,14 @@ CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(do
     updateCursorShape();
 }
 
-CadCanvas::~CadCanvas()
-{
+CadCanvas::~CadCanvas() {
     m_doc.setChangeListener({});
     m_doc.setPromptListener({});
 }
 
 // ------------------------------------------------------------------------------ commands
 
-void CadCanvas::registerViewCommands()
-{
+void CadCanvas::registerViewCommands() {
     const auto add = [this](int id, const char* name, const char* alias,
                             std::function<CommandTask()> run) {
         (void)m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), {}});
@@ -128,17 +126,15 @@ void CadCanvas::registerViewCommands()
         rememberView();
         co_await m_doc.runner().nextInput();
     });
-    static const char* const viewNames[] = {"VIEWNW",    "VIEWTOP",  "VIEWBOTTOM", "VIEWLEFT",
-                                            "VIEWRIGHT", "VIEWFRONT", "VIEWBACK",  "VIEWSW",
+    static const char* const viewNames[] = {"VIEWNW",    "VIEWTOP",   "VIEWBOTTOM", "VIEWLEFT",
+                                            "VIEWRIGHT", "VIEWFRONT", "VIEWBACK",   "VIEWSW",
                                             "VIEWSE",    "VIEWNE"};
     for (int id = CmdViewFirst; id <= CmdViewLast; ++id)
-        add(id, viewNames[id - CmdViewFirst], "", [this, id] {
-            return immediately([this, id] { setViewAngles(standardView(id)); });
-        });
+        add(id, viewNames[id - CmdViewFirst], "",
+            [this, id] { return immediately([this, id] { setViewAngles(standardView(id)); }); });
 }
 
-bool CadCanvas::execute(int command)
-{
+bool CadCanvas::execute(int command) {
     if (command == CmdRepeat) {
         m_doc.cancelCommand();
         return m_doc.typeText("");
@@ -150,15 +146,13 @@ bool CadCanvas::execute(int command)
 
 // ---------------------------------------------------------------------------------- view
 
-void CadCanvas::rememberView()
-{
+void CadCanvas::rememberView() {
     m_viewHistory.push_back(m_view);
     if (m_viewHistory.size() > viewHistoryDepth)
         m_viewHistory.erase(m_viewHistory.begin());
 }
 
-void CadCanvas::commitView()
-{
+void CadCanvas::commitView() {
     View& v = m_doc.drawing().settings().view;
     v.centre = m_view.centre();
     v.height = m_view.viewport().height() / m_view.pixelsPerUnit();
@@ -170,13 +164,13 @@ void CadCanvas::commitView()
     emit viewChanged();
 }
 
-void CadCanvas::loadView()
-{
+void CadCanvas::loadView() {
     const View& v = m_doc.drawing().settings().view;
     const ViewAngles angles{v.angleHor, v.angleVer};
     const bool anglesChanged = !(angles == m_view.angles());
     const double height = m_view.viewport().height() / m_view.pixelsPerUnit();
-    if (!anglesChanged && v.centre == m_view.centre() && std::abs(v.height - height) <= 1e-9 * height)
+    if (!anglesChanged && v.centre == m_view.centre() &&
+        std::abs(v.height - height) <= 1e-9 * height)
         return;
     m_view.setAngles(angles);
     if (anglesChanged && v.centre == m_view.centre()) {
@@ -191,15 +185,13 @@ void CadCanvas::loadView()
     m_pictureStale = true;
 }
 
-void CadCanvas::setViewAngles(const ViewAngles& angles)
-{
+void CadCanvas::setViewAngles(const ViewAngles& angles) {
     rememberView();
     m_view.setAngles(angles);
     zoomExtents();
 }
 
-void CadCanvas::zoomExtents(bool withLimits)
-{
+void CadCanvas::zoomExtents(bool withLimits) {
     Drawing& d = m_doc.drawing();
     bool any = false;
     Extent e;
@@ -235,29 +227,25 @@ void CadCanvas::zoomExtents(bool withLimits)
     commitView();
 }
 
-void CadCanvas::regen()
-{
+void CadCanvas::regen() {
     m_pictureStale = true;
     update();
 }
 
-void CadCanvas::setShowCross(bool on)
-{
+void CadCanvas::setShowCross(bool on) {
     m_showCross = on;
     updateCursorShape();
     update();
 }
 
-void CadCanvas::setCommandCursor(int number, const QCursor& cursor)
-{
+void CadCanvas::setCommandCursor(int number, const QCursor& cursor) {
     m_commandCursors[number] = cursor;
     updateCursorShape();
 }
 
-void CadCanvas::updateCursorShape()
-{
+void CadCanvas::updateCursorShape() {
     const int active = m_doc.runner().activeId();
-    const CommandDef* def = active ? m_doc.command(active) : nullptr;
+    const CommandDef* def = m_doc.runner().activeCommand();
     const auto own = def ? m_commandCursors.find(def->cursor) : m_commandCursors.end();
     if (active == CmdPanRealtime)
         setCursor(Qt::OpenHandCursor);
@@ -271,8 +259,7 @@ void CadCanvas::updateCursorShape()
 
 // ------------------------------------------------------------------------------- snapping
 
-Point3 CadCanvas::inputPointAt(const QPointF& pixel)
-{
+Point3 CadCanvas::inputPointAt(const QPointF& pixel) {
     const Point3 raw = m_view.toDrawing(pixel);
     m_snap.aperture = apertureUnits();
     SnapGeometry geometry;
@@ -295,8 +282,7 @@ Point3 CadCanvas::inputPointAt(const QPointF& pixel)
 
 // -------------------------------------------------------------------------------- painting
 
-void CadCanvas::paintEvent(QPaintEvent*)
-{
+void CadCanvas::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
     if (m_pictureStale || m_picture.size() != pixels) {
@@ -314,8 +300,7 @@ void CadCanvas::paintEvent(QPaintEvent*)
     paintOverlay(p);
 }
 
-void CadCanvas::paintOverlay(QPainter& p)
-{
+void CadCanvas::paintOverlay(QPainter& p) {
     const bool light = m_style.background.lightness() >= 128;
     const QColor ink = light ? Qt::black : Qt::white;
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -371,7 +356,9 @@ void CadCanvas::paintOverlay(QPainter& p)
         const double r = 6.0;
         p.setPen(QPen(QColor(255, 160, 0), 2));
         switch (m_snapResult->kind) {
-        case SnapKind::Endpoint: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
+        case SnapKind::Endpoint:
+            p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+            break;
         case SnapKind::Midpoint:
             p.drawPolygon(QPolygonF({QPointF(c.x(), c.y() - r), QPointF(c.x() + r, c.y() + r),
                                      QPointF(c.x() - r, c.y() + r)}));
@@ -380,15 +367,18 @@ void CadCanvas::paintOverlay(QPainter& p)
             p.drawLine(QPointF(c.x() - r, c.y() - r), QPointF(c.x() + r, c.y() + r));
             p.drawLine(QPointF(c.x() - r, c.y() + r), QPointF(c.x() + r, c.y() - r));
             break;
-        case SnapKind::Centre: p.drawEllipse(c, r, r); break;
+        case SnapKind::Centre:
+            p.drawEllipse(c, r, r);
+            break;
         case SnapKind::Node:
             p.drawEllipse(c, r, r);
             p.drawLine(QPointF(c.x() - r, c.y() - r), QPointF(c.x() + r, c.y() + r));
             p.drawLine(QPointF(c.x() - r, c.y() + r), QPointF(c.x() + r, c.y() - r));
             break;
         case SnapKind::Nearest:
-            p.drawPolygon(QPolygonF({QPointF(c.x() - r, c.y() - r), QPointF(c.x() + r, c.y() - r),
-                                     QPointF(c.x() - r, c.y() + r), QPointF(c.x() + r, c.y() + r)}));
+            p.drawPolygon(
+                QPolygonF({QPointF(c.x() - r, c.y() - r), QPointF(c.x() + r, c.y() - r),
+                           QPointF(c.x() - r, c.y() + r), QPointF(c.x() + r, c.y() + r)}));
             break;
         case SnapKind::Grid:
             p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
@@ -409,8 +399,7 @@ void CadCanvas::paintOverlay(QPainter& p)
     }
 }
 
-void CadCanvas::resizeEvent(QResizeEvent*)
-{
+void CadCanvas::resizeEvent(QResizeEvent*) {
     // Keep the drawing point at the centre and the scale; the window shows more or less.
     m_view.setViewport(size());
     commitView();
@@ -418,8 +407,7 @@ void CadCanvas::resizeEvent(QResizeEvent*)
 
 // ----------------------------------------------------------------------------------- input
 
-std::optional<CadCanvas::GripHit> CadCanvas::gripAt(const QPointF& pixel) const
-{
+std::optional<CadCanvas::GripHit> CadCanvas::gripAt(const QPointF& pixel) const {
     for (const EntityId id : m_doc.selection().entities()) {
         const auto grips = m_doc.grips(id);
         for (std::size_t i = 0; i < grips.size(); ++i) {
@@ -432,8 +420,7 @@ std::optional<CadCanvas::GripHit> CadCanvas::gripAt(const QPointF& pixel) const
     return std::nullopt;
 }
 
-void CadCanvas::mousePressEvent(QMouseEvent* event)
-{
+void CadCanvas::mousePressEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     m_mouse = pos;
     m_mouseInside = true;
@@ -458,8 +445,7 @@ void CadCanvas::mousePressEvent(QMouseEvent* event)
         leftPress(pos, event->modifiers());
 }
 
-void CadCanvas::leftPress(const QPointF& pos, Qt::KeyboardModifiers modifiers)
-{
+void CadCanvas::leftPress(const QPointF& pos, Qt::KeyboardModifiers modifiers) {
     auto& run = m_doc.runner();
     if (isNavigation(run.activeId())) {
         m_drag = run.activeId() == CmdPanRealtime ? Drag::Pan : Drag::Zoom;
@@ -495,8 +481,7 @@ void CadCanvas::leftPress(const QPointF& pos, Qt::KeyboardModifiers modifiers)
     m_dragMoved = false;
 }
 
-void CadCanvas::finishWindow(const QPointF& pos, Qt::KeyboardModifiers modifiers)
-{
+void CadCanvas::finishWindow(const QPointF& pos, Qt::KeyboardModifiers modifiers) {
     m_drag = Drag::None;
     const Point3 a = m_view.toDrawing(m_dragStart);
     const Point3 b = m_view.toDrawing(pos);
@@ -508,8 +493,7 @@ void CadCanvas::finishWindow(const QPointF& pos, Qt::KeyboardModifiers modifiers
     regen();
 }
 
-void CadCanvas::mouseMoveEvent(QMouseEvent* event)
-{
+void CadCanvas::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     const QPointF delta = pos - m_mouse;
     m_mouse = pos;
@@ -527,7 +511,8 @@ void CadCanvas::mouseMoveEvent(QMouseEvent* event)
         if (QLineF(pos, m_dragStart).length() > dragThresholdPixels)
             m_dragMoved = true;
         break;
-    default: break;
+    default:
+        break;
     }
     const auto& run = m_doc.runner();
     if ((run.waiting() && !isNavigation(run.activeId())) || m_drag == Drag::Grip) {
@@ -541,12 +526,13 @@ void CadCanvas::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
-void CadCanvas::mouseReleaseEvent(QMouseEvent* event)
-{
+void CadCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     switch (m_drag) {
     case Drag::Pan:
-    case Drag::Zoom: m_drag = Drag::None; break;
+    case Drag::Zoom:
+        m_drag = Drag::None;
+        break;
     case Drag::Window:
         if (m_dragMoved)
             finishWindow(pos, event->modifiers());
@@ -564,20 +550,19 @@ void CadCanvas::mouseReleaseEvent(QMouseEvent* event)
         regen();
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
-void CadCanvas::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void CadCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     if (!m_doc.reportDoubleClick(m_view.toDrawing(event->position())))
         mousePressEvent(event); // the engine's own handling: an ordinary click
 }
 
-void CadCanvas::wheelEvent(QWheelEvent* event)
-{
+void CadCanvas::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;
     if (steps == 0.0)
         return;
@@ -585,8 +570,7 @@ void CadCanvas::wheelEvent(QWheelEvent* event)
     commitView();
 }
 
-void CadCanvas::cancelInput()
-{
+void CadCanvas::cancelInput() {
     m_drag = Drag::None;
     m_doc.cancelCommand();
     m_snapResult.reset();
@@ -594,8 +578,7 @@ void CadCanvas::cancelInput()
     update();
 }
 
-void CadCanvas::keyPressEvent(QKeyEvent* event)
-{
+void CadCanvas::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
         if (m_drag != Drag::None || m_doc.runner().active()) {
@@ -606,27 +589,27 @@ void CadCanvas::keyPressEvent(QKeyEvent* event)
             regen();
         }
         return;
-    case Qt::Key_F8: m_ortho = !m_ortho; return;
-    default: QWidget::keyPressEvent(event);
+    case Qt::Key_F8:
+        m_ortho = !m_ortho;
+        return;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 
-void CadCanvas::leaveEvent(QEvent*)
-{
+void CadCanvas::leaveEvent(QEvent*) {
     m_mouseInside = false;
     update();
 }
 
 // ---------------------------------------------------------------------------- context menus
 
-void CadCanvas::menuClear(int menu)
-{
+void CadCanvas::menuClear(int menu) {
     if (auto it = m_menus.find(menu); it != m_menus.end())
         it->second->clear();
 }
 
-void CadCanvas::menuAdd(int menu, const QString& text, int command)
-{
+void CadCanvas::menuAdd(int menu, const QString& text, int command) {
     QMenu*& m = m_menus[menu];
     if (!m)
         m = new QMenu(this);
@@ -637,8 +620,7 @@ void CadCanvas::menuAdd(int menu, const QString& text, int command)
     m->addAction(text, this, [this, command] { execute(command); });
 }
 
-int CadCanvas::contextMenuNumber(const QPointF& pixel)
-{
+int CadCanvas::contextMenuNumber(const QPointF& pixel) {
     const auto& selected = m_doc.selection().entities();
     if (selected.empty())
         return 1;
@@ -650,8 +632,7 @@ int CadCanvas::contextMenuNumber(const QPointF& pixel)
     return selected.size() == 1 ? 2 : 3;
 }
 
-void CadCanvas::showContextMenu(const QPointF& pixel, const QPoint& global)
-{
+void CadCanvas::showContextMenu(const QPointF& pixel, const QPoint& global) {
     const auto it = m_menus.find(contextMenuNumber(pixel));
     if (it != m_menus.end() && !it->second->isEmpty())
         it->second->popup(global);

@@ -66,7 +66,9 @@ public:
 
     // The drawing point under a widget pixel, and the one input would use there (snapped,
     // ortho applied when a command waits).
-    [[nodiscard]] Point3 drawingPointAt(const QPointF& pixel) const { return m_view.toDrawing(pixel); }
+    [[nodiscard]] Point3 drawingPointAt(const QPointF& pixel) const {
+        return m_view.toDrawing(pixel);
+    }
     [[nodiscard]] Point3 inputPointAt(const QPointF& pixel);
     const std::optional<SnapResult>& currentSnap() const { return m_snapResult; }
 

@@ -24,14 +24,12 @@
 namespace cad::canvas {
 namespace {
 
-QString text(CadCanvas& canvas, CanvasText id)
-{
+QString text(CadCanvas& canvas, CanvasText id) {
     return QString::fromStdString(canvasText(canvas.document().engine(), id));
 }
 
 // OK and Cancel buttons with the table's captions.
-QDialogButtonBox* okCancel(QDialog& dialog, CadCanvas& canvas)
-{
+QDialogButtonBox* okCancel(QDialog& dialog, CadCanvas& canvas) {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     box->button(QDialogButtonBox::Ok)->setText(text(canvas, CanvasText::Ok));
     box->button(QDialogButtonBox::Cancel)->setText(text(canvas, CanvasText::Cancel));
@@ -41,8 +39,7 @@ QDialogButtonBox* okCancel(QDialog& dialog, CadCanvas& canvas)
 }
 
 // Applies a change to the drawing as one undo step and tells the canvas and its listeners.
-void applyStep(CadCanvas& canvas, int command, const std::function<void(Drawing&)>& change)
-{
+void applyStep(CadCanvas& canvas, int command, const std::function<void(Drawing&)>& change) {
     Drawing& d = canvas.document().drawing();
     d.beginGroup();
     change(d);
@@ -51,16 +48,14 @@ void applyStep(CadCanvas& canvas, int command, const std::function<void(Drawing&
     emit canvas.dialogApplied(command);
 }
 
-QDialog* newDialog(CadCanvas& canvas, CanvasText title)
-{
+QDialog* newDialog(CadCanvas& canvas, CanvasText title) {
     auto* dialog = new QDialog(&canvas);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(text(canvas, title));
     return dialog;
 }
 
-void openLayerOrder(CadCanvas& canvas)
-{
+void openLayerOrder(CadCanvas& canvas) {
     QDialog* dialog = newDialog(canvas, CanvasText::LayerOrderTitle);
     auto* list = new QListWidget(dialog);
     const Drawing& d = canvas.document().drawing();
@@ -94,14 +89,16 @@ void openLayerOrder(CadCanvas& canvas)
     dialog->open();
 }
 
-void openDraftingAids(CadCanvas& canvas)
-{
+void openDraftingAids(CadCanvas& canvas) {
     QDialog* dialog = newDialog(canvas, CanvasText::DraftingAids);
     auto* form = new QFormLayout(dialog);
     const std::pair<CanvasText, unsigned> modes[] = {
-        {CanvasText::SnapEndpoint, SnapEndpoint},   {CanvasText::SnapMidpoint, SnapMidpoint},
-        {CanvasText::SnapIntersection, SnapIntersection}, {CanvasText::SnapNode, SnapNode},
-        {CanvasText::SnapCentre, SnapCentre},       {CanvasText::SnapNearest, SnapNearest},
+        {CanvasText::SnapEndpoint, SnapEndpoint},
+        {CanvasText::SnapMidpoint, SnapMidpoint},
+        {CanvasText::SnapIntersection, SnapIntersection},
+        {CanvasText::SnapNode, SnapNode},
+        {CanvasText::SnapCentre, SnapCentre},
+        {CanvasText::SnapNearest, SnapNearest},
         {CanvasText::SnapGrid, SnapGrid},
     };
     std::vector<std::pair<QCheckBox*, unsigned>> boxes;
@@ -139,8 +136,7 @@ void openDraftingAids(CadCanvas& canvas)
     dialog->open();
 }
 
-void openOptions(CadCanvas& canvas)
-{
+void openOptions(CadCanvas& canvas) {
     QDialog* dialog = newDialog(canvas, CanvasText::Options);
     auto* form = new QFormLayout(dialog);
     auto* lineweights = new QCheckBox(text(canvas, CanvasText::ShowLineweights), dialog);
@@ -160,8 +156,7 @@ void openOptions(CadCanvas& canvas)
 }
 
 // Layer, colour and lineweight of the selected entities.
-void openProperties(CadCanvas& canvas)
-{
+void openProperties(CadCanvas& canvas) {
     Document& doc = canvas.document();
     const std::vector<EntityId> selected = doc.selection().entities();
     if (selected.empty())
@@ -185,22 +180,22 @@ void openProperties(CadCanvas& canvas)
     form->addRow(text(canvas, CanvasText::PropertyColor), color);
     form->addRow(text(canvas, CanvasText::PropertyLineweight), weight);
     form->addRow(okCancel(*dialog, canvas));
-    QObject::connect(dialog, &QDialog::accepted, &canvas, [&canvas, selected, layer, color, weight] {
-        const LayerId target(layer->currentData().toUInt());
-        applyStep(canvas, CmdProperties, [&](Drawing& d) {
-            for (const EntityId id : selected)
-                (void)d.editEntity(id, [&](Entity& e) {
-                    e.layer = target;
-                    e.color = color->value();
-                    e.lineweight = weight->value();
-                });
-        });
-    });
+    QObject::connect(dialog, &QDialog::accepted, &canvas,
+                     [&canvas, selected, layer, color, weight] {
+                         const LayerId target(layer->currentData().toUInt());
+                         applyStep(canvas, CmdProperties, [&](Drawing& d) {
+                             for (const EntityId id : selected)
+                                 (void)d.editEntity(id, [&](Entity& e) {
+                                     e.layer = target;
+                                     e.color = color->value();
+                                     e.lineweight = weight->value();
+                                 });
+                         });
+                     });
     dialog->open();
 }
 
-void openDimStyle(CadCanvas& canvas)
-{
+void openDimStyle(CadCanvas& canvas) {
     Drawing& d = canvas.document().drawing();
     const DimStyleId id = d.settings().currentDimStyle;
     const DimStyle* style = d.dimStyle(id);
@@ -243,8 +238,7 @@ void openDimStyle(CadCanvas& canvas)
     dialog->open();
 }
 
-CommandTask opening(std::function<void()> open)
-{
+CommandTask opening(std::function<void()> open) {
     open();
     co_return;
 }
@@ -254,13 +248,11 @@ CommandTask opening(std::function<void()> open)
 // ------------------------------------------------------------------------------ layer dialog
 
 LayerDialog::LayerDialog(CadCanvas& canvas)
-    : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this))
-{
+    : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)) {
     setWindowTitle(text(canvas, CanvasText::LayerDialog));
-    m_table->setHorizontalHeaderLabels({text(canvas, CanvasText::LayerName),
-                                        text(canvas, CanvasText::LayerColor),
-                                        text(canvas, CanvasText::LayerVisible),
-                                        text(canvas, CanvasText::LayerCurrent)});
+    m_table->setHorizontalHeaderLabels(
+        {text(canvas, CanvasText::LayerName), text(canvas, CanvasText::LayerColor),
+         text(canvas, CanvasText::LayerVisible), text(canvas, CanvasText::LayerCurrent)});
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Only one layer is current: checking one unchecks the others.
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
@@ -286,8 +278,8 @@ LayerDialog::LayerDialog(CadCanvas& canvas)
     resize(520, 360);
 }
 
-void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool visible, bool current)
-{
+void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool visible,
+                         bool current) {
     const int row = m_table->rowCount();
     m_table->insertRow(row);
     auto* nameItem = new QTableWidgetItem(name);
@@ -298,7 +290,8 @@ void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool 
     colorBox->setValue(color);
     const auto paint = [this, colorBox] {
         const QColor c = paletteColor(m_canvas.document().drawing(), colorBox->value());
-        colorBox->setStyleSheet(QStringLiteral("QSpinBox { border-left: 12px solid %1; }").arg(c.name()));
+        colorBox->setStyleSheet(
+            QStringLiteral("QSpinBox { border-left: 12px solid %1; }").arg(c.name()));
     };
     paint();
     connect(colorBox, &QSpinBox::valueChanged, colorBox, paint);
@@ -313,8 +306,7 @@ void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool 
     m_table->setItem(row, 3, currentItem);
 }
 
-void LayerDialog::addLayerRow()
-{
+void LayerDialog::addLayerRow() {
     const Drawing& d = m_canvas.document().drawing();
     QString name;
     for (int n = 1;; ++n) {
@@ -325,8 +317,7 @@ void LayerDialog::addLayerRow()
     addRow(0, name, 7, true, false);
 }
 
-bool LayerDialog::apply()
-{
+bool LayerDialog::apply() {
     // Names must stay unique and non-empty; check them all before anything changes.
     std::set<QString> names;
     for (int r = 0; r < m_table->rowCount(); ++r) {
@@ -342,7 +333,8 @@ bool LayerDialog::apply()
             layer.name = m_table->item(r, 0)->text().trimmed().toStdString();
             layer.color = static_cast<QSpinBox*>(m_table->cellWidget(r, 1))->value();
             layer.visible = m_table->item(r, 2)->checkState() == Qt::Checked;
-            const LayerId applied = id ? (d.changeLayer(id, layer) ? id : LayerId{}) : d.addLayer(layer);
+            const LayerId applied =
+                id ? (d.changeLayer(id, layer) ? id : LayerId{}) : d.addLayer(layer);
             if (applied && m_table->item(r, 3)->checkState() == Qt::Checked)
                 current = applied;
         }
@@ -353,8 +345,7 @@ bool LayerDialog::apply()
 
 // ------------------------------------------------------------------------------- commands
 
-void registerDialogCommands(CadCanvas& canvas)
-{
+void registerDialogCommands(CadCanvas& canvas) {
     Document& doc = canvas.document();
     CadCanvas* c = &canvas;
     const auto add = [&doc](int id, const char* name, std::function<void()> open) {
@@ -365,8 +356,7 @@ void registerDialogCommands(CadCanvas& canvas)
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &QDialog::accepted, c, [c, dialog] {
             if (!dialog->apply())
-                QMessageBox::warning(c, c->windowTitle(),
-                                     text(*c, CanvasText::LayerNameInvalid));
+                QMessageBox::warning(c, c->windowTitle(), text(*c, CanvasText::LayerNameInvalid));
         });
         dialog->open();
     });

@@ -19,34 +19,35 @@ struct Pair {
 constexpr Pair texts[] = {
     {CanvasText::RepeatCommand, "Repeat %s", "Repetir %s"},
     {CanvasText::SpecifyPoint, "Specify a point:", "Especifique um ponto:"},
-    {CanvasText::NextPoint, "Specify next point (Enter ends):",
-     "Especifique o próximo ponto (Enter termina):"},
-    {CanvasText::ThroughPoint, "Specify a through point or [H/V]:",
-     "Especifique um ponto de passagem ou [H/V]:"},
+    {CanvasText::NextPoint,
+     "Specify next point (Enter ends):", "Especifique o próximo ponto (Enter termina):"},
+    {CanvasText::ThroughPoint,
+     "Specify a through point or [H/V]:", "Especifique um ponto de passagem ou [H/V]:"},
     {CanvasText::RayPoint, "Specify a through point:", "Especifique um ponto de passagem:"},
     {CanvasText::Centre, "Specify the centre:", "Especifique o centro:"},
-    {CanvasText::Radius, "Specify the radius or a point on the circle:",
-     "Especifique o raio ou um ponto do círculo:"},
-    {CanvasText::TextHeight, "Specify the text height <%s>:", "Especifique a altura do texto <%s>:"},
-    {CanvasText::TextAngle, "Specify the rotation angle <%s>:",
-     "Especifique o ângulo de rotação <%s>:"},
+    {CanvasText::Radius,
+     "Specify the radius or a point on the circle:", "Especifique o raio ou um ponto do círculo:"},
+    {CanvasText::TextHeight,
+     "Specify the text height <%s>:", "Especifique a altura do texto <%s>:"},
+    {CanvasText::TextAngle,
+     "Specify the rotation angle <%s>:", "Especifique o ângulo de rotação <%s>:"},
     {CanvasText::TextContent, "Enter the text:", "Digite o texto:"},
-    {CanvasText::MTextLines, "Enter a line of text (empty line ends):",
-     "Digite uma linha do texto (linha vazia termina):"},
+    {CanvasText::MTextLines,
+     "Enter a line of text (empty line ends):", "Digite uma linha do texto (linha vazia termina):"},
     {CanvasText::BlockName, "Block name <%s>:", "Nome do bloco <%s>:"},
-    {CanvasText::InsertionPoint, "Specify the insertion point:",
-     "Especifique o ponto de inserção:"},
+    {CanvasText::InsertionPoint,
+     "Specify the insertion point:", "Especifique o ponto de inserção:"},
     {CanvasText::FirstExtension, "Specify the first extension line origin:",
      "Especifique a origem da primeira linha de chamada:"},
     {CanvasText::SecondExtension, "Specify the second extension line origin:",
      "Especifique a origem da segunda linha de chamada:"},
-    {CanvasText::DimensionLine, "Specify the dimension line location:",
-     "Especifique a posição da linha de cota:"},
+    {CanvasText::DimensionLine,
+     "Specify the dimension line location:", "Especifique a posição da linha de cota:"},
     {CanvasText::PickSegment, "Select a segment of a polyline or multiline:",
      "Selecione um segmento de polilinha ou multilinha:"},
     {CanvasText::PickVertex, "Select a vertex:", "Selecione um vértice:"},
-    {CanvasText::NewVertexPosition, "Specify the new position of the vertex:",
-     "Especifique a nova posição do vértice:"},
+    {CanvasText::NewVertexPosition,
+     "Specify the new position of the vertex:", "Especifique a nova posição do vértice:"},
     {CanvasText::UnknownBlock, "Unknown block: %s", "Bloco desconhecido: %s"},
     {CanvasText::InvalidValue, "Invalid value.", "Valor inválido."},
     {CanvasText::FirstCorner, "Specify first corner:", "Especifique primeiro canto:"},
@@ -95,8 +96,7 @@ constexpr Pair texts[] = {
     {CanvasText::FileFilter, "CadBox drawing  (*.vec)|*.vec|", "Desenho CadBox (*.vec)|*.vec|"},
 };
 
-const Pair* find(CanvasText id)
-{
+const Pair* find(CanvasText id) {
     for (const auto& p : texts)
         if (p.id == id)
             return &p;
@@ -105,8 +105,7 @@ const Pair* find(CanvasText id)
 
 } // namespace
 
-std::string canvasText(const Engine& engine, CanvasText id)
-{
+std::string canvasText(const Engine& engine, CanvasText id) {
     std::string text = engine.text(static_cast<int>(id));
     if (text.empty())
         if (const Pair* p = find(id))
@@ -114,15 +113,13 @@ std::string canvasText(const Engine& engine, CanvasText id)
     return text;
 }
 
-void installCanvasTexts(Engine& engine, TextLanguage language)
-{
+void installCanvasTexts(Engine& engine, TextLanguage language) {
     for (const auto& p : texts)
         engine.setText(static_cast<int>(p.id),
                        language == TextLanguage::English ? p.english : p.portuguese);
 }
 
-std::string withArgument(std::string text, const std::string& argument)
-{
+std::string withArgument(std::string text, const std::string& argument) {
     if (const auto at = text.find("%s"); at != std::string::npos)
         text.replace(at, 2, argument);
     return text;

@@ -15,8 +15,7 @@ namespace cad::canvas {
 
 CommandLine::CommandLine(CadCanvas& canvas, QPlainTextEdit* log, QWidget* parent)
     : QWidget(parent), m_canvas(canvas), m_log(log), m_prompt(new QLabel(this)),
-      m_edit(new QLineEdit(this))
-{
+      m_edit(new QLineEdit(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_prompt);
@@ -33,25 +32,24 @@ CommandLine::CommandLine(CadCanvas& canvas, QPlainTextEdit* log, QWidget* parent
     canvas.installEventFilter(this);
 }
 
-QString CommandLine::prompt() const { return m_prompt->text(); }
+QString CommandLine::prompt() const {
+    return m_prompt->text();
+}
 
-void CommandLine::submit(const QString& text)
-{
+void CommandLine::submit(const QString& text) {
     if (m_log)
         m_log->appendPlainText(m_prompt->text() + QLatin1Char(' ') + text);
     (void)m_canvas.document().typeText(text.toStdString());
     m_canvas.regen();
 }
 
-void CommandLine::showPrompt(const QString& text)
-{
+void CommandLine::showPrompt(const QString& text) {
     m_prompt->setText(text);
     if (m_log && !text.isEmpty())
         m_log->appendPlainText(text);
 }
 
-bool CommandLine::eventFilter(QObject* watched, QEvent* event)
-{
+bool CommandLine::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

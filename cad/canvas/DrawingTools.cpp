@@ -18,8 +18,7 @@ namespace {
 
 constexpr double degree = std::numbers::pi / 180.0;
 
-std::optional<double> parseNumber(const std::string& text)
-{
+std::optional<double> parseNumber(const std::string& text) {
     double value = 0.0;
     const char* first = text.data();
     const char* last = first + text.size();
@@ -33,8 +32,7 @@ std::optional<double> parseNumber(const std::string& text)
     return value;
 }
 
-std::string numberText(double v)
-{
+std::string numberText(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g", v);
     return buf;
@@ -47,31 +45,31 @@ struct Tool {
 
     explicit Tool(Document& d) : doc(d), run(d.runner()) {}
     void ask(CanvasText id) { doc.prompt(canvasText(doc.engine(), id)); }
-    void ask(CanvasText id, const std::string& arg)
-    {
+    void ask(CanvasText id, const std::string& arg) {
         doc.prompt(withArgument(canvasText(doc.engine(), id), arg));
     }
     InputKind kindOf(int input) const { return static_cast<InputKind>(input); }
     Point3 point() const { return run.inputPoint(); }
     // Remembers p as the point rubber bands and relative coordinates start from.
-    void anchor(const Point3& p)
-    {
+    void anchor(const Point3& p) {
         run.setBasePoint(p);
         run.points().push_back(p);
     }
-    EntityId add(Shape shape)
-    {
+    EntityId add(Shape shape) {
         Entity e;
         e.shape = std::move(shape);
         return doc.add(std::move(e));
     }
 };
 
-Point3 direction(const Point3& from, const Point3& to) { return to - from; }
-bool samePlanPoint(const Point3& a, const Point3& b) { return a.x == b.x && a.y == b.y; }
+Point3 direction(const Point3& from, const Point3& to) {
+    return to - from;
+}
+bool samePlanPoint(const Point3& a, const Point3& b) {
+    return a.x == b.x && a.y == b.y;
+}
 
-CommandTask pointTool(Document& doc)
-{
+CommandTask pointTool(Document& doc) {
     Tool t(doc);
     for (;;) {
         t.ask(CanvasText::SpecifyPoint);
@@ -81,8 +79,7 @@ CommandTask pointTool(Document& doc)
     }
 }
 
-CommandTask lineTool(Document& doc)
-{
+CommandTask lineTool(Document& doc) {
     Tool t(doc);
     t.ask(CanvasText::SpecifyPoint);
     if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -104,8 +101,7 @@ CommandTask lineTool(Document& doc)
 
 // Rays and construction lines: a base point, then through points; a construction line may be
 // made horizontal or vertical by typing H or V, then each point places one.
-CommandTask infiniteLineTool(Document& doc, bool ray)
-{
+CommandTask infiniteLineTool(Document& doc, bool ray) {
     Tool t(doc);
     std::optional<Point3> fixedDir;
     for (;;) {
@@ -145,8 +141,7 @@ CommandTask infiniteLineTool(Document& doc, bool ray)
     }
 }
 
-CommandTask rectangleTool(Document& doc)
-{
+CommandTask rectangleTool(Document& doc) {
     Tool t(doc);
     t.ask(CanvasText::FirstCorner);
     if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -162,8 +157,7 @@ CommandTask rectangleTool(Document& doc)
     t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
 }
 
-CommandTask circleTool(Document& doc)
-{
+CommandTask circleTool(Document& doc) {
     Tool t(doc);
     t.ask(CanvasText::Centre);
     if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -195,8 +189,7 @@ struct NumberAnswer {
     double value = 0.0;
 };
 
-CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer& answer)
-{
+CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer& answer) {
     for (;;) {
         t.ask(prompt, numberText(fallback));
         const int input = co_await t.run.nextInput();
@@ -214,8 +207,7 @@ CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer&
     }
 }
 
-CommandTask textTool(Document& doc)
-{
+CommandTask textTool(Document& doc) {
     Tool t(doc);
     t.ask(CanvasText::InsertionPoint);
     if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -236,8 +228,7 @@ CommandTask textTool(Document& doc)
     t.add(TextShape{at, t.run.inputText(), TextLook{height.value, angle.value * degree, 0}});
 }
 
-CommandTask mtextTool(Document& doc)
-{
+CommandTask mtextTool(Document& doc) {
     Tool t(doc);
     t.ask(CanvasText::FirstCorner);
     if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -262,11 +253,11 @@ CommandTask mtextTool(Document& doc)
     }
     // Anchored at the top-left corner of the box the two points span.
     const Point3 topLeft{std::min(a.x, b.x), std::max(a.y, b.y), a.z};
-    t.add(MTextShape{topLeft, text, doc.drawing().settings().textHeight, std::abs(b.x - a.x), 0.0, 1});
+    t.add(MTextShape{topLeft, text, doc.drawing().settings().textHeight, std::abs(b.x - a.x), 0.0,
+                     1});
 }
 
-CommandTask insertTool(Document& doc, std::string& lastBlock)
-{
+CommandTask insertTool(Document& doc, std::string& lastBlock) {
     Tool t(doc);
     std::string name;
     for (;;) {
@@ -291,8 +282,7 @@ CommandTask insertTool(Document& doc, std::string& lastBlock)
     CadAddInsBlock(doc.handle(), block, t.point().x, t.point().y, t.point().z, 1.0, 0.0);
 }
 
-CommandTask dimensionTool(Document& doc, bool aligned)
-{
+CommandTask dimensionTool(Document& doc, bool aligned) {
     Tool t(doc);
     t.ask(CanvasText::FirstExtension);
     if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -314,16 +304,17 @@ CommandTask dimensionTool(Document& doc, bool aligned)
         // the points it measures the horizontal distance, pulled sideways the vertical one.
         const double midX = (first.x + second.x) / 2, midY = (first.y + second.y) / 2;
         const double spanX = std::abs(second.x - first.x), spanY = std::abs(second.y - first.y);
-        const bool sideways = std::abs(pos.x - midX) - spanX / 2 > std::abs(pos.y - midY) - spanY / 2;
+        const bool sideways =
+            std::abs(pos.x - midX) - spanX / 2 > std::abs(pos.y - midY) - spanY / 2;
         angle = sideways ? std::numbers::pi / 2 : 0.0;
     }
-    t.add(DimensionShape{aligned, first, second, pos, angle, doc.drawing().settings().currentDimStyle});
+    t.add(DimensionShape{aligned, first, second, pos, angle,
+                         doc.drawing().settings().currentDimStyle});
 }
 
 // ---- vertex commands on polylines and multilines
 
-std::vector<Point3>* verticesOf(Shape& shape, bool* closed)
-{
+std::vector<Point3>* verticesOf(Shape& shape, bool* closed) {
     if (auto* p = std::get_if<PolylineShape>(&shape)) {
         *closed = p->closed;
         return &p->vertices;
@@ -335,11 +326,12 @@ std::vector<Point3>* verticesOf(Shape& shape, bool* closed)
     return nullptr;
 }
 
-double planDistance(const Point3& a, const Point3& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double planDistance(const Point3& a, const Point3& b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // The picked polyline or multiline and its vertices, or nothing.
-EntityId pickVertexEntity(Document& doc, const Point3& p)
-{
+EntityId pickVertexEntity(Document& doc, const Point3& p) {
     const EntityId id = doc.entityAt(p, doc.pickAperture());
     const Entity* e = doc.drawing().entity(id);
     if (!e || (e->kind() != EntityKind::Polyline && e->kind() != EntityKind::Mline))
@@ -347,8 +339,7 @@ EntityId pickVertexEntity(Document& doc, const Point3& p)
     return id;
 }
 
-int nearestVertex(const std::vector<Point3>& v, const Point3& p)
-{
+int nearestVertex(const std::vector<Point3>& v, const Point3& p) {
     int best = -1;
     double bestD = 1e300;
     for (std::size_t i = 0; i < v.size(); ++i)
@@ -359,8 +350,7 @@ int nearestVertex(const std::vector<Point3>& v, const Point3& p)
     return best;
 }
 
-CommandTask vertexTool(Document& doc, int command)
-{
+CommandTask vertexTool(Document& doc, int command) {
     Tool t(doc);
     t.ask(command == CmdVertexInsert ? CanvasText::PickSegment : CanvasText::PickVertex);
     EntityId id;
@@ -407,8 +397,7 @@ CommandTask vertexTool(Document& doc, int command)
 }
 
 // Rubber band from the last anchored point to the cursor.
-std::function<void(int, const Point3&)> rubberFromBase(Document& doc)
-{
+std::function<void(int, const Point3&)> rubberFromBase(Document& doc) {
     return [&doc](int mode, const Point3& cursor) {
         auto& run = doc.runner();
         if (mode == 1 && run.basePoint())
@@ -416,21 +405,20 @@ std::function<void(int, const Point3&)> rubberFromBase(Document& doc)
     };
 }
 
-std::function<void(int, const Point3&)> rubberRectangle(Document& doc)
-{
+std::function<void(int, const Point3&)> rubberRectangle(Document& doc) {
     return [&doc](int mode, const Point3& c) {
         auto& run = doc.runner();
         if (mode != 1 || !run.basePoint())
             return;
         const Point3 a = *run.basePoint();
-        for (const Point3& p : {a, Point3{c.x, a.y, a.z}, Point3{c.x, c.y, a.z}, Point3{a.x, c.y, a.z}})
+        for (const Point3& p :
+             {a, Point3{c.x, a.y, a.z}, Point3{c.x, c.y, a.z}, Point3{a.x, c.y, a.z}})
             run.drawAddVertex(p);
         run.drawPolyline(true);
     };
 }
 
-std::function<void(int, const Point3&)> rubberCircle(Document& doc)
-{
+std::function<void(int, const Point3&)> rubberCircle(Document& doc) {
     return [&doc](int mode, const Point3& c) {
         auto& run = doc.runner();
         if (mode != 1 || !run.basePoint())
@@ -449,28 +437,40 @@ std::function<void(int, const Point3&)> rubberCircle(Document& doc)
 
 } // namespace
 
-void registerDrawingTools(Document& doc)
-{
+void registerDrawingTools(Document& doc) {
     Document* d = &doc;
-    const auto add = [&](int id, const char* name, const char* alias, std::function<CommandTask()> run,
+    const auto add = [&](int id, const char* name, const char* alias,
+                         std::function<CommandTask()> run,
                          std::function<void(int, const Point3&)> drag = {}) {
         (void)doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), std::move(drag)});
     };
     auto lastBlock = std::make_shared<std::string>();
     add(CmdPoint, "POINT", "PO", [d] { return pointTool(*d); });
-    add(CmdLine, "LINE", "L", [d] { return lineTool(*d); }, rubberFromBase(doc));
-    add(CmdRay, "RAY", "", [d] { return infiniteLineTool(*d, true); }, rubberFromBase(doc));
-    add(CmdXLine, "XLINE", "XL", [d] { return infiniteLineTool(*d, false); }, rubberFromBase(doc));
-    add(CmdRectangle, "RECTANG", "REC", [d] { return rectangleTool(*d); }, rubberRectangle(doc));
-    add(CmdCircle, "CIRCLE", "C", [d] { return circleTool(*d); }, rubberCircle(doc));
+    add(
+        CmdLine, "LINE", "L", [d] { return lineTool(*d); }, rubberFromBase(doc));
+    add(
+        CmdRay, "RAY", "", [d] { return infiniteLineTool(*d, true); }, rubberFromBase(doc));
+    add(
+        CmdXLine, "XLINE", "XL", [d] { return infiniteLineTool(*d, false); }, rubberFromBase(doc));
+    add(
+        CmdRectangle, "RECTANG", "REC", [d] { return rectangleTool(*d); }, rubberRectangle(doc));
+    add(
+        CmdCircle, "CIRCLE", "C", [d] { return circleTool(*d); }, rubberCircle(doc));
     add(CmdText, "TEXT", "T", [d] { return textTool(*d); });
-    add(CmdMText, "MTEXT", "MT", [d] { return mtextTool(*d); }, rubberRectangle(doc));
+    add(
+        CmdMText, "MTEXT", "MT", [d] { return mtextTool(*d); }, rubberRectangle(doc));
     add(CmdInsertBlock, "INSERT", "I", [d, lastBlock] { return insertTool(*d, *lastBlock); });
-    add(CmdDimLinear, "DIMLINEAR", "DLI", [d] { return dimensionTool(*d, false); }, rubberFromBase(doc));
-    add(CmdDimAligned, "DIMALIGNED", "DAL", [d] { return dimensionTool(*d, true); }, rubberFromBase(doc));
+    add(
+        CmdDimLinear, "DIMLINEAR", "DLI", [d] { return dimensionTool(*d, false); },
+        rubberFromBase(doc));
+    add(
+        CmdDimAligned, "DIMALIGNED", "DAL", [d] { return dimensionTool(*d, true); },
+        rubberFromBase(doc));
     add(CmdVertexInsert, "VERTEXINSERT", "", [d] { return vertexTool(*d, CmdVertexInsert); });
     add(CmdVertexDelete, "VERTEXDELETE", "", [d] { return vertexTool(*d, CmdVertexDelete); });
-    add(CmdVertexEdit, "VERTEXEDIT", "", [d] { return vertexTool(*d, CmdVertexEdit); }, rubberFromBase(doc));
+    add(
+        CmdVertexEdit, "VERTEXEDIT", "", [d] { return vertexTool(*d, CmdVertexEdit); },
+        rubberFromBase(doc));
 }
 
 } // namespace cad::canvas

@@ -21,8 +21,7 @@ EngineUi* g_ui = nullptr;
 
 } // namespace
 
-CadHandle EngineUi::addWindow(CadCanvas* canvas)
-{
+CadHandle EngineUi::addWindow(CadCanvas* canvas) {
     const CadHandle handle = m_nextWindow++;
     m_windows[handle] = canvas;
     QObject::connect(canvas, &QObject::destroyed, &m_connections,
@@ -31,24 +30,23 @@ CadHandle EngineUi::addWindow(CadCanvas* canvas)
     return handle;
 }
 
-void EngineUi::removeWindow(CadHandle window) { m_windows.erase(window); }
+void EngineUi::removeWindow(CadHandle window) {
+    m_windows.erase(window);
+}
 
-CadCanvas* EngineUi::window(CadHandle handle) const
-{
+CadCanvas* EngineUi::window(CadHandle handle) const {
     const auto it = m_windows.find(handle);
     return it == m_windows.end() ? nullptr : it->second;
 }
 
-std::vector<CadCanvas*> EngineUi::windows() const
-{
+std::vector<CadCanvas*> EngineUi::windows() const {
     std::vector<CadCanvas*> out;
     for (const auto& [handle, canvas] : m_windows)
         out.push_back(canvas);
     return out;
 }
 
-void EngineUi::applyFurniture(CadCanvas& canvas)
-{
+void EngineUi::applyFurniture(CadCanvas& canvas) {
     for (int menu = 1; menu <= 7; ++menu)
         canvas.menuClear(menu);
     for (const auto& [menu, text, command] : menuEntries)
@@ -59,11 +57,14 @@ void EngineUi::applyFurniture(CadCanvas& canvas)
     }
 }
 
-CadUiScope::CadUiScope(EngineUi& ui) : m_previous(g_ui) { g_ui = &ui; }
-CadUiScope::~CadUiScope() { g_ui = m_previous; }
+CadUiScope::CadUiScope(EngineUi& ui) : m_previous(g_ui) {
+    g_ui = &ui;
+}
+CadUiScope::~CadUiScope() {
+    g_ui = m_previous;
+}
 
-void installDefaultAccelerators(CadCanvas& canvas)
-{
+void installDefaultAccelerators(CadCanvas& canvas) {
     // Built-in command numbers of the core: 301 undo, 302 redo, 304 copy, 305 paste, 310 erase.
     const std::pair<QKeySequence, int> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), 301}, {QKeySequence(Qt::CTRL | Qt::Key_Y), 302},
@@ -84,8 +85,7 @@ void installDefaultAccelerators(CadCanvas& canvas)
     });
 }
 
-QString qtFileFilter(const std::string& engineFilter)
-{
+QString qtFileFilter(const std::string& engineFilter) {
     const QStringList parts = QString::fromStdString(engineFilter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -106,18 +106,18 @@ using cad::canvas::g_ui;
 
 namespace {
 
-cad::Document* documentOf(CadHandle drawing)
-{
+cad::Document* documentOf(CadHandle drawing) {
     return g_ui && drawing > 0 && drawing <= 0x7FFFFFFF
                ? g_ui->engine().document(static_cast<int>(drawing))
                : nullptr;
 }
 
-CadCanvas* canvasOf(CadHandle window) { return g_ui ? g_ui->window(window) : nullptr; }
+CadCanvas* canvasOf(CadHandle window) {
+    return g_ui ? g_ui->window(window) : nullptr;
+}
 
 // Writes lines to path through a temporary file, so a failed write keeps the old file.
-bool writeLines(const std::string& path, const QStringList& lines)
-{
+bool writeLines(const std::string& path, const QStringList& lines) {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
@@ -129,8 +129,7 @@ bool writeLines(const std::string& path, const QStringList& lines)
     return file.commit();
 }
 
-bool readLines(const std::string& path, QStringList& lines)
-{
+bool readLines(const std::string& path, QStringList& lines) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
@@ -144,8 +143,8 @@ bool readLines(const std::string& path, QStringList& lines)
 
 } // namespace
 
-CadHandle CadWndCreate(CadHandle drawing, QWidget* parent, int, int x, int y, int width, int height)
-{
+CadHandle CadWndCreate(CadHandle drawing, QWidget* parent, int, int x, int y, int width,
+                       int height) {
     cad::Document* doc = documentOf(drawing);
     if (!doc)
         return 0;
@@ -155,8 +154,7 @@ CadHandle CadWndCreate(CadHandle drawing, QWidget* parent, int, int x, int y, in
     return g_ui->addWindow(canvas);
 }
 
-int CadWndDelete(CadHandle window)
-{
+int CadWndDelete(CadHandle window) {
     CadCanvas* canvas = canvasOf(window);
     if (!canvas)
         return 0;
@@ -165,8 +163,7 @@ int CadWndDelete(CadHandle window)
     return 1;
 }
 
-int CadWndResize(CadHandle window, int x, int y, int width, int height)
-{
+int CadWndResize(CadHandle window, int x, int y, int width, int height) {
     CadCanvas* canvas = canvasOf(window);
     if (!canvas || width <= 0 || height <= 0)
         return 0;
@@ -174,8 +171,7 @@ int CadWndResize(CadHandle window, int x, int y, int width, int height)
     return 1;
 }
 
-int CadWndRedraw(CadHandle window)
-{
+int CadWndRedraw(CadHandle window) {
     CadCanvas* canvas = canvasOf(window);
     if (!canvas)
         return 0;
@@ -183,10 +179,11 @@ int CadWndRedraw(CadHandle window)
     return 1;
 }
 
-CadCanvas* CadWndGetCanvas(CadHandle window) { return canvasOf(window); }
+CadCanvas* CadWndGetCanvas(CadHandle window) {
+    return canvasOf(window);
+}
 
-int CadGridPutShow(CadHandle window, int show)
-{
+int CadGridPutShow(CadHandle window, int show) {
     CadCanvas* canvas = canvasOf(window);
     if (!canvas)
         return 0;
@@ -195,8 +192,7 @@ int CadGridPutShow(CadHandle window, int show)
     return 1;
 }
 
-int CadSetShowCross(int show)
-{
+int CadSetShowCross(int show) {
     if (!g_ui)
         return 0;
     for (CadCanvas* canvas : g_ui->windows())
@@ -204,8 +200,7 @@ int CadSetShowCross(int show)
     return 1;
 }
 
-int CadPutLwDisplay(CadHandle drawing, int show)
-{
+int CadPutLwDisplay(CadHandle drawing, int show) {
     if (!g_ui || !documentOf(drawing))
         return 0;
     for (CadCanvas* canvas : g_ui->windows())
@@ -217,8 +212,7 @@ int CadPutLwDisplay(CadHandle drawing, int show)
 }
 
 namespace {
-double winEdge(CadHandle window, int edge)
-{
+double winEdge(CadHandle window, int edge) {
     CadCanvas* canvas = canvasOf(window);
     if (!canvas)
         return 0.0;
@@ -228,13 +222,20 @@ double winEdge(CadHandle window, int edge)
 }
 } // namespace
 
-double CadGetWinLeft(CadHandle window) { return winEdge(window, 0); }
-double CadGetWinRight(CadHandle window) { return winEdge(window, 1); }
-double CadGetWinTop(CadHandle window) { return winEdge(window, 2); }
-double CadGetWinBottom(CadHandle window) { return winEdge(window, 3); }
+double CadGetWinLeft(CadHandle window) {
+    return winEdge(window, 0);
+}
+double CadGetWinRight(CadHandle window) {
+    return winEdge(window, 1);
+}
+double CadGetWinTop(CadHandle window) {
+    return winEdge(window, 2);
+}
+double CadGetWinBottom(CadHandle window) {
+    return winEdge(window, 3);
+}
 
-int CadMenuClear(int menu)
-{
+int CadMenuClear(int menu) {
     if (!g_ui || menu < 1 || menu > 7)
         return 0;
     std::erase_if(g_ui->menuEntries, [menu](const auto& e) { return std::get<0>(e) == menu; });
@@ -243,8 +244,7 @@ int CadMenuClear(int menu)
     return 1;
 }
 
-int CadMenuAdd(int menu, const std::string& text, int command)
-{
+int CadMenuAdd(int menu, const std::string& text, int command) {
     if (!g_ui || menu < 1 || menu > 7)
         return 0;
     const QString caption = QString::fromStdString(text);
@@ -254,8 +254,7 @@ int CadMenuAdd(int menu, const std::string& text, int command)
     return 1;
 }
 
-CadHandle CadCboxCreate(int, QWidget* parent, int x, int y, int width, int height, int dropHeight)
-{
+CadHandle CadCboxCreate(int, QWidget* parent, int x, int y, int width, int height, int dropHeight) {
     const auto windows = g_ui ? g_ui->windows() : std::vector<CadCanvas*>{};
     if (windows.empty())
         return 0;
@@ -266,8 +265,7 @@ CadHandle CadCboxCreate(int, QWidget* parent, int x, int y, int width, int heigh
     return reinterpret_cast<CadHandle>(combo);
 }
 
-int CadAccelSetDefault()
-{
+int CadAccelSetDefault() {
     if (!g_ui)
         return 0;
     g_ui->defaultAccelerators = true;
@@ -276,32 +274,28 @@ int CadAccelSetDefault()
     return 1;
 }
 
-int CadSetMsgTitle(const std::string& title)
-{
+int CadSetMsgTitle(const std::string& title) {
     if (!g_ui)
         return 0;
     g_ui->messageTitle = QString::fromStdString(title);
     return 1;
 }
 
-int CadSetAngleUnit(int unit)
-{
+int CadSetAngleUnit(int unit) {
     if (!g_ui)
         return 0;
     g_ui->angleUnit = unit;
     return 1;
 }
 
-int CadSetParam(int id, int value)
-{
+int CadSetParam(int id, int value) {
     if (!g_ui)
         return 0;
     g_ui->params[id] = value;
     return 1;
 }
 
-int CadSetDefaultDir(const std::string& dir)
-{
+int CadSetDefaultDir(const std::string& dir) {
     if (!g_ui)
         return 0;
     g_ui->defaultDir = QString::fromStdString(dir);
@@ -309,8 +303,7 @@ int CadSetDefaultDir(const std::string& dir)
 }
 
 // The profile: one "key=value" line per setting of the first window.
-int CadProfileSave(const std::string& path)
-{
+int CadProfileSave(const std::string& path) {
     const auto windows = g_ui ? g_ui->windows() : std::vector<CadCanvas*>{};
     if (windows.empty())
         return 0;
@@ -329,8 +322,7 @@ int CadProfileSave(const std::string& path)
     return writeLines(path, lines) ? 1 : 0;
 }
 
-int CadProfileLoad(const std::string& path)
-{
+int CadProfileLoad(const std::string& path) {
     QStringList lines;
     if (!g_ui || !readLines(path, lines))
         return 0;
@@ -363,38 +355,36 @@ int CadProfileLoad(const std::string& path)
     return 1;
 }
 
-int CadRecentLoad(const std::string& path)
-{
+int CadRecentLoad(const std::string& path) {
     QStringList lines;
     if (!g_ui || !readLines(path, lines))
         return 0;
     g_ui->recentFiles.clear();
     for (const auto& line : lines)
-        if (!line.trimmed().isEmpty() && g_ui->recentFiles.size() < cad::canvas::EngineUi::maxRecentFiles)
+        if (!line.trimmed().isEmpty() &&
+            g_ui->recentFiles.size() < cad::canvas::EngineUi::maxRecentFiles)
             g_ui->recentFiles << line.trimmed();
     return 1;
 }
 
-int CadRecentAdd(const std::string& fileName)
-{
+int CadRecentAdd(const std::string& fileName) {
     if (!g_ui || fileName.empty())
         return 0;
     const QString name = QString::fromStdString(fileName);
     // File names compare without regard to letter case; the newest spelling stays.
-    g_ui->recentFiles.removeIf([&](const QString& f) { return f.compare(name, Qt::CaseInsensitive) == 0; });
+    g_ui->recentFiles.removeIf(
+        [&](const QString& f) { return f.compare(name, Qt::CaseInsensitive) == 0; });
     g_ui->recentFiles.prepend(name);
     while (g_ui->recentFiles.size() > cad::canvas::EngineUi::maxRecentFiles)
         g_ui->recentFiles.removeLast();
     return 1;
 }
 
-int CadRecentSave(const std::string& path)
-{
+int CadRecentSave(const std::string& path) {
     return g_ui && writeLines(path, g_ui->recentFiles) ? 1 : 0;
 }
 
-int CadRecentDialog(QWidget* parent, std::string& chosen)
-{
+int CadRecentDialog(QWidget* parent, std::string& chosen) {
     if (!g_ui || g_ui->recentFiles.isEmpty())
         return 0;
     bool ok = false;
@@ -407,15 +397,13 @@ int CadRecentDialog(QWidget* parent, std::string& chosen)
 }
 
 namespace {
-QString fileFilter()
-{
+QString fileFilter() {
     return cad::canvas::qtFileFilter(
         cad::canvas::canvasText(g_ui->engine(), cad::canvas::CanvasText::FileFilter));
 }
 } // namespace
 
-int CadFileOpenDialog(CadHandle drawing, CadHandle window)
-{
+int CadFileOpenDialog(CadHandle drawing, CadHandle window) {
     if (!documentOf(drawing))
         return 0;
     const QString name =
@@ -423,8 +411,7 @@ int CadFileOpenDialog(CadHandle drawing, CadHandle window)
     return name.isEmpty() ? 0 : CadFileOpen(drawing, window, name.toStdString());
 }
 
-int CadFileSaveAsDialog(CadHandle drawing, CadHandle window)
-{
+int CadFileSaveAsDialog(CadHandle drawing, CadHandle window) {
     if (!documentOf(drawing))
         return 0;
     const QString name =

@@ -11,15 +11,13 @@ struct Vec2 {
     double x, y;
 };
 
-Vec2 unit(double x, double y)
-{
+Vec2 unit(double x, double y) {
     const double len = std::hypot(x, y);
     return len > 0.0 ? Vec2{x / len, y / len} : Vec2{0.0, 0.0};
 }
 
 // Left normal of the segment a-b.
-Vec2 leftNormal(const Point3& a, const Point3& b)
-{
+Vec2 leftNormal(const Point3& a, const Point3& b) {
     const Vec2 d = unit(b.x - a.x, b.y - a.y);
     return {-d.y, d.x};
 }
@@ -30,8 +28,7 @@ void addBlockSnapGeometry(const Drawing& drawing, const InsertShape& ins, const 
                           SnapGeometry& out, int depth);
 
 void addShapeSnapGeometry(const Drawing& drawing, const Shape& shape, const Placement& place,
-                          SnapGeometry& out, int depth)
-{
+                          SnapGeometry& out, int depth) {
     const auto P = [&](const Point3& p) { return place.apply(p); };
     std::visit(
         [&](const auto& s) {
@@ -69,8 +66,7 @@ void addShapeSnapGeometry(const Drawing& drawing, const Shape& shape, const Plac
 }
 
 void addBlockSnapGeometry(const Drawing& drawing, const InsertShape& ins, const Placement& outer,
-                          SnapGeometry& out, int depth)
-{
+                          SnapGeometry& out, int depth) {
     const Block* block = drawing.block(ins.block);
     if (!block || depth > maxBlockDepth)
         return;
@@ -82,8 +78,7 @@ void addBlockSnapGeometry(const Drawing& drawing, const InsertShape& ins, const 
 
 } // namespace
 
-std::vector<MlinePath> mlinePaths(const MlineShape& mline)
-{
+std::vector<MlinePath> mlinePaths(const MlineShape& mline) {
     std::vector<MlinePath> paths;
     const auto& v = mline.vertices;
     const std::size_t n = v.size();
@@ -115,21 +110,18 @@ std::vector<MlinePath> mlinePaths(const MlineShape& mline)
     return paths;
 }
 
-Point3 Placement::apply(const Point3& p) const
-{
+Point3 Placement::apply(const Point3& p) const {
     const Point3 local = (p - base) * scale;
     return rotatePlan(local, angle) + at;
 }
 
-Placement Placement::then(const Placement& outer) const
-{
+Placement Placement::then(const Placement& outer) const {
     // outer(inner(p)) = R_o(s_o(R_i(s_i(p - b_i)) + a_i - b_o)) + a_o
     //                 = R_(o+i)(s_o s_i (p - b_i)) + outer(a_i)
     return Placement{base, outer.apply(at), scale * outer.scale, angle + outer.angle};
 }
 
-DimensionParts dimensionParts(const DimensionShape& dim, const DimStyle& style)
-{
+DimensionParts dimensionParts(const DimensionShape& dim, const DimStyle& style) {
     DimensionParts parts;
     Vec2 dir = dim.aligned ? unit(dim.second.x - dim.first.x, dim.second.y - dim.first.y)
                            : Vec2{std::cos(dim.angle), std::sin(dim.angle)};
@@ -162,15 +154,13 @@ DimensionParts dimensionParts(const DimensionShape& dim, const DimStyle& style)
     return parts;
 }
 
-std::string dimensionText(double value, const DimStyle& style)
-{
+std::string dimensionText(double value, const DimStyle& style) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*f", std::max(0, std::min(style.decimals, 8)), value);
     return buf;
 }
 
-void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry& out)
-{
+void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry& out) {
     addShapeSnapGeometry(drawing, entity.shape, Placement{}, out, 0);
 }
 

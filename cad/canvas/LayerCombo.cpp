@@ -10,8 +10,7 @@
 
 namespace cad::canvas {
 
-LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), m_canvas(canvas)
-{
+LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), m_canvas(canvas) {
     setObjectName(QStringLiteral("layerCombo"));
     connect(&canvas, &CadCanvas::drawingChanged, this, &LayerCombo::refresh);
     connect(this, &QComboBox::activated, this, [this](int index) {
@@ -27,8 +26,7 @@ LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), 
     refresh();
 }
 
-void LayerCombo::refresh()
-{
+void LayerCombo::refresh() {
     m_filling = true;
     clear();
     const Drawing& d = m_canvas.document().drawing();

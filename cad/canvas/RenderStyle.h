@@ -12,7 +12,8 @@ struct RenderStyle {
     bool showGrid = false;
     double gridSpacingX = 10.0;
     double gridSpacingY = 10.0;
-    double greekBelowPixels = 4.0; // texts lower than this draw as a bar, smaller than 1 px not at all
+    double greekBelowPixels =
+        4.0; // texts lower than this draw as a bar, smaller than 1 px not at all
 };
 
 } // namespace cad::canvas

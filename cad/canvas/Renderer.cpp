@@ -23,39 +23,45 @@ constexpr double degree = std::numbers::pi / 180.0;
 
 // Horizontal (0 left, 1 centre, 2 right) and vertical (0 baseline, 1 top, 2 middle, 3 bottom)
 // anchor of a text alignment code.
-std::pair<int, int> textAnchor(int align)
-{
+std::pair<int, int> textAnchor(int align) {
     switch (static_cast<TextAlign>(align)) {
-    case TextAlign::TopLeft: return {0, 1};
-    case TextAlign::TopCentre: return {1, 1};
-    case TextAlign::TopRight: return {2, 1};
-    case TextAlign::MiddleCentre: return {1, 2};
-    case TextAlign::MiddleLeft: return {0, 2};
-    case TextAlign::MiddleRight: return {2, 2};
-    case TextAlign::BottomCentre: return {1, 3};
-    case TextAlign::BottomLeft: return {0, 3};
-    case TextAlign::BottomRight: return {2, 3};
-    default: return {0, 0};
+    case TextAlign::TopLeft:
+        return {0, 1};
+    case TextAlign::TopCentre:
+        return {1, 1};
+    case TextAlign::TopRight:
+        return {2, 1};
+    case TextAlign::MiddleCentre:
+        return {1, 2};
+    case TextAlign::MiddleLeft:
+        return {0, 2};
+    case TextAlign::MiddleRight:
+        return {2, 2};
+    case TextAlign::BottomCentre:
+        return {1, 3};
+    case TextAlign::BottomLeft:
+        return {0, 3};
+    case TextAlign::BottomRight:
+        return {2, 3};
+    default:
+        return {0, 0};
     }
 }
 
 // Multi-line text attachment 1-9: top/middle/bottom rows of left/centre/right.
-std::pair<int, int> mtextAnchor(int attachment)
-{
+std::pair<int, int> mtextAnchor(int attachment) {
     const int a = std::clamp(attachment, 1, 9) - 1;
     return {a % 3, a / 3 == 0 ? 1 : (a / 3 == 1 ? 2 : 3)};
 }
 
-QStringList mtextLines(const std::string& text)
-{
+QStringList mtextLines(const std::string& text) {
     QString s = QString::fromStdString(text);
     s.replace(QLatin1String("\\P"), QLatin1String("\n"));
     return s.split(QLatin1Char('\n'));
 }
 
 // Liang-Barsky clip of p0 + t d, t in [t0, t1], to the rectangle; false when it misses.
-bool clipLine(const QRectF& r, const QPointF& p0, const QPointF& d, double& t0, double& t1)
-{
+bool clipLine(const QRectF& r, const QPointF& p0, const QPointF& d, double& t0, double& t1) {
     const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
     const double q[4] = {p0.x() - r.left(), r.right() - p0.x(), p0.y() - r.top(),
                          r.bottom() - p0.y()};
@@ -78,8 +84,7 @@ bool clipLine(const QRectF& r, const QPointF& p0, const QPointF& d, double& t0, 
 
 } // namespace
 
-std::vector<EntityId> entitiesToDraw(Drawing& drawing, const ViewTransform& view)
-{
+std::vector<EntityId> entitiesToDraw(Drawing& drawing, const ViewTransform& view) {
     const auto& order = drawing.layerOrder();
     std::vector<std::uint32_t> rank(order.empty() ? 1 : 0);
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -118,8 +123,7 @@ std::vector<EntityId> entitiesToDraw(Drawing& drawing, const ViewTransform& view
     return ids;
 }
 
-QColor paletteColor(const Drawing& drawing, int index)
-{
+QColor paletteColor(const Drawing& drawing, int index) {
     const auto& palette = drawing.data().palette;
     const std::uint32_t rgb = palette[static_cast<std::size_t>(std::clamp(index, 0, 255))];
     return QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u));
@@ -145,10 +149,10 @@ struct Renderer::TextItem {
 // One paint pass: collects the entities' screen primitives per pen, then paints them.
 class Renderer::Scene {
 public:
-    Scene(Renderer& r) : m_r(r), m_clip(QRectF(QPointF(0, 0), r.m_view.viewport()).adjusted(-2, -2, 2, 2)) {}
+    Scene(Renderer& r)
+        : m_r(r), m_clip(QRectF(QPointF(0, 0), r.m_view.viewport()).adjusted(-2, -2, 2, 2)) {}
 
-    void add(const Entity& e, const QColor* fixed, bool dashed)
-    {
+    void add(const Entity& e, const QColor* fixed, bool dashed) {
         const Layer* layer = m_r.m_drawing.layer(e.layer);
         const QColor layerColor =
             layer ? paletteColor(m_r.m_drawing, layer->color) : QColor(Qt::white);
@@ -160,8 +164,7 @@ public:
         addShape(e.shape, Placement{}, color, 0);
     }
 
-    void paint(QPainter& p)
-    {
+    void paint(QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
         for (auto& [key, batch] : m_batches) {
             QPen pen(QColor::fromRgba(std::get<0>(key)));
@@ -192,10 +195,18 @@ public:
             const double total = m_r.m_capHeight * (1.0 + lineStep * (t.lines.size() - 1));
             double top = 0.0; // of the first line's capitals, relative to the anchor
             switch (t.anchor.second) {
-            case 1: top = 0.0; break;
-            case 2: top = -total / 2.0; break;
-            case 3: top = -total; break;
-            default: top = -m_r.m_capHeight; break;
+            case 1:
+                top = 0.0;
+                break;
+            case 2:
+                top = -total / 2.0;
+                break;
+            case 3:
+                top = -total;
+                break;
+            default:
+                top = -m_r.m_capHeight;
+                break;
             }
             double y = top + m_r.m_capHeight;
             for (const auto& line : t.lines) {
@@ -211,8 +222,7 @@ public:
 private:
     using PenKey = std::tuple<QRgb, int, bool>; // colour, width in tenths of a pixel, dashed
 
-    QColor resolve(int index, const QColor& byLayer, const QColor& byBlock) const
-    {
+    QColor resolve(int index, const QColor& byLayer, const QColor& byBlock) const {
         if (index == ByLayerColor)
             return byLayer;
         if (index == ByBlockColor)
@@ -220,8 +230,7 @@ private:
         return paletteColor(m_r.m_drawing, index);
     }
 
-    int widthOf(int lineweight) const
-    {
+    int widthOf(int lineweight) const {
         if (!m_r.m_style.showLineweights)
             return 0;
         const int lw = lineweight >= 0 ? lineweight : defaultLineweight;
@@ -231,13 +240,9 @@ private:
 
     Batch& batch() { return m_batches[m_pen]; }
 
-    void usePen(const QColor& c)
-    {
-        m_pen = PenKey{c.rgba(), std::get<1>(m_pen), m_dashed};
-    }
+    void usePen(const QColor& c) { m_pen = PenKey{c.rgba(), std::get<1>(m_pen), m_dashed}; }
 
-    void segment(const Point3& a, const Point3& b)
-    {
+    void segment(const Point3& a, const Point3& b) {
         const QPointF pa = m_r.m_view.toScreen(a);
         const QPointF pb = m_r.m_view.toScreen(b);
         // Cull what lies wholly to one side of the window.
@@ -249,16 +254,14 @@ private:
         batch().lines.append(QLineF(pa, pb));
     }
 
-    void polyline(const std::vector<Point3>& v, bool closed, const Placement& place)
-    {
+    void polyline(const std::vector<Point3>& v, bool closed, const Placement& place) {
         for (std::size_t i = 0; i + 1 < v.size(); ++i)
             segment(place.apply(v[i]), place.apply(v[i + 1]));
         if (closed && v.size() > 2)
             segment(place.apply(v.back()), place.apply(v.front()));
     }
 
-    void infinite(const Point3& base, const Point3& dir, bool ray, const Placement& place)
-    {
+    void infinite(const Point3& base, const Point3& dir, bool ray, const Placement& place) {
         const QPointF p0 = m_r.m_view.toScreen(place.apply(base));
         const QPointF d = m_r.m_view.toScreen(place.apply(base + dir)) - p0;
         if (std::hypot(d.x(), d.y()) < 1e-12)
@@ -269,8 +272,7 @@ private:
             batch().lines.append(QLineF(p0 + d * t0, p0 + d * t1));
     }
 
-    void circle(const Point3& centre, double radius, const Placement& place)
-    {
+    void circle(const Point3& centre, double radius, const Placement& place) {
         const double px = radius * place.scale * m_r.m_view.pixelsPerUnit();
         const int n = std::clamp(static_cast<int>(px), 12, 256);
         Point3 prev;
@@ -284,8 +286,7 @@ private:
         }
     }
 
-    void point(const Point3& at)
-    {
+    void point(const Point3& at) {
         const QPointF c = m_r.m_view.toScreen(at);
         if (!m_clip.contains(c))
             return;
@@ -298,7 +299,8 @@ private:
         const int mode = settings.pointMode;
         auto& b = batch();
         switch (mode & 0x0F) {
-        case 1: break;
+        case 1:
+            break;
         case 2:
             b.lines.append(QLineF(c.x() - h, c.y(), c.x() + h, c.y()));
             b.lines.append(QLineF(c.x(), c.y() - h, c.x(), c.y() + h));
@@ -307,35 +309,40 @@ private:
             b.lines.append(QLineF(c.x() - h, c.y() - h, c.x() + h, c.y() + h));
             b.lines.append(QLineF(c.x() - h, c.y() + h, c.x() + h, c.y() - h));
             break;
-        case 4: b.lines.append(QLineF(c.x(), c.y(), c.x(), c.y() - h)); break;
-        default: b.dots.append(c); break;
+        case 4:
+            b.lines.append(QLineF(c.x(), c.y(), c.x(), c.y() - h));
+            break;
+        default:
+            b.dots.append(c);
+            break;
         }
         if (mode & 32) {
             const int n = 16;
             for (int i = 0; i < n; ++i) {
-                const double a0 = 2 * std::numbers::pi * i / n, a1 = 2 * std::numbers::pi * (i + 1) / n;
+                const double a0 = 2 * std::numbers::pi * i / n,
+                             a1 = 2 * std::numbers::pi * (i + 1) / n;
                 b.lines.append(QLineF(c.x() + h * std::cos(a0), c.y() + h * std::sin(a0),
                                       c.x() + h * std::cos(a1), c.y() + h * std::sin(a1)));
             }
         }
         if (mode & 64) {
             const QRectF r(c.x() - h, c.y() - h, 2 * h, 2 * h);
-            b.lines.append({QLineF(r.topLeft(), r.topRight()), QLineF(r.topRight(), r.bottomRight()),
-                            QLineF(r.bottomRight(), r.bottomLeft()), QLineF(r.bottomLeft(), r.topLeft())});
+            b.lines.append(
+                {QLineF(r.topLeft(), r.topRight()), QLineF(r.topRight(), r.bottomRight()),
+                 QLineF(r.bottomRight(), r.bottomLeft()), QLineF(r.bottomLeft(), r.topLeft())});
         }
     }
 
     void text(const Point3& at, const QStringList& lines, double height, double angle,
-              std::pair<int, int> anchor, const Placement& place, const QColor& color)
-    {
+              std::pair<int, int> anchor, const Placement& place, const QColor& color) {
         const double px = height * place.scale * m_r.m_view.pixelsPerUnit();
         if (px < 1.0 || lines.isEmpty())
             return;
         const Point3 a = place.apply(at);
         const double worldAngle = angle + place.angle;
         const QPointF p0 = m_r.m_view.toScreen(a);
-        const QPointF dir = m_r.m_view.toScreenDirection(
-            {std::cos(worldAngle), std::sin(worldAngle), 0.0});
+        const QPointF dir =
+            m_r.m_view.toScreenDirection({std::cos(worldAngle), std::sin(worldAngle), 0.0});
         const double screenAngle =
             std::hypot(dir.x(), dir.y()) > 1e-12 ? std::atan2(dir.y(), dir.x()) / degree : 0.0;
         // A rough box for culling: the longest line at 0.7 height per character.
@@ -356,8 +363,7 @@ private:
         m_texts.push_back(TextItem{p0, lines, px, screenAngle, anchor, color, m_dashed});
     }
 
-    void addShape(const Shape& shape, const Placement& place, const QColor& color, int depth)
-    {
+    void addShape(const Shape& shape, const Placement& place, const QColor& color, int depth) {
         usePen(color);
         std::visit(
             [&](const auto& s) {
@@ -397,11 +403,11 @@ private:
             shape);
     }
 
-    void insert(const InsertShape& ins, const Placement& outer, const QColor& color, int depth)
-    {
+    void insert(const InsertShape& ins, const Placement& outer, const QColor& color, int depth) {
         const Block* block = m_r.m_drawing.block(ins.block);
         if (block && depth < maxBlockDepth) {
-            const Placement place = Placement{block->base, ins.at, ins.scale, ins.angle}.then(outer);
+            const Placement place =
+                Placement{block->base, ins.at, ins.scale, ins.angle}.then(outer);
             for (EntityId id = m_r.m_drawing.firstInBlock(ins.block); id;
                  id = m_r.m_drawing.nextEntity(id)) {
                 const Entity* e = m_r.m_drawing.entity(id);
@@ -418,8 +424,7 @@ private:
                  textAnchor(att.look.align), outer, color);
     }
 
-    void dimension(const DimensionShape& dim, const Placement& place, const QColor& color)
-    {
+    void dimension(const DimensionShape& dim, const Placement& place, const QColor& color) {
         const DimStyle* found = m_r.m_drawing.dimStyle(dim.style);
         const DimStyle style = found ? *found : DimStyle{};
         const DimensionParts d = dimensionParts(dim, style);
@@ -433,7 +438,8 @@ private:
             const double ux = (d.lineTo.x - d.lineFrom.x) / len;
             const double uy = (d.lineTo.y - d.lineFrom.y) / len;
             const double a = style.arrowSize;
-            for (const auto& [tip, sign] : {std::pair{d.lineFrom, 1.0}, std::pair{d.lineTo, -1.0}}) {
+            for (const auto& [tip, sign] :
+                 {std::pair{d.lineFrom, 1.0}, std::pair{d.lineTo, -1.0}}) {
                 for (const double side : {1.0, -1.0}) {
                     const Point3 wing{tip.x + sign * ux * a - side * uy * a * 0.3,
                                       tip.y + sign * uy * a + side * ux * a * 0.3, tip.z};
@@ -457,15 +463,14 @@ private:
 // ---------------------------------------------------------------------------------- renderer
 
 Renderer::Renderer(const Drawing& drawing, const ViewTransform& view, const RenderStyle& style)
-    : m_drawing(drawing), m_view(view), m_style(style), m_font(QStringLiteral("DejaVu Sans"))
-{
+    : m_drawing(drawing), m_view(view), m_style(style), m_font(QStringLiteral("DejaVu Sans")) {
     m_font.setPixelSize(100);
     m_capHeight = std::max(1.0, QFontMetricsF(m_font).capHeight());
 }
 
-void Renderer::drawGrid(QPainter& painter) const
-{
-    if (!m_style.showGrid || !m_view.isPlan() || m_style.gridSpacingX <= 0 || m_style.gridSpacingY <= 0)
+void Renderer::drawGrid(QPainter& painter) const {
+    if (!m_style.showGrid || !m_view.isPlan() || m_style.gridSpacingX <= 0 ||
+        m_style.gridSpacingY <= 0)
         return;
     const double sx = m_style.gridSpacingX * m_view.pixelsPerUnit();
     const double sy = m_style.gridSpacingY * m_view.pixelsPerUnit();
@@ -478,14 +483,13 @@ void Renderer::drawGrid(QPainter& painter) const
         for (double y = std::floor(e.minY / m_style.gridSpacingY) * m_style.gridSpacingY;
              y <= e.maxY; y += m_style.gridSpacingY)
             dots.append(m_view.toScreen({x, y, 0.0}));
-    painter.setPen(QPen(m_style.background.lightness() < 128 ? QColor(110, 120, 130)
-                                                               : QColor(150, 150, 150),
-                        0));
+    painter.setPen(QPen(
+        m_style.background.lightness() < 128 ? QColor(110, 120, 130) : QColor(150, 150, 150), 0));
     painter.drawPoints(dots);
 }
 
-void Renderer::draw(QPainter& painter, const std::vector<EntityId>& ids, const Selection* selection)
-{
+void Renderer::draw(QPainter& painter, const std::vector<EntityId>& ids,
+                    const Selection* selection) {
     Scene scene(*this);
     for (const EntityId id : ids)
         if (const Entity* e = m_drawing.entity(id))
@@ -493,8 +497,7 @@ void Renderer::draw(QPainter& painter, const std::vector<EntityId>& ids, const S
     scene.paint(painter);
 }
 
-void Renderer::drawHighlighted(QPainter& painter, const Entity& entity, const QColor& color)
-{
+void Renderer::drawHighlighted(QPainter& painter, const Entity& entity, const QColor& color) {
     Scene scene(*this);
     scene.add(entity, &color, false);
     scene.paint(painter);

@@ -7,7 +7,9 @@
 namespace cad::canvas {
 namespace {
 
-double planDistance(const Point3& a, const Point3& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double planDistance(const Point3& a, const Point3& b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // A straight piece of geometry as a parametric line p = base + t * dir with t in [tMin, tMax].
 struct Linear {
@@ -17,14 +19,19 @@ struct Linear {
 
 constexpr double unbounded = std::numeric_limits<double>::infinity();
 
-Linear toLinear(const SnapSegment& s) { return {s.a, s.b - s.a, 0.0, 1.0}; }
-Linear toLinear(const SnapInfiniteLine& l) { return {l.base, l.dir, l.ray ? 0.0 : -unbounded, unbounded}; }
+Linear toLinear(const SnapSegment& s) {
+    return {s.a, s.b - s.a, 0.0, 1.0};
+}
+Linear toLinear(const SnapInfiniteLine& l) {
+    return {l.base, l.dir, l.ray ? 0.0 : -unbounded, unbounded};
+}
 
-Point3 at(const Linear& l, double t) { return l.base + l.dir * t; }
+Point3 at(const Linear& l, double t) {
+    return l.base + l.dir * t;
+}
 
 // Parameter of the plan point of l nearest to p, kept inside l's range.
-double closestParameter(const Linear& l, const Point3& p)
-{
+double closestParameter(const Linear& l, const Point3& p) {
     const double len2 = l.dir.x * l.dir.x + l.dir.y * l.dir.y;
     if (len2 == 0.0)
         return std::isfinite(l.tMin) ? l.tMin : 0.0;
@@ -34,13 +41,11 @@ double closestParameter(const Linear& l, const Point3& p)
 
 constexpr double parameterSlack = 1e-9;
 
-bool inRange(const Linear& l, double t)
-{
+bool inRange(const Linear& l, double t) {
     return t >= l.tMin - parameterSlack && t <= l.tMax + parameterSlack;
 }
 
-void intersect(const Linear& p, const Linear& q, std::vector<Point3>& out)
-{
+void intersect(const Linear& p, const Linear& q, std::vector<Point3>& out) {
     const double den = p.dir.x * q.dir.y - p.dir.y * q.dir.x;
     const double scale = std::hypot(p.dir.x, p.dir.y) * std::hypot(q.dir.x, q.dir.y);
     if (std::abs(den) <= 1e-12 * scale) // parallel or degenerate
@@ -53,8 +58,7 @@ void intersect(const Linear& p, const Linear& q, std::vector<Point3>& out)
         out.push_back(at(p, t));
 }
 
-void intersect(const Linear& l, const SnapCircle& c, std::vector<Point3>& out)
-{
+void intersect(const Linear& l, const SnapCircle& c, std::vector<Point3>& out) {
     const double a = l.dir.x * l.dir.x + l.dir.y * l.dir.y;
     if (a == 0.0)
         return;
@@ -71,8 +75,7 @@ void intersect(const Linear& l, const SnapCircle& c, std::vector<Point3>& out)
             out.push_back(at(l, t));
 }
 
-void intersect(const SnapCircle& p, const SnapCircle& q, std::vector<Point3>& out)
-{
+void intersect(const SnapCircle& p, const SnapCircle& q, std::vector<Point3>& out) {
     const double d = planDistance(p.centre, q.centre);
     if (d == 0.0 || d > p.radius + q.radius || d < std::abs(p.radius - q.radius))
         return;
@@ -86,8 +89,7 @@ void intersect(const SnapCircle& p, const SnapCircle& q, std::vector<Point3>& ou
         out.push_back({m.x + h * uy, m.y - h * ux, m.z});
 }
 
-Point3 nearestOnCircle(const SnapCircle& c, const Point3& p)
-{
+Point3 nearestOnCircle(const SnapCircle& c, const Point3& p) {
     const double d = planDistance(c.centre, p);
     if (d == 0.0)
         return {c.centre.x + c.radius, c.centre.y, c.centre.z};
@@ -97,10 +99,10 @@ Point3 nearestOnCircle(const SnapCircle& c, const Point3& p)
 
 class Ranking {
 public:
-    explicit Ranking(const Point3& cursor, double aperture) : m_cursor(cursor), m_aperture(aperture) {}
+    explicit Ranking(const Point3& cursor, double aperture)
+        : m_cursor(cursor), m_aperture(aperture) {}
 
-    void offer(const Point3& p, SnapKind kind)
-    {
+    void offer(const Point3& p, SnapKind kind) {
         const double d = planDistance(p, m_cursor);
         if (d > m_aperture)
             return;
@@ -118,8 +120,8 @@ private:
     double m_distance = unbounded;
 };
 
-void offerIntersections(const Point3& cursor, const SnapGeometry& g, double aperture, Ranking& rank)
-{
+void offerIntersections(const Point3& cursor, const SnapGeometry& g, double aperture,
+                        Ranking& rank) {
     // Only pieces passing within the aperture can meet within it.
     std::vector<Linear> near;
     for (const auto& s : g.segments) {
@@ -153,8 +155,7 @@ void offerIntersections(const Point3& cursor, const SnapGeometry& g, double aper
 
 } // namespace
 
-void SnapGeometry::clear()
-{
+void SnapGeometry::clear() {
     segments.clear();
     lines.clear();
     circles.clear();
@@ -162,8 +163,7 @@ void SnapGeometry::clear()
 }
 
 std::optional<SnapResult> findSnap(const Point3& cursor, const SnapGeometry& g,
-                                   const SnapSettings& settings)
-{
+                                   const SnapSettings& settings) {
     const unsigned modes = settings.modes;
     const double aperture = settings.aperture;
     Ranking rank(cursor, aperture);
@@ -210,15 +210,13 @@ std::optional<SnapResult> findSnap(const Point3& cursor, const SnapGeometry& g,
             return origin + std::round((v - origin) / step) * step;
         };
         return SnapResult{{round(cursor.x, settings.gridOrigin.x, settings.gridSpacingX),
-                           round(cursor.y, settings.gridOrigin.y, settings.gridSpacingY),
-                           cursor.z},
+                           round(cursor.y, settings.gridOrigin.y, settings.gridSpacingY), cursor.z},
                           SnapKind::Grid};
     }
     return std::nullopt;
 }
 
-Point3 orthoConstrain(const Point3& base, const Point3& p)
-{
+Point3 orthoConstrain(const Point3& base, const Point3& p) {
     if (std::abs(p.x - base.x) >= std::abs(p.y - base.y))
         return {p.x, base.y, p.z};
     return {base.x, p.y, p.z};

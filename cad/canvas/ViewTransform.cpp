@@ -8,10 +8,11 @@
 namespace cad::canvas {
 namespace {
 
-double dot(const Point3& a, const Point3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double dot(const Point3& a, const Point3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
-Point3 cross(const Point3& a, const Point3& b)
-{
+Point3 cross(const Point3& a, const Point3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
@@ -21,39 +22,47 @@ constexpr double maxScale = 1e9;
 
 } // namespace
 
-ViewAngles standardView(int command)
-{
+ViewAngles standardView(int command) {
     const double iso = std::atan(1.0 / std::sqrt(2.0)) / degree; // 35.26°: the isometric elevation
     switch (command) {
-    case 132: return {-90.0, 90.0};  // bottom
-    case 133: return {0.0, 0.0};     // left: looking towards +X
-    case 134: return {0.0, 180.0};   // right
-    case 135: return {0.0, 90.0};    // front: looking towards +Y
-    case 136: return {0.0, 270.0};   // back
-    case 137: return {iso, 45.0};    // south-west isometric
-    case 138: return {iso, 135.0};   // south-east
-    case 139: return {iso, 225.0};   // north-east
-    case 130: return {iso, 315.0};   // north-west
-    default: return {90.0, 90.0};    // 131 and anything else: the plan
+    case 132:
+        return {-90.0, 90.0}; // bottom
+    case 133:
+        return {0.0, 0.0}; // left: looking towards +X
+    case 134:
+        return {0.0, 180.0}; // right
+    case 135:
+        return {0.0, 90.0}; // front: looking towards +Y
+    case 136:
+        return {0.0, 270.0}; // back
+    case 137:
+        return {iso, 45.0}; // south-west isometric
+    case 138:
+        return {iso, 135.0}; // south-east
+    case 139:
+        return {iso, 225.0}; // north-east
+    case 130:
+        return {iso, 315.0}; // north-west
+    default:
+        return {90.0, 90.0}; // 131 and anything else: the plan
     }
 }
 
-ViewTransform::ViewTransform() { updateAxes(); }
+ViewTransform::ViewTransform() {
+    updateAxes();
+}
 
-void ViewTransform::setAngles(const ViewAngles& angles)
-{
+void ViewTransform::setAngles(const ViewAngles& angles) {
     m_angles = {std::clamp(angles.hor, -90.0, 90.0), std::fmod(angles.ver + 360.0, 360.0)};
     updateAxes();
 }
 
-void ViewTransform::setPixelsPerUnit(double scale)
-{
+void ViewTransform::setPixelsPerUnit(double scale) {
     if (std::isfinite(scale))
         m_scale = std::clamp(scale, minScale, maxScale);
 }
 
-void ViewTransform::updateAxes()
-{
+void ViewTransform::updateAxes() {
     const double e = m_angles.hor * degree;
     const double b = m_angles.ver * degree;
     // The viewer sits against the bearing it looks along, raised by the elevation.
@@ -62,20 +71,17 @@ void ViewTransform::updateAxes()
     m_up = cross(m_toViewer, m_right);
 }
 
-QPointF ViewTransform::toScreen(const Point3& p) const
-{
+QPointF ViewTransform::toScreen(const Point3& p) const {
     const Point3 d = p - m_centre;
     return {m_viewport.width() / 2.0 + dot(d, m_right) * m_scale,
             m_viewport.height() / 2.0 - dot(d, m_up) * m_scale};
 }
 
-QPointF ViewTransform::toScreenDirection(const Point3& d) const
-{
+QPointF ViewTransform::toScreenDirection(const Point3& d) const {
     return {dot(d, m_right) * m_scale, -dot(d, m_up) * m_scale};
 }
 
-Point3 ViewTransform::toDrawing(const QPointF& pixel) const
-{
+Point3 ViewTransform::toDrawing(const QPointF& pixel) const {
     const double u = (pixel.x() - m_viewport.width() / 2.0) / m_scale;
     const double v = (m_viewport.height() / 2.0 - pixel.y()) / m_scale;
     Point3 p = m_centre + m_right * u + m_up * v;
@@ -86,8 +92,7 @@ Point3 ViewTransform::toDrawing(const QPointF& pixel) const
     return p;
 }
 
-Extent ViewTransform::visibleExtent() const
-{
+Extent ViewTransform::visibleExtent() const {
     const double halfW = m_viewport.width() / 2.0 / m_scale;
     const double halfH = m_viewport.height() / 2.0 / m_scale;
     if (isPlan())
@@ -98,8 +103,7 @@ Extent ViewTransform::visibleExtent() const
     return {m_centre.x - r, m_centre.y - r, m_centre.x + r, m_centre.y + r};
 }
 
-void ViewTransform::zoomAt(const QPointF& pixel, double factor)
-{
+void ViewTransform::zoomAt(const QPointF& pixel, double factor) {
     if (!(factor > 0.0) || !std::isfinite(factor))
         return;
     const QPointF offset = pixel - QPointF(m_viewport.width() / 2.0, m_viewport.height() / 2.0);
@@ -110,13 +114,11 @@ void ViewTransform::zoomAt(const QPointF& pixel, double factor)
     m_centre = m_centre + m_right * (offset.x() * shift) - m_up * (offset.y() * shift);
 }
 
-void ViewTransform::panPixels(const QPointF& delta)
-{
+void ViewTransform::panPixels(const QPointF& delta) {
     m_centre = m_centre - m_right * (delta.x() / m_scale) + m_up * (delta.y() / m_scale);
 }
 
-void ViewTransform::fit(const Extent& extent, double zMin, double zMax)
-{
+void ViewTransform::fit(const Extent& extent, double zMin, double zMax) {
     // Project the eight corners of the box and fit their screen bounds.
     double minU = 1e300, maxU = -1e300, minV = 1e300, maxV = -1e300;
     for (const double x : {extent.minX, extent.maxX})

@@ -11,7 +11,7 @@ class Document;
 namespace cad::canvas {
 class CadCanvas;
 class CommandLine;
-}
+} // namespace cad::canvas
 
 namespace demo {
 

@@ -6,8 +6,7 @@
 
 namespace demo {
 
-void buildSampleDrawing(CadHandle d)
-{
+void buildSampleDrawing(CadHandle d) {
     const double xs[] = {0.0, 400.0, 800.0};
     const double ys[] = {0.0, 500.0};
 

@@ -20,8 +20,7 @@
 namespace {
 
 // The context menus as the application installs them.
-void installMenus()
-{
+void installMenus() {
     for (const int menu : {2, 4, 6, 3, 5, 1})
         CadMenuClear(menu);
     for (const int menu : {3, 2}) {
@@ -48,8 +47,7 @@ void installMenus()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser options;
     options.addHelpOption();

@@ -15,8 +15,7 @@
 #include <memory>
 #include <vector>
 
-inline void ensureApplication()
-{
+inline void ensureApplication() {
     if (QApplication::instance())
         return;
     static int argc = 1;
@@ -35,8 +34,7 @@ protected:
 
     ToolFixture() { cad::canvas::registerDrawingTools(doc); }
 
-    template <class Shape> std::vector<Shape> shapes()
-    {
+    template <class Shape> std::vector<Shape> shapes() {
         std::vector<Shape> out;
         auto& d = doc.drawing();
         for (const cad::LayerId layer : d.layerOrder())
@@ -45,8 +43,7 @@ protected:
                     out.push_back(*s);
         return out;
     }
-    std::size_t entityCount()
-    {
+    std::size_t entityCount() {
         std::size_t n = 0;
         auto& d = doc.drawing();
         for (const cad::LayerId layer : d.layerOrder())
@@ -60,8 +57,7 @@ class CanvasFixture : public ToolFixture {
 protected:
     std::unique_ptr<cad::canvas::CadCanvas> canvas;
 
-    CanvasFixture()
-    {
+    CanvasFixture() {
         ensureApplication();
         canvas = std::make_unique<cad::canvas::CadCanvas>(doc);
         canvas->resize(800, 600);
@@ -74,8 +70,7 @@ protected:
     }
     static QPoint px(double x, double y) { return QPoint(int(x), int(600 - y)); }
     void click(double x, double y, Qt::MouseButton button = Qt::LeftButton,
-               Qt::KeyboardModifiers modifiers = {})
-    {
+               Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(canvas.get(), button, modifiers, px(x, y));
     }
 };

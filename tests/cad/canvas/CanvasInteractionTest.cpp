@@ -18,19 +18,16 @@ protected:
     QPlainTextEdit log;
     cad::canvas::CommandLine line{*canvas, &log};
 
-    void enter(const QString& text)
-    {
+    void enter(const QString& text) {
         line.edit()->setText(text);
         QTest::keyClick(line.edit(), Qt::Key_Return);
     }
-    CadHandle addLine(double x1, double y1, double x2, double y2)
-    {
+    CadHandle addLine(double x1, double y1, double x2, double y2) {
         return CadAddLine(dwg, x1, y1, 0, x2, y2, 0);
     }
 };
 
-TEST_F(CanvasInteraction, PicksSnapToEndpointsAndIntersectionsOfConstructionLines)
-{
+TEST_F(CanvasInteraction, PicksSnapToEndpointsAndIntersectionsOfConstructionLines) {
     addLine(100, 100, 300, 100);
     CadAddXLine(dwg, 500, 0, 0, 0, 1, 0);
     CadAddXLine(dwg, 0, 400, 0, 1, 0, 0);
@@ -51,8 +48,7 @@ TEST_F(CanvasInteraction, PicksSnapToEndpointsAndIntersectionsOfConstructionLine
     EXPECT_EQ(lines[2].end, (Point3{500, 350, 0}));
 }
 
-TEST_F(CanvasInteraction, RightButtonCancelsAndEnterRepeats)
-{
+TEST_F(CanvasInteraction, RightButtonCancelsAndEnterRepeats) {
     enter("CIRCLE");
     click(200, 200);
     click(10, 10, Qt::RightButton);
@@ -65,8 +61,7 @@ TEST_F(CanvasInteraction, RightButtonCancelsAndEnterRepeats)
     EXPECT_EQ(shapes<cad::CircleShape>().size(), 1u);
 }
 
-TEST_F(CanvasInteraction, OrthoConstrainsPicksWithoutObjectSnap)
-{
+TEST_F(CanvasInteraction, OrthoConstrainsPicksWithoutObjectSnap) {
     canvas->setOrtho(true);
     canvas->snapSettings().modes = cad::canvas::SnapObjects;
     enter("L");
@@ -78,8 +73,7 @@ TEST_F(CanvasInteraction, OrthoConstrainsPicksWithoutObjectSnap)
     EXPECT_EQ(lines[0].end, (Point3{300, 100, 0}));
 }
 
-TEST_F(CanvasInteraction, WindowTakesWhatIsInsideCrossingAlsoWhatCrosses)
-{
+TEST_F(CanvasInteraction, WindowTakesWhatIsInsideCrossingAlsoWhatCrosses) {
     addLine(100, 100, 200, 100); // wholly inside the box below
     addLine(150, 150, 400, 150); // crosses its right side
     addLine(600, 500, 700, 500); // far away
@@ -100,8 +94,7 @@ TEST_F(CanvasInteraction, WindowTakesWhatIsInsideCrossingAlsoWhatCrosses)
     EXPECT_EQ(canvas->contextMenuNumber(px(0, 0)), 2);
 }
 
-TEST_F(CanvasInteraction, GripDragMovesAnEndWithSnapAndUndoRestoresIt)
-{
+TEST_F(CanvasInteraction, GripDragMovesAnEndWithSnapAndUndoRestoresIt) {
     const CadHandle moving = addLine(100, 100, 200, 100);
     addLine(300, 300, 400, 300);
     click(150, 100); // select by clicking on it
@@ -114,11 +107,10 @@ TEST_F(CanvasInteraction, GripDragMovesAnEndWithSnapAndUndoRestoresIt)
     EXPECT_EQ(CadLineGetEnd(moving), (CadPoint{200, 100, 0}));
 }
 
-TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits)
-{
+TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits) {
     const Point3 before = canvas->drawingPointAt(px(120, 80));
-    QWheelEvent wheel(px(120, 80), canvas->mapToGlobal(px(120, 80)), {}, {0, 240}, Qt::NoButton,
-                      {}, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(px(120, 80), canvas->mapToGlobal(px(120, 80)), {}, {0, 240}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas.get(), &wheel);
     EXPECT_NEAR(canvas->view().pixelsPerUnit(), 1.44, 1e-12);
     const Point3 after = canvas->drawingPointAt(px(120, 80));
@@ -134,8 +126,7 @@ TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits)
     EXPECT_NEAR(canvas->view().pixelsPerUnit(), 1.44, 1e-12);
 }
 
-TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing)
-{
+TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing) {
     enter("VIEWSW");
     EXPECT_NEAR(doc.drawing().settings().view.angleVer, 45.0, 1e-12);
     EXPECT_FALSE(canvas->view().isPlan());
@@ -146,8 +137,7 @@ TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing)
     EXPECT_DOUBLE_EQ(canvas->view().angles().hor, 0.0);
 }
 
-TEST_F(CanvasInteraction, PaintsWithoutCrashOnEveryEntityKind)
-{
+TEST_F(CanvasInteraction, PaintsWithoutCrashOnEveryEntityKind) {
     addLine(0, 0, 100, 100);
     CadAddXLine(dwg, 0, 0, 0, 1, 1, 0);
     CadAddRay(dwg, 10, 10, 0, 0, 1, 0);

@@ -8,8 +8,7 @@ namespace {
 
 using DrawingTools = ToolFixture;
 
-TEST_F(DrawingTools, LineChainsPointsAndTypedCoordinatesUntilCancel)
-{
+TEST_F(DrawingTools, LineChainsPointsAndTypedCoordinatesUntilCancel) {
     ASSERT_TRUE(doc.execute(cad::canvas::CmdLine));
     doc.runner().point({0, 0, 0});
     type("100,0");
@@ -27,8 +26,7 @@ TEST_F(DrawingTools, LineChainsPointsAndTypedCoordinatesUntilCancel)
     EXPECT_EQ(entityCount(), 0u);
 }
 
-TEST_F(DrawingTools, EnterRepeatsTheLastCommandAndNamesStartCommands)
-{
+TEST_F(DrawingTools, EnterRepeatsTheLastCommandAndNamesStartCommands) {
     type("C");
     type("10,10");
     type("25"); // typed radius
@@ -45,8 +43,7 @@ TEST_F(DrawingTools, EnterRepeatsTheLastCommandAndNamesStartCommands)
     EXPECT_DOUBLE_EQ(circles[1].radius, 7);
 }
 
-TEST_F(DrawingTools, ConstructionLinesThroughPointsOrHorizontalAndVertical)
-{
+TEST_F(DrawingTools, ConstructionLinesThroughPointsOrHorizontalAndVertical) {
     type("XL");
     type("0,0");
     type("100,100");
@@ -65,12 +62,11 @@ TEST_F(DrawingTools, ConstructionLinesThroughPointsOrHorizontalAndVertical)
     EXPECT_EQ(xl[3].dir, (Point3{1, 0, 0}));
 }
 
-TEST_F(DrawingTools, TextAsksHeightAngleAndContent)
-{
+TEST_F(DrawingTools, TextAsksHeightAngleAndContent) {
     type("T");
     type("10,20");
-    type("");    // default height
-    type("90");  // degrees
+    type("");   // default height
+    type("90"); // degrees
     type("Viga V1");
     const auto texts = shapes<cad::TextShape>();
     ASSERT_EQ(texts.size(), 1u);
@@ -85,8 +81,7 @@ TEST_F(DrawingTools, TextAsksHeightAngleAndContent)
     EXPECT_EQ(shapes<cad::TextShape>().size(), 1u);
 }
 
-TEST_F(DrawingTools, RectangleDimensionsAndInsert)
-{
+TEST_F(DrawingTools, RectangleDimensionsAndInsert) {
     type("REC");
     type("0,0");
     type("@200,100");
@@ -122,8 +117,7 @@ TEST_F(DrawingTools, RectangleDimensionsAndInsert)
     EXPECT_EQ(inserts[0].attributes[0].at, (Point3{400, 530, 0}));
 }
 
-TEST_F(DrawingTools, VertexCommandsEditPolylines)
-{
+TEST_F(DrawingTools, VertexCommandsEditPolylines) {
     type("REC");
     type("0,0");
     type("100,100");

@@ -26,15 +26,13 @@ protected:
     QTemporaryDir dir;
 
     std::string path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
-    LayerDialog* openLayerDialog()
-    {
+    LayerDialog* openLayerDialog() {
         canvas->execute(CmdLayerDialog);
         return canvas->findChild<LayerDialog*>();
     }
 };
 
-TEST_F(EngineFurniture, LayerDialogChangesColourVisibilityAndCurrentAsOneUndoStep)
-{
+TEST_F(EngineFurniture, LayerDialogChangesColourVisibilityAndCurrentAsOneUndoStep) {
     CadAddLayer(dwg, "Quadrilo Deformada", 6, 0, -1);
     QSignalSpy applied(canvas.get(), &CadCanvas::dialogApplied);
     LayerDialog* dialog = openLayerDialog();
@@ -60,8 +58,7 @@ TEST_F(EngineFurniture, LayerDialogChangesColourVisibilityAndCurrentAsOneUndoSte
     EXPECT_EQ(CadGetLayerByName(dwg, "Cargas"), 0);
 }
 
-TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
-{
+TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything) {
     CadAddLayer(dwg, "Vigas", 3, 0, -1);
     LayerDialog* dialog = openLayerDialog();
     ASSERT_NE(dialog, nullptr);
@@ -72,8 +69,7 @@ TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
     dialog->reject();
 }
 
-TEST_F(EngineFurniture, TextTablesSwitchEveryPrompt)
-{
+TEST_F(EngineFurniture, TextTablesSwitchEveryPrompt) {
     installCanvasTexts(engine, TextLanguage::Portuguese);
     type("LINE");
     EXPECT_EQ(doc.promptText(), "Especifique um ponto:");
@@ -89,8 +85,7 @@ TEST_F(EngineFurniture, TextTablesSwitchEveryPrompt)
     EXPECT_EQ(qtFileFilter("A (*.a)|*.a|B|*.b;*.c").toStdString(), "A (*.a);;B (*.b *.c)");
 }
 
-TEST_F(EngineFurniture, ContextMenusFollowTheSelection)
-{
+TEST_F(EngineFurniture, ContextMenusFollowTheSelection) {
     // As the application installs them: emptied, then filled; "-" with 0 is a separator.
     for (const int menu : {2, 4, 6, 3, 5, 1})
         CadMenuClear(menu);
@@ -118,8 +113,7 @@ TEST_F(EngineFurniture, ContextMenusFollowTheSelection)
     EXPECT_EQ(later.findChildren<QMenu*>().size(), 3);
 }
 
-TEST_F(EngineFurniture, RecentFilesAreUniqueNewestFirstAndSurviveSaveAndLoad)
-{
+TEST_F(EngineFurniture, RecentFilesAreUniqueNewestFirstAndSurviveSaveAndLoad) {
     for (int i = 0; i < 12; ++i)
         CadRecentAdd("/d/p" + std::to_string(i) + ".vec");
     CadRecentAdd("/D/P5.VEC"); // the same file in other letters moves to the top
@@ -136,8 +130,7 @@ TEST_F(EngineFurniture, RecentFilesAreUniqueNewestFirstAndSurviveSaveAndLoad)
     EXPECT_EQ(CadRecentSave(path("no/such/dir/Recent.txt")), 0);
 }
 
-TEST_F(EngineFurniture, ProfileKeepsTheDraftingSettings)
-{
+TEST_F(EngineFurniture, ProfileKeepsTheDraftingSettings) {
     canvas->snapSettings().modes = SnapEndpoint | SnapGrid;
     canvas->snapSettings().gridSpacingX = canvas->snapSettings().gridSpacingY = 12.5;
     canvas->setOrtho(true);
@@ -161,8 +154,7 @@ TEST_F(EngineFurniture, ProfileKeepsTheDraftingSettings)
     EXPECT_FALSE(canvas->ortho());
 }
 
-TEST_F(EngineFurniture, WindowCallsAndAccelerators)
-{
+TEST_F(EngineFurniture, WindowCallsAndAccelerators) {
     EXPECT_EQ(CadWndResize(window, 0, 0, 640, 480), 1);
     EXPECT_EQ(canvas->size(), QSize(640, 480));
     EXPECT_EQ(CadWndResize(window + 1, 0, 0, 640, 480), 0);

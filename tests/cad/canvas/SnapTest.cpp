@@ -10,8 +10,7 @@ using cad::Point3;
 namespace {
 
 // Two lines forming an L, a construction line through them, a circle, a ray and a point.
-SnapGeometry sampleGeometry()
-{
+SnapGeometry sampleGeometry() {
     SnapGeometry g;
     g.segments = {{{0, 0, 0}, {100, 0, 0}}, {{100, 0, 0}, {100, 80, 0}}};
     g.lines = {{{50, -100, 0}, {0, 1, 0}, false}, {{-200, 40, 0}, {1, 0, 0}, true}};
@@ -27,22 +26,34 @@ struct Case {
     std::optional<SnapResult> expected;
 };
 
-TEST(Snap, FindsEachKindWithinTheAperture)
-{
+TEST(Snap, FindsEachKindWithinTheAperture) {
     const SnapGeometry g = sampleGeometry();
     const Case cases[] = {
         {"endpoint", {97, 2, 0}, SnapObjects, SnapResult{{100, 0, 0}, SnapKind::Endpoint}},
-        {"midpoint", {48, 1, 0}, SnapEndpoint | SnapMidpoint, SnapResult{{50, 0, 0}, SnapKind::Midpoint}},
-        {"construction line meets line", {48, 1, 0}, SnapObjects,
+        {"midpoint",
+         {48, 1, 0},
+         SnapEndpoint | SnapMidpoint,
+         SnapResult{{50, 0, 0}, SnapKind::Midpoint}},
+        {"construction line meets line",
+         {48, 1, 0},
+         SnapObjects,
          SnapResult{{50, 0, 0}, SnapKind::Intersection}},
-        {"construction line meets ray", {52, 43, 0}, SnapObjects,
+        {"construction line meets ray",
+         {52, 43, 0},
+         SnapObjects,
          SnapResult{{50, 40, 0}, SnapKind::Intersection}},
-        {"ray meets line", {101, 38, 0}, SnapObjects, SnapResult{{100, 40, 0}, SnapKind::Intersection}},
+        {"ray meets line",
+         {101, 38, 0},
+         SnapObjects,
+         SnapResult{{100, 40, 0}, SnapKind::Intersection}},
         {"centre", {303, 4, 0}, SnapObjects, SnapResult{{300, 0, 0}, SnapKind::Centre}},
         {"node", {205, 197, 0}, SnapObjects, SnapResult{{200, 200, 0}, SnapKind::Node}},
         {"ray start", {-197, 41, 0}, SnapObjects, SnapResult{{-200, 40, 0}, SnapKind::Endpoint}},
         {"nearest on a line", {30, 4, 0}, SnapNearest, SnapResult{{30, 0, 0}, SnapKind::Nearest}},
-        {"nearest on a circle", {300, 27, 0}, SnapNearest, SnapResult{{300, 20, 0}, SnapKind::Nearest}},
+        {"nearest on a circle",
+         {300, 27, 0},
+         SnapNearest,
+         SnapResult{{300, 20, 0}, SnapKind::Nearest}},
         {"nothing near", {400, 400, 0}, SnapObjects | SnapNearest, std::nullopt},
         {"no modes", {100, 0, 0}, 0u, std::nullopt},
         {"grid", {400, 396, 0}, SnapObjects | SnapGrid, SnapResult{{400, 400, 0}, SnapKind::Grid}},
@@ -62,8 +73,7 @@ TEST(Snap, FindsEachKindWithinTheAperture)
     }
 }
 
-TEST(Snap, NearerCandidateWinsAndPriorityBreaksTies)
-{
+TEST(Snap, NearerCandidateWinsAndPriorityBreaksTies) {
     SnapGeometry g;
     // Two lines meeting at (100, 0): that point is an endpoint and an intersection at once.
     g.segments = {{{0, 0, 0}, {100, 0, 0}}, {{100, 0, 0}, {100, 100, 0}}};
@@ -79,12 +89,11 @@ TEST(Snap, NearerCandidateWinsAndPriorityBreaksTies)
     EXPECT_EQ(r->point, (Point3{50, 0, 0}));
 }
 
-TEST(Snap, IntersectionsOutsideTheSegmentsOrBehindARayDoNotCount)
-{
+TEST(Snap, IntersectionsOutsideTheSegmentsOrBehindARayDoNotCount) {
     SnapGeometry g;
     g.segments = {{{0, 0, 0}, {10, 0, 0}}, {{20, -5, 0}, {20, 5, 0}}}; // would meet at (20, 0)
-    g.lines = {{{30, 10, 0}, {0, 1, 0}, true}};                     // ray upwards from y = 10
-    g.circles = {{{0, 100, 0}, 10}, {{15, 100, 0}, 10}};            // meet at (7.5, 100 +- 6.6)
+    g.lines = {{{30, 10, 0}, {0, 1, 0}, true}};                        // ray upwards from y = 10
+    g.circles = {{{0, 100, 0}, 10}, {{15, 100, 0}, 10}};               // meet at (7.5, 100 +- 6.6)
     SnapSettings s;
     s.modes = SnapIntersection;
     s.aperture = 12.0;
@@ -99,8 +108,7 @@ TEST(Snap, IntersectionsOutsideTheSegmentsOrBehindARayDoNotCount)
     EXPECT_NEAR(r->point.y, 100 + std::sqrt(100 - 7.5 * 7.5), 1e-9);
 }
 
-TEST(Snap, OrthoKeepsTheLargerComponent)
-{
+TEST(Snap, OrthoKeepsTheLargerComponent) {
     EXPECT_EQ(orthoConstrain({10, 10, 0}, {50, 14, 3}), (Point3{50, 10, 3}));
     EXPECT_EQ(orthoConstrain({10, 10, 0}, {12, -40, 0}), (Point3{10, -40, 0}));
 }

@@ -9,8 +9,7 @@ using cad::canvas::ViewTransform;
 
 namespace {
 
-ViewTransform planView()
-{
+ViewTransform planView() {
     ViewTransform v;
     v.setViewport({800, 600});
     v.setCentre({100, 50, 0});
@@ -18,8 +17,7 @@ ViewTransform planView()
     return v;
 }
 
-TEST(ViewTransform, PlanMapsYUpwardsAndBack)
-{
+TEST(ViewTransform, PlanMapsYUpwardsAndBack) {
     const ViewTransform v = planView();
     const QPointF c = v.toScreen({100, 50, 0});
     EXPECT_DOUBLE_EQ(c.x(), 400);
@@ -36,8 +34,7 @@ TEST(ViewTransform, PlanMapsYUpwardsAndBack)
     EXPECT_DOUBLE_EQ(e.maxY, 200);
 }
 
-TEST(ViewTransform, ZoomKeepsThePointUnderTheCursor)
-{
+TEST(ViewTransform, ZoomKeepsThePointUnderTheCursor) {
     for (const bool plan : {true, false}) {
         ViewTransform v = planView();
         if (!plan)
@@ -56,8 +53,7 @@ TEST(ViewTransform, ZoomKeepsThePointUnderTheCursor)
     EXPECT_DOUBLE_EQ(v.pixelsPerUnit(), 2.0);
 }
 
-TEST(ViewTransform, FitShowsTheWholeExtentInEveryView)
-{
+TEST(ViewTransform, FitShowsTheWholeExtentInEveryView) {
     for (int command = 130; command <= 139; ++command) {
         ViewTransform v = planView();
         v.setAngles(standardView(command));
@@ -76,8 +72,7 @@ TEST(ViewTransform, FitShowsTheWholeExtentInEveryView)
 }
 
 // Where the axes point on the screen in each standard view (screen y grows downwards).
-TEST(ViewTransform, StandardViewsOrientTheAxes)
-{
+TEST(ViewTransform, StandardViewsOrientTheAxes) {
     struct Case {
         int command;
         int xRight, yUp, zUp; // signs of the screen images of +X (right), +Y (up), +Z (up)
