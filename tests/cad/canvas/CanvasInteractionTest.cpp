@@ -126,6 +126,39 @@ TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits) {
     EXPECT_NEAR(canvas->view().pixelsPerUnit(), 1.44, 1e-12);
 }
 
+TEST_F(CanvasInteraction, KeysTypedOverTheCanvasGoToTheCommandLine)
+{
+    QTest::keyClicks(canvas.get(), "rec");
+    QTest::keyClick(canvas.get(), Qt::Key_Return);
+    EXPECT_EQ(doc.runner().activeId(), cad::canvas::CmdRectangle);
+    QTest::keyClicks(line.edit(), "0,0");
+    QTest::keyClick(line.edit(), Qt::Key_Return);
+    QTest::keyClicks(line.edit(), "@30,40");
+    QTest::keyClick(line.edit(), Qt::Key_Return);
+    EXPECT_EQ(shapes<cad::PolylineShape>().size(), 1u);
+    EXPECT_TRUE(log.toPlainText().contains("@30,40"));
+}
+
+TEST_F(CanvasInteraction, ZoomWindowAndRealTimePanTakeTheirInputFromTheMouse)
+{
+    enter("ZW");
+    click(100, 100);
+    click(300, 200); // 200 x 100 units into an 800 x 600 window
+    EXPECT_NEAR(canvas->view().pixelsPerUnit(), 0.95 * 4.0, 1e-9);
+    EXPECT_NEAR(canvas->view().centre().x, 200, 1e-9);
+    EXPECT_NEAR(canvas->view().centre().y, 150, 1e-9);
+
+    canvas->execute(cad::canvas::CmdPanRealtime);
+    const Point3 before = canvas->view().centre();
+    QTest::mousePress(canvas.get(), Qt::LeftButton, {}, QPoint(400, 300));
+    QTest::mouseMove(canvas.get(), QPoint(438, 300));
+    QTest::mouseRelease(canvas.get(), Qt::LeftButton, {}, QPoint(438, 300));
+    EXPECT_NEAR(canvas->view().centre().x, before.x - 38 / 3.8, 1e-9); // the drawing follows
+    EXPECT_EQ(entityCount(), 0u); // no point went to any command
+    QTest::keyClick(canvas.get(), Qt::Key_Escape);
+    EXPECT_FALSE(doc.runner().active());
+}
+
 TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing) {
     enter("VIEWSW");
     EXPECT_NEAR(doc.drawing().settings().view.angleVer, 45.0, 1e-12);
