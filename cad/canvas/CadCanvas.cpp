@@ -4,6 +4,7 @@
 #include "CanvasDialogs.h"
 #include "CanvasTexts.h"
 #include "Document.h"
+#include "Engine.h"
 #include "EntityGeometry.h"
 #include "Renderer.h"
 
@@ -37,7 +38,8 @@ bool isNavigation(int command) {
 
 } // namespace
 
-CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+CadCanvas::CadCanvas(Document& doc, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_engine(doc.engine()), m_handle(doc.handle()) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -60,6 +62,8 @@ CadCanvas::CadCanvas(Document& doc, QWidget* parent) : QWidget(parent), m_doc(do
 }
 
 CadCanvas::~CadCanvas() {
+    if (!hasDocument())
+        return;
     m_doc.setChangeListener({});
     m_doc.setPromptListener({});
 }
@@ -135,6 +139,8 @@ void CadCanvas::registerViewCommands() {
 }
 
 bool CadCanvas::execute(int command) {
+    if (!hasDocument())
+        return false;
     if (command == CmdRepeat) {
         m_doc.cancelCommand();
         return m_doc.typeText("");
@@ -153,6 +159,10 @@ void CadCanvas::rememberView() {
 }
 
 void CadCanvas::commitView() {
+    if (!hasDocument()) {
+        update();
+        return;
+    }
     View& v = m_doc.drawing().settings().view;
     v.centre = m_view.centre();
     v.height = m_view.viewport().height() / m_view.pixelsPerUnit();
@@ -165,6 +175,8 @@ void CadCanvas::commitView() {
 }
 
 void CadCanvas::loadView() {
+    if (!hasDocument())
+        return;
     const View& v = m_doc.drawing().settings().view;
     const ViewAngles angles{v.angleHor, v.angleVer};
     const bool anglesChanged = !(angles == m_view.angles());
@@ -192,6 +204,8 @@ void CadCanvas::setViewAngles(const ViewAngles& angles) {
 }
 
 void CadCanvas::zoomExtents(bool withLimits) {
+    if (!hasDocument())
+        return;
     Drawing& d = m_doc.drawing();
     bool any = false;
     Extent e;
@@ -227,6 +241,8 @@ void CadCanvas::zoomExtents(bool withLimits) {
     commitView();
 }
 
+bool CadCanvas::hasDocument() const { return m_engine.document(m_handle) == &m_doc; }
+
 void CadCanvas::regen() {
     m_pictureStale = true;
     update();
@@ -244,6 +260,8 @@ void CadCanvas::setCommandCursor(int number, const QCursor& cursor) {
 }
 
 void CadCanvas::updateCursorShape() {
+    if (!hasDocument())
+        return;
     const int active = m_doc.runner().activeId();
     const CommandDef* def = m_doc.runner().activeCommand();
     const auto own = def ? m_commandCursors.find(def->cursor) : m_commandCursors.end();
@@ -260,6 +278,8 @@ void CadCanvas::updateCursorShape() {
 // ------------------------------------------------------------------------------- snapping
 
 Point3 CadCanvas::inputPointAt(const QPointF& pixel) {
+    if (!hasDocument())
+        return m_view.toDrawing(pixel);
     const Point3 raw = m_view.toDrawing(pixel);
     m_snap.aperture = apertureUnits();
     SnapGeometry geometry;
@@ -283,6 +303,10 @@ Point3 CadCanvas::inputPointAt(const QPointF& pixel) {
 // -------------------------------------------------------------------------------- painting
 
 void CadCanvas::paintEvent(QPaintEvent*) {
+    if (!hasDocument()) {
+        QPainter(this).fillRect(rect(), m_style.background);
+        return;
+    }
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
     if (m_pictureStale || m_picture.size() != pixels) {
@@ -421,6 +445,8 @@ std::optional<CadCanvas::GripHit> CadCanvas::gripAt(const QPointF& pixel) const 
 }
 
 void CadCanvas::mousePressEvent(QMouseEvent* event) {
+    if (!hasDocument())
+        return;
     const QPointF pos = event->position();
     m_mouse = pos;
     m_mouseInside = true;
@@ -494,6 +520,8 @@ void CadCanvas::finishWindow(const QPointF& pos, Qt::KeyboardModifiers modifiers
 }
 
 void CadCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (!hasDocument())
+        return;
     const QPointF pos = event->position();
     const QPointF delta = pos - m_mouse;
     m_mouse = pos;
@@ -527,6 +555,8 @@ void CadCanvas::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CadCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (!hasDocument())
+        return;
     const QPointF pos = event->position();
     switch (m_drag) {
     case Drag::Pan:
@@ -556,6 +586,8 @@ void CadCanvas::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CadCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!hasDocument())
+        return;
     if (event->button() != Qt::LeftButton)
         return;
     if (!m_doc.reportDoubleClick(m_view.toDrawing(event->position())))
@@ -563,6 +595,8 @@ void CadCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CadCanvas::wheelEvent(QWheelEvent* event) {
+    if (!hasDocument())
+        return;
     const double steps = event->angleDelta().y() / 120.0;
     if (steps == 0.0)
         return;
@@ -579,6 +613,8 @@ void CadCanvas::cancelInput() {
 }
 
 void CadCanvas::keyPressEvent(QKeyEvent* event) {
+    if (!hasDocument())
+        return;
     switch (event->key()) {
     case Qt::Key_Escape:
         if (m_drag != Drag::None || m_doc.runner().active()) {
@@ -621,6 +657,8 @@ void CadCanvas::menuAdd(int menu, const QString& text, int command) {
 }
 
 int CadCanvas::contextMenuNumber(const QPointF& pixel) {
+    if (!hasDocument())
+        return 0;
     const auto& selected = m_doc.selection().entities();
     if (selected.empty())
         return 1;

@@ -17,6 +17,7 @@ class QMenu;
 
 namespace cad {
 class Document;
+class Engine;
 }
 
 namespace cad::canvas {
@@ -41,6 +42,9 @@ public:
     ~CadCanvas() override;
 
     Document& document() { return m_doc; }
+    // The drawing may be deleted while its window lives; then the window shows nothing and
+    // ignores input. Users of document() check this first.
+    [[nodiscard]] bool hasDocument() const;
     ViewTransform& view() { return m_view; }
     SnapSettings& snapSettings() { return m_snap; }
     RenderStyle& renderStyle() { return m_style; }
@@ -118,6 +122,8 @@ private:
     void updateCursorShape();
 
     Document& m_doc;
+    Engine& m_engine;
+    int m_handle;
     ViewTransform m_view;
     RenderStyle m_style;
     SnapSettings m_snap;

@@ -37,6 +37,8 @@ QString CommandLine::prompt() const {
 }
 
 void CommandLine::submit(const QString& text) {
+    if (!m_canvas.hasDocument())
+        return;
     if (m_log)
         m_log->appendPlainText(m_prompt->text() + QLatin1Char(' ') + text);
     (void)m_canvas.document().typeText(text.toStdString());

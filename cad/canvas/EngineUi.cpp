@@ -204,7 +204,7 @@ int CadPutLwDisplay(CadHandle drawing, int show) {
     if (!g_ui || !documentOf(drawing))
         return 0;
     for (CadCanvas* canvas : g_ui->windows())
-        if (canvas->document().handle() == drawing) {
+        if (canvas->hasDocument() && canvas->document().handle() == drawing) {
             canvas->renderStyle().showLineweights = show != 0;
             canvas->regen();
         }

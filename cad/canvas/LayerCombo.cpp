@@ -14,7 +14,7 @@ LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), 
     setObjectName(QStringLiteral("layerCombo"));
     connect(&canvas, &CadCanvas::drawingChanged, this, &LayerCombo::refresh);
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (m_filling || index < 0)
+        if (m_filling || index < 0 || !m_canvas.hasDocument())
             return;
         Drawing& d = m_canvas.document().drawing();
         const LayerId id(itemData(index).toUInt());
@@ -29,6 +29,10 @@ LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), 
 void LayerCombo::refresh() {
     m_filling = true;
     clear();
+    if (!m_canvas.hasDocument()) {
+        m_filling = false;
+        return;
+    }
     const Drawing& d = m_canvas.document().drawing();
     for (const LayerId id : d.layerOrder()) {
         const Layer* layer = d.layer(id);

@@ -169,4 +169,20 @@ TEST_F(EngineFurniture, WindowCallsAndAccelerators) {
     EXPECT_EQ(entityCount(), 1u);
 }
 
+TEST_F(EngineFurniture, DeletingTheDrawingLeavesItsWindowHarmless)
+{
+    CadAddLine(dwg, 0, 0, 0, 100, 100, 0);
+    canvas->execute(205);
+    click(50, 50); // a command waits for its second point
+    ASSERT_EQ(CadDelete(dwg), 1);
+    EXPECT_FALSE(canvas->hasDocument());
+    click(60, 60);
+    click(60, 60, Qt::RightButton);
+    QTest::keyClick(canvas.get(), Qt::Key_Escape);
+    EXPECT_FALSE(canvas->execute(102));
+    EXPECT_EQ(CadWndRedraw(window), 1);
+    EXPECT_EQ(canvas->grab().size(), canvas->size());
+    canvas.reset();
+}
+
 } // namespace
