@@ -47,7 +47,9 @@ public:
     [[nodiscard]] bool hasDocument() const;
     ViewTransform& view() { return m_view; }
     SnapSettings& snapSettings() { return m_snap; }
+    const SnapSettings& snapSettings() const { return m_snap; }
     RenderStyle& renderStyle() { return m_style; }
+    const RenderStyle& renderStyle() const { return m_style; }
     bool ortho() const { return m_ortho; }
     void setOrtho(bool on) { m_ortho = on; }
     void setShowCross(bool on);

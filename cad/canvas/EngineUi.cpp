@@ -308,8 +308,8 @@ int CadProfileSave(const std::string& path) {
     if (windows.empty())
         return 0;
     const CadCanvas& c = *windows.front();
-    const auto& snap = const_cast<CadCanvas&>(c).snapSettings();
-    const auto& style = const_cast<CadCanvas&>(c).renderStyle();
+    const auto& snap = c.snapSettings();
+    const auto& style = c.renderStyle();
     const QStringList lines{
         QStringLiteral("snapModes=%1").arg(snap.modes),
         QStringLiteral("gridSpacingX=%1").arg(snap.gridSpacingX, 0, 'g', 17),
