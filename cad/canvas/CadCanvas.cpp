@@ -6,14 +6,12 @@
 #include "Document.h"
 #include "Engine.h"
 #include "EntityGeometry.h"
+#include "ImmediateCommand.h"
 #include "Renderer.h"
 
-#include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -26,11 +24,6 @@ constexpr double gripHalfPixels = 4.0;
 constexpr double wheelStep = 1.2;
 constexpr std::size_t maxGripEntities = 500; // beyond this the grips would hide the drawing
 constexpr std::size_t viewHistoryDepth = 20;
-
-CommandTask immediately(std::function<void()> action) {
-    action();
-    co_return;
-}
 
 bool isNavigation(int command) {
     return command == CmdZoomRealtime || command == CmdPanRealtime;
@@ -241,7 +234,9 @@ void CadCanvas::zoomExtents(bool withLimits) {
     commitView();
 }
 
-bool CadCanvas::hasDocument() const { return m_engine.document(m_handle) == &m_doc; }
+bool CadCanvas::hasDocument() const {
+    return m_engine.document(m_handle) == &m_doc;
+}
 
 void CadCanvas::regen() {
     m_pictureStale = true;

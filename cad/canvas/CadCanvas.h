@@ -18,7 +18,7 @@ class QMenu;
 namespace cad {
 class Document;
 class Engine;
-}
+} // namespace cad
 
 namespace cad::canvas {
 

@@ -4,6 +4,7 @@
 #include "CadCanvas.h"
 #include "CanvasTexts.h"
 #include "Document.h"
+#include "ImmediateCommand.h"
 #include "Renderer.h"
 
 #include <QCheckBox>
@@ -238,11 +239,6 @@ void openDimStyle(CadCanvas& canvas) {
     dialog->open();
 }
 
-CommandTask opening(std::function<void()> open) {
-    open();
-    co_return;
-}
-
 } // namespace
 
 // ------------------------------------------------------------------------------ layer dialog
@@ -349,7 +345,7 @@ void registerDialogCommands(CadCanvas& canvas) {
     Document& doc = canvas.document();
     CadCanvas* c = &canvas;
     const auto add = [&doc](int id, const char* name, std::function<void()> open) {
-        (void)doc.addCommand(CommandDef{id, name, "", 0, [open] { return opening(open); }, {}});
+        (void)doc.addCommand(CommandDef{id, name, "", 0, [open] { return immediately(open); }, {}});
     };
     add(CmdLayerDialog, "LAYER", [c] {
         auto* dialog = new LayerDialog(*c);

@@ -126,8 +126,7 @@ TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits) {
     EXPECT_NEAR(canvas->view().pixelsPerUnit(), 1.44, 1e-12);
 }
 
-TEST_F(CanvasInteraction, KeysTypedOverTheCanvasGoToTheCommandLine)
-{
+TEST_F(CanvasInteraction, KeysTypedOverTheCanvasGoToTheCommandLine) {
     QTest::keyClicks(canvas.get(), "rec");
     QTest::keyClick(canvas.get(), Qt::Key_Return);
     EXPECT_EQ(doc.runner().activeId(), cad::canvas::CmdRectangle);
@@ -139,8 +138,7 @@ TEST_F(CanvasInteraction, KeysTypedOverTheCanvasGoToTheCommandLine)
     EXPECT_TRUE(log.toPlainText().contains("@30,40"));
 }
 
-TEST_F(CanvasInteraction, ZoomWindowAndRealTimePanTakeTheirInputFromTheMouse)
-{
+TEST_F(CanvasInteraction, ZoomWindowAndRealTimePanTakeTheirInputFromTheMouse) {
     enter("ZW");
     click(100, 100);
     click(300, 200); // 200 x 100 units into an 800 x 600 window

@@ -6,6 +6,8 @@
 #include "CanvasTexts.h"
 #include "EngineUi.h"
 
+#include <QComboBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -67,6 +69,43 @@ TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
     EXPECT_FALSE(dialog->apply());
     EXPECT_EQ(CadLayerGetColor(CadGetLayerByName(dwg, "Vigas")), 3);
     dialog->reject();
+}
+
+TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
+    CadAddLayer(dwg, "A", 1, 0, -1);
+    CadAddLayer(dwg, "B", 2, 0, -1);
+    canvas->execute(CmdLayerOrder);
+    auto* order = canvas->findChild<QDialog*>();
+    ASSERT_NE(order, nullptr);
+    auto* list = order->findChild<QListWidget*>();
+    list->setCurrentRow(2); // "B" to the top
+    list->insertItem(0, list->takeItem(2));
+    order->accept();
+    const auto names = [&] {
+        std::vector<std::string> out;
+        for (CadHandle l = CadGetFirstLayer(dwg); l; l = CadGetNextLayer(dwg, l))
+            out.push_back(CadLayerGetName(l));
+        return out;
+    };
+    EXPECT_EQ(names(), (std::vector<std::string>{"B", "0", "A"}));
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(names(), (std::vector<std::string>{"0", "A", "B"}));
+
+    const CadHandle line = CadAddLine(dwg, 0, 0, 0, 100, 0, 0);
+    CadSelectEntity(dwg, line, 1);
+    canvas->execute(CmdProperties);
+    QDialog* properties = nullptr;
+    for (auto* d : canvas->findChildren<QDialog*>())
+        if (d->isVisible())
+            properties = d;
+    ASSERT_NE(properties, nullptr);
+    properties->findChild<QComboBox*>()->setCurrentIndex(2); // layer "B"
+    properties->findChildren<QSpinBox*>().at(0)->setValue(5);
+    properties->accept();
+    EXPECT_EQ(CadEntityGetLayer(line), CadGetLayerByName(dwg, "B"));
+    EXPECT_EQ(CadEntityGetColor(line), 5);
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(CadEntityGetColor(line), 256);
 }
 
 TEST_F(EngineFurniture, TextTablesSwitchEveryPrompt) {
@@ -169,8 +208,7 @@ TEST_F(EngineFurniture, WindowCallsAndAccelerators) {
     EXPECT_EQ(entityCount(), 1u);
 }
 
-TEST_F(EngineFurniture, DeletingTheDrawingLeavesItsWindowHarmless)
-{
+TEST_F(EngineFurniture, DeletingTheDrawingLeavesItsWindowHarmless) {
     CadAddLine(dwg, 0, 0, 0, 100, 100, 0);
     canvas->execute(205);
     click(50, 50); // a command waits for its second point
