@@ -142,6 +142,19 @@ int main() {
         found += CadGetEntityByCursor(opened) != 0;
     }
     const double pickMs = msSince(start) / picks;
+
+    // Erasing the whole grillage, as a new mesh generation does first, and undoing that.
+    start = Clock::now();
+    CadSelClear(opened);
+    CadSelectByLayer(opened, CadGetLayerByName(opened, "Quadrilo"));
+    CadSelErase(opened);
+    CadPutCursor(opened, 10, 10, 0);
+    (void)CadGetEntityByCursor(opened);
+    const double eraseMs = msSince(start);
+    start = Clock::now();
+    CadUndo(opened);
+    (void)CadGetEntityByCursor(opened);
+    const double undoEraseMs = msSince(start);
     std::filesystem::remove(path);
     std::filesystem::remove(path + ".bak");
 
@@ -157,5 +170,7 @@ int main() {
     std::printf("window_selected %d\n", selected);
     std::printf("picks_hit %d\n", found);
     std::printf("memory_after_open_mb %.1f\n", residentMb());
+    std::printf("erase_all_ms %.1f\n", eraseMs);
+    std::printf("undo_erase_all_ms %.1f\n", undoEraseMs);
     return 0;
 }

@@ -58,7 +58,6 @@ enum CadEntityType : int {
     CAD_ENT_INSERT,
     CAD_ENT_DIMENSION,
 };
-inline constexpr const char* CadClipboardMime = "application/x-quadrilo-cadbox6";
 
 // ---- drawing
 CadHandle CadCreate();

@@ -108,7 +108,12 @@ std::vector<RubberBand> CommandRunner::drag(const Point3& cursor, int mode) {
     if (!waiting() || !m_def.drag)
         return {};
     m_dragging = true;
-    m_def.drag(mode, cursor);
+    try {
+        m_def.drag(mode, cursor);
+    } catch (...) {
+        m_dragging = false; // drawing calls outside a drag must draw nothing again
+        throw;
+    }
     m_dragging = false;
     return std::move(m_band);
 }

@@ -41,7 +41,7 @@ std::array<std::uint32_t, 256> defaultPalette() {
     return p;
 }
 
-Drawing::Drawing() {
+Drawing::Drawing() : m_index([this](EntityId id) { return extentOf(*entity(id)); }) {
     m_data.palette = defaultPalette();
     m_layers.resize(1);
     m_layerLists.resize(1);
@@ -234,7 +234,8 @@ void Drawing::applyLayerOrder(Record& r) {
 
 void Drawing::applyBlock(Record& r) {
     applyNamed(r, m_blocks, m_blockNames);
-    m_indexStale = true;
+    if (insertsOf(BlockId(r.id)) > 0)
+        m_indexStale = true;
 }
 
 template <class T>
@@ -303,26 +304,53 @@ EntityId Drawing::unlink(const Entity& e) {
     return links.prev;
 }
 
+std::size_t Drawing::insertsOf(BlockId block) const {
+    return block.value < m_blockInserts.size() ? m_blockInserts[block.value] : 0;
+}
+
+void Drawing::countInsert(const Entity& e, int delta) {
+    if (const auto* ins = std::get_if<InsertShape>(&e.shape); ins && !e.owner) {
+        if (ins->block.value >= m_blockInserts.size())
+            m_blockInserts.resize(ins->block.value + 1);
+        m_blockInserts[ins->block.value] += static_cast<std::size_t>(delta);
+    }
+}
+
+void Drawing::blockContentChanged(const Entity& e) {
+    // The inserts of the block change their extent; attribute definitions are not part of it.
+    if (insertsOf(e.owner) > 0 && !std::holds_alternative<AttDefShape>(e.shape))
+        m_indexStale = true;
+}
+
 void Drawing::index(const Entity& e) {
-    if (e.owner)
-        m_indexStale = true; // inserts of this block change their extent
-    else if (!m_indexStale)
-        m_index.insert(e.id, extentOf(e), isInfinite(e.shape));
+    if (e.owner) {
+        blockContentChanged(e);
+        return;
+    }
+    countInsert(e, +1);
+    if (!m_indexStale)
+        m_index.insert(e.id, isInfinite(e.shape));
 }
 
 void Drawing::unindex(const Entity& e) {
-    if (e.owner)
-        m_indexStale = true;
-    else if (!m_indexStale)
+    if (e.owner) {
+        blockContentChanged(e);
+        return;
+    }
+    countInsert(e, -1);
+    if (!m_indexStale)
         m_index.remove(e.id);
 }
 
 void Drawing::rebuildIndex() {
     m_index.clear();
     m_indexStale = false;
-    for (LayerId layer : m_layerOrder)
-        for (EntityId id = firstInLayer(layer); id; id = nextEntity(id))
-            index(*entity(id));
+    for (LayerId layer : m_layerOrder) {
+        for (EntityId id = firstInLayer(layer); id; id = nextEntity(id)) {
+            const Entity& e = *entity(id);
+            m_index.insert(id, isInfinite(e.shape));
+        }
+    }
 }
 
 std::vector<EntityId> Drawing::entitiesMeeting(const Extent& window) {
@@ -522,6 +550,7 @@ bool Drawing::editInPlace(Entity& e, const std::function<void(Entity&)>& change)
     const EntityId id = e.id;
     const LayerId layer = e.layer;
     const BlockId owner = e.owner;
+    unindex(e);
     change(e);
     e.id = id;
     const LayerId newLayer = e.layer;
@@ -530,7 +559,6 @@ bool Drawing::editInPlace(Entity& e, const std::function<void(Entity&)>& change)
     if (valid && (newLayer != layer || newOwner != owner)) {
         e.layer = layer;
         e.owner = owner;
-        unindex(e);
         unlink(e);
         e.layer = newLayer;
         e.owner = newOwner;
@@ -539,7 +567,7 @@ bool Drawing::editInPlace(Entity& e, const std::function<void(Entity&)>& change)
         e.layer = layer;
         e.owner = owner;
     }
-    index(e); // refreshes the extent
+    index(e);
     m_dirty = true;
     return valid;
 }

@@ -209,6 +209,9 @@ private:
     void outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out,
                    int depth) const;
     void rebuildIndex();
+    std::size_t insertsOf(BlockId block) const;
+    void countInsert(const Entity& e, int delta);
+    void blockContentChanged(const Entity& e);
     void keepSettingsValid();
     void trimUndo();
     bool createdInOpenStep(EntityId id) const;
@@ -222,6 +225,7 @@ private:
     std::unordered_map<std::string, std::uint32_t> m_layerNames;
     std::vector<std::unique_ptr<Block>> m_blocks;
     std::vector<EntityList> m_blockLists;
+    std::vector<std::size_t> m_blockInserts; // model-space inserts of each block
     std::unordered_map<std::string, std::uint32_t> m_blockNames;
     std::vector<std::unique_ptr<MlineStyle>> m_mlineStyles;
     std::unordered_map<std::string, std::uint32_t> m_mlineStyleNames;

@@ -279,6 +279,7 @@ private:
         d.m_blocks.clear();
         d.m_blocks.resize(1);
         d.m_blockLists.assign(1, {});
+        d.m_blockInserts.clear();
         d.m_blockNames.clear();
         d.m_mlineStyles.clear();
         d.m_mlineStyles.resize(1);
@@ -315,6 +316,7 @@ private:
         std::unique_ptr<Entity>& slot = d.m_entities.at(id);
         slot = std::make_unique<Entity>(std::move(e));
         d.append(*slot);
+        d.countInsert(*slot, +1);
     }
 };
 

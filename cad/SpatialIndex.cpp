@@ -28,17 +28,15 @@ struct SpatialIndex::Tree {
     bgi::rtree<Value, bgi::rstar<16>> rtree;
 };
 
-SpatialIndex::SpatialIndex() : m_tree(std::make_unique<Tree>()) {}
+SpatialIndex::SpatialIndex(ExtentOf extentOf)
+    : m_extentOf(std::move(extentOf)), m_tree(std::make_unique<Tree>()) {}
 SpatialIndex::~SpatialIndex() = default;
 
-void SpatialIndex::insert(EntityId id, const Extent& extent, bool infinite) {
+void SpatialIndex::insert(EntityId id, bool infinite) {
     const State* state = m_state.find(id.value);
-    if (!infinite && state && *state == State::Pending) {
-        m_extents.at(id.value) = extent; // still waiting for the tree: only the extent changes
-        return;
-    }
+    if (!infinite && state && *state == State::Pending)
+        return; // still waiting for the tree, which will ask for its extent then
     remove(id);
-    m_extents.at(id.value) = extent;
     if (infinite) {
         m_state.at(id.value) = State::Infinite;
         m_infinite.push_back(id.value);
@@ -85,7 +83,8 @@ void SpatialIndex::flush() {
         for (std::uint32_t id : m_pending) {
             State& state = m_state.at(id);
             if (state == State::Pending) {
-                values.emplace_back(toBox(m_extents.at(id)), id);
+                const Extent& extent = m_extents.at(id) = m_extentOf(EntityId(id));
+                values.emplace_back(toBox(extent), id);
                 state = State::InTree;
             }
         }
@@ -94,7 +93,8 @@ void SpatialIndex::flush() {
         for (std::uint32_t id : m_pending) {
             State& state = m_state.at(id);
             if (state == State::Pending) {
-                m_tree->rtree.insert(Value(toBox(m_extents.at(id)), id));
+                const Extent& extent = m_extents.at(id) = m_extentOf(EntityId(id));
+                m_tree->rtree.insert(Value(toBox(extent), id));
                 state = State::InTree;
             }
         }

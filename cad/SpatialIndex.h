@@ -1,5 +1,6 @@
 // Plan-view spatial index of model-space entities (Boost.Geometry R-tree), filled lazily so
-// that creating many entities costs no tree work until the first query.
+// that creating and editing many entities costs no tree work, nor even their extents, until
+// the first query.
 #pragma once
 
 #include "Geometry.h"
@@ -7,6 +8,7 @@
 #include "PagedTable.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,13 +16,17 @@ namespace cad {
 
 class SpatialIndex {
 public:
-    SpatialIndex();
     ~SpatialIndex();
     SpatialIndex(const SpatialIndex&) = delete;
     SpatialIndex& operator=(const SpatialIndex&) = delete;
 
-    // Infinite entities (construction lines, rays) are kept apart and reported by every query.
-    void insert(EntityId id, const Extent& extent, bool infinite);
+    // Where an entity lies, asked for when pending entities go into the tree.
+    using ExtentOf = std::function<Extent(EntityId)>;
+    explicit SpatialIndex(ExtentOf extentOf);
+
+    // (Re)enters an entity whose extent may have changed. Infinite entities (construction
+    // lines, rays) are kept apart and reported by every query.
+    void insert(EntityId id, bool infinite);
     void remove(EntityId id);
     void clear();
     // Ids whose extent meets the window, plus every infinite entity.
@@ -34,9 +40,10 @@ private:
 
     void flush();
 
+    ExtentOf m_extentOf;
     std::unique_ptr<Tree> m_tree;
     PagedTable<State> m_state;
-    PagedTable<Extent> m_extents;
+    PagedTable<Extent> m_extents; // as entered into the tree, to take it out again
     std::vector<std::uint32_t> m_pending;
     std::vector<std::uint32_t> m_infinite;
 };

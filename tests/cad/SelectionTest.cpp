@@ -97,6 +97,14 @@ TEST_F(Selecting, PickingFindsInsertsByTheirBlockContent) {
     const CadHandle slab = CadAddInsBlock(dwg, CadBlockGetID(block), 1200, 250, 0, 1, 0);
     CadPutCursor(dwg, 1000, 100, 0); // on the rectangle's left side, placed by the insert
     EXPECT_EQ(CadGetEntityByCursor(dwg), slab);
+
+    // Content added to the block after the insert: the insert reaches it too.
+    CadBlockAddEntity(block, CadAddLine(dwg, 200, 250, 0, 200, 2000, 0));
+    CadPutCursor(dwg, 1200, 1900, 0);
+    EXPECT_EQ(CadGetEntityByCursor(dwg), slab);
+    CadUndo(dwg);
+    CadUndo(dwg);
+    EXPECT_EQ(CadGetEntityByCursor(dwg), 0) << "the undone line no longer counts";
 }
 
 TEST_F(Selecting, FenceByANewLineSelectsWhatItCrosses) {

@@ -105,8 +105,7 @@ TEST_F(Undo, TheOldestStepsGoWhenTheLogIsFullAndTheRestStillUndoes) {
     EXPECT_EQ(CadLayerGetCount(CadGetCurLayer(dwg)), 30);
 }
 
-TEST_F(Undo, EntitiesCreatedAndChangedInOneGroupComeBackAsLastChanged)
-{
+TEST_F(Undo, EntitiesCreatedAndChangedInOneGroupComeBackAsLastChanged) {
     CadAddLayer(dwg, "Quadrilo", 254, 0, -1);
     const auto before = snapshot();
     CadUndoBegin(dwg);
