@@ -6,13 +6,18 @@
 #include "Document.h"
 #include "Engine.h"
 #include "LayerCombo.h"
+#include "Renderer.h"
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QPainter>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QTextStream>
+
+#include <cmath>
 
 namespace cad::canvas {
 namespace {
@@ -233,6 +238,39 @@ double CadGetWinTop(CadHandle window) {
 }
 double CadGetWinBottom(CadHandle window) {
     return winEdge(window, 3);
+}
+
+int CadRasterize(CadHandle drawing, const std::string& name, double left, double bottom,
+                 double right, double top, double scale) {
+    cad::Document* doc = documentOf(drawing);
+    const double w = std::round((right - left) * scale);
+    const double h = std::round((top - bottom) * scale);
+    constexpr double maxSide = 30000.0, maxPixels = 150e6; // about 600 MB of picture at most
+    if (!doc || name.empty() || !(w >= 1.0 && h >= 1.0) || w > maxSide || h > maxSide ||
+        w * h > maxPixels)
+        return 0;
+    cad::canvas::ViewTransform view;
+    view.setViewport({w, h});
+    view.setCentre({(left + right) / 2.0, (bottom + top) / 2.0, 0.0});
+    view.setPixelsPerUnit(scale);
+    const auto windows = g_ui->windows();
+    const cad::canvas::RenderStyle style =
+        windows.empty() ? cad::canvas::RenderStyle{} : windows.front()->renderStyle();
+    QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+    if (image.isNull())
+        return 0;
+    image.fill(style.background);
+    {
+        QPainter painter(&image);
+        cad::canvas::Renderer renderer(doc->drawing(), view, style);
+        renderer.draw(painter, cad::canvas::entitiesToDraw(doc->drawing(), view), nullptr);
+    }
+    QSaveFile file(QString::fromStdString(name));
+    const QString suffix = QFileInfo(file.fileName()).suffix();
+    const QByteArray format = suffix.isEmpty() ? QByteArray("BMP") : suffix.toUpper().toLatin1();
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format.constData()))
+        return 0;
+    return file.commit() ? 1 : 0;
 }
 
 int CadMenuClear(int menu) {

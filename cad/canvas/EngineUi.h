@@ -91,6 +91,12 @@ double CadGetWinRight(CadHandle window);
 double CadGetWinTop(CadHandle window);
 double CadGetWinBottom(CadHandle window);
 
+// Writes the drawing area left..right x bottom..top (drawing units) as a bitmap of scale pixels
+// per unit (".bmp" by default, the format follows the name's extension). The file is written
+// whole or not at all; 0 for a bad area or scale or a picture too large to make.
+int CadRasterize(CadHandle drawing, const std::string& name, double left, double bottom,
+                 double right, double top, double scale);
+
 // ---- furniture
 int CadMenuClear(int menu);
 int CadMenuAdd(int menu, const std::string& text, int command);

@@ -208,6 +208,21 @@ TEST_F(EngineFurniture, WindowCallsAndAccelerators) {
     EXPECT_EQ(entityCount(), 1u);
 }
 
+TEST_F(EngineFurniture, RasterizeWritesTheAreaAtTheScaleOrNothing) {
+    CadAddLine(dwg, 0, 0, 0, 250, 100, 0);
+    // 250 units at 5000 / 250 = 20 pixels per unit: 5000 pixels wide.
+    ASSERT_EQ(CadRasterize(dwg, path("plan.bmp"), 0, 0, 250, 100, 5000.0 / 250), 1);
+    const QImage image(QString::fromStdString(path("plan.bmp")));
+    EXPECT_EQ(image.size(), QSize(5000, 2000));
+    EXPECT_NE(image.pixel(2500, 1000), image.pixel(10, 1990)); // the diagonal is drawn
+    std::ofstream(path("old.bmp")) << "previous";
+    EXPECT_EQ(CadRasterize(dwg, path("old.bmp"), 0, 0, 250, 100, 1e6), 0); // far too large
+    EXPECT_EQ(CadRasterize(dwg, path("old.bmp"), 10, 0, 0, 100, 1), 0);    // empty area
+    EXPECT_EQ(CadRasterize(dwg, path("old.bmp"), 0, 0, 250, 100, std::nan("")), 0);
+    std::ifstream old(path("old.bmp"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "previous");
+}
+
 TEST_F(EngineFurniture, DeletingTheDrawingLeavesItsWindowHarmless) {
     CadAddLine(dwg, 0, 0, 0, 100, 100, 0);
     canvas->execute(205);
