@@ -26,23 +26,23 @@ ViewAngles standardView(int command) {
     const double iso = std::atan(1.0 / std::sqrt(2.0)) / degree; // 35.26°: the isometric elevation
     switch (command) {
     case 132:
-        return {-90.0, 90.0}; // bottom
+        return {90.0, -90.0}; // bottom
     case 133:
         return {0.0, 0.0}; // left: looking towards +X
     case 134:
-        return {0.0, 180.0}; // right
+        return {180.0, 0.0}; // right
     case 135:
-        return {0.0, 90.0}; // front: looking towards +Y
+        return {90.0, 0.0}; // front: looking towards +Y
     case 136:
-        return {0.0, 270.0}; // back
+        return {270.0, 0.0}; // back
     case 137:
-        return {iso, 45.0}; // south-west isometric
+        return {45.0, iso}; // south-west isometric
     case 138:
-        return {iso, 135.0}; // south-east
+        return {135.0, iso}; // south-east
     case 139:
-        return {iso, 225.0}; // north-east
+        return {225.0, iso}; // north-east
     case 130:
-        return {iso, 315.0}; // north-west
+        return {315.0, iso}; // north-west
     default:
         return {90.0, 90.0}; // 131 and anything else: the plan
     }
@@ -53,7 +53,8 @@ ViewTransform::ViewTransform() {
 }
 
 void ViewTransform::setAngles(const ViewAngles& angles) {
-    m_angles = {std::clamp(angles.hor, -90.0, 90.0), std::fmod(angles.ver + 360.0, 360.0)};
+    m_angles = {std::fmod(std::fmod(angles.hor, 360.0) + 360.0, 360.0),
+                std::clamp(angles.ver, -90.0, 90.0)};
     updateAxes();
 }
 
@@ -63,8 +64,8 @@ void ViewTransform::setPixelsPerUnit(double scale) {
 }
 
 void ViewTransform::updateAxes() {
-    const double e = m_angles.hor * degree;
-    const double b = m_angles.ver * degree;
+    const double e = m_angles.ver * degree;
+    const double b = m_angles.hor * degree;
     // The viewer sits against the bearing it looks along, raised by the elevation.
     m_toViewer = {-std::cos(e) * std::cos(b), -std::cos(e) * std::sin(b), std::sin(e)};
     m_right = {std::sin(b), -std::cos(b), 0.0};

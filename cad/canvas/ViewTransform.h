@@ -10,9 +10,10 @@
 
 namespace cad::canvas {
 
-// angleHor is the elevation of the line of sight above the drawing plane (90: looking straight
-// down, the plan; 0: a side view; -90: from below). angleVer is the plan bearing the viewer looks
-// towards, counter-clockwise from +X (90: looking towards +Y, so the plan shows +Y upwards).
+// hor is the plan bearing the viewer looks towards, counter-clockwise from +X (90: towards +Y,
+// so the plan shows +Y upwards; adding to it turns the view to the left). ver is the elevation
+// of the line of sight above the drawing plane (90: straight down, the plan; 0: a side view;
+// -90: from below). The plan is hor = ver = 90.
 struct ViewAngles {
     double hor = 90.0;
     double ver = 90.0;

@@ -159,13 +159,18 @@ TEST_F(CanvasInteraction, ZoomWindowAndRealTimePanTakeTheirInputFromTheMouse) {
 
 TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing) {
     enter("VIEWSW");
-    EXPECT_NEAR(doc.drawing().settings().view.angleVer, 45.0, 1e-12);
+    EXPECT_NEAR(doc.drawing().settings().view.angleHor, 45.0, 1e-12);
     EXPECT_FALSE(canvas->view().isPlan());
     canvas->execute(131);
     EXPECT_DOUBLE_EQ(doc.drawing().settings().view.angleHor, 90.0);
     // Set from outside, as the application does for the deformed grillage.
-    CadViewPutAngles(dwg, 0, 0.0, 90.0);
-    EXPECT_DOUBLE_EQ(canvas->view().angles().hor, 0.0);
+    CadViewPutAngles(dwg, 0, 90.0, 0.0);
+    EXPECT_DOUBLE_EQ(canvas->view().angles().ver, 0.0);
+    // Turning left by ten degrees, as the isometric rotation buttons do.
+    CadViewPutAngles(dwg, 0, CadViewGetAngleHor(dwg) + 10.0, 35.0);
+    EXPECT_DOUBLE_EQ(canvas->view().angles().hor, 100.0);
+    const QPointF yAxis = canvas->view().toScreenDirection({0, 1, 0});
+    EXPECT_GT(yAxis.x(), 0.0); // +Y, straight ahead before: the view turned left of it
 }
 
 TEST_F(CanvasInteraction, PaintsWithoutCrashOnEveryEntityKind) {
