@@ -1,0 +1,153 @@
+// The drawing window: paints the drawing, turns mouse and keys into the command runner's abstract
+// input (snapped points, typed text, cancel), selects, drags grips and navigates the view.
+#pragma once
+
+#include "RenderStyle.h"
+#include "Snap.h"
+#include "ViewTransform.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+
+#include <map>
+#include <optional>
+
+class QMenu;
+
+namespace cad {
+class Document;
+class Engine;
+} // namespace cad
+
+namespace cad::canvas {
+
+// The view and navigation commands the canvas adds to the document.
+enum ViewCommand : int {
+    CmdZoomExtents = 102,
+    CmdZoomWindow = 106,
+    CmdZoomRealtime = 107,
+    CmdPanRealtime = 111,
+    CmdViewFirst = 130, // 130-139: the standard views
+    CmdViewLast = 139,
+    CmdZoomPrevious = 115, // back to the view before the last zoom, pan or view change
+    CmdRepeat = 913,
+    CmdZoomAll = 914, // the drawing's extents together with its limits (origin to 1000 x 1000)
+};
+
+class CadCanvas : public QWidget {
+    Q_OBJECT
+public:
+    CadCanvas(Document& doc, QWidget* parent = nullptr);
+    ~CadCanvas() override;
+
+    Document& document() { return m_doc; }
+    // The drawing may be deleted while its window lives; then the window shows nothing and
+    // ignores input. Users of document() check this first.
+    [[nodiscard]] bool hasDocument() const;
+    ViewTransform& view() { return m_view; }
+    SnapSettings& snapSettings() { return m_snap; }
+    const SnapSettings& snapSettings() const { return m_snap; }
+    RenderStyle& renderStyle() { return m_style; }
+    const RenderStyle& renderStyle() const { return m_style; }
+    bool ortho() const { return m_ortho; }
+    void setOrtho(bool on) { m_ortho = on; }
+    void setShowCross(bool on);
+    bool showCross() const { return m_showCross; }
+    // Pick and snap reach around the cursor, in logical pixels.
+    void setAperturePixels(double pixels) { m_aperturePixels = pixels; }
+
+    // The cursor shown while a command with this cursor number (CommandDef::cursor) runs;
+    // number 0 and unknown numbers show the cross.
+    void setCommandCursor(int number, const QCursor& cursor);
+
+    // Runs a command by number: 913 repeats the last one, everything else goes to the document.
+    bool execute(int command);
+    // Redraw after a change of the drawing (the cached picture is rebuilt).
+    void regen();
+    void zoomExtents(bool withLimits = false);
+    // Takes over changes made through view(): keeps them in the drawing and repaints.
+    void commitView();
+    void setViewAngles(const ViewAngles& angles);
+
+    // The drawing point under a widget pixel, and the one input would use there (snapped,
+    // ortho applied when a command waits).
+    [[nodiscard]] Point3 drawingPointAt(const QPointF& pixel) const {
+        return m_view.toDrawing(pixel);
+    }
+    [[nodiscard]] Point3 inputPointAt(const QPointF& pixel);
+    const std::optional<SnapResult>& currentSnap() const { return m_snapResult; }
+
+    // Context menus 1-7, filled by the application (text "-" with command 0: a separator).
+    void menuClear(int menu);
+    void menuAdd(int menu, const QString& text, int command);
+    // Which menu a right click shows when no command waits.
+    [[nodiscard]] int contextMenuNumber(const QPointF& pixel);
+
+signals:
+    void promptChanged(const QString& text);
+    void cursorMoved(double x, double y, double z);
+    void drawingChanged();
+    void viewChanged();
+    // A dialog command (layers, properties, ...) applied its changes.
+    void dialogApplied(int command);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    enum class Drag { None, Window, Grip, Pan, Zoom };
+    struct GripHit {
+        std::uint32_t entity = 0;
+        int grip = -1;
+        Point3 at;
+    };
+
+    void registerViewCommands();
+    void loadView();
+    void rememberView();
+    double apertureUnits() const { return m_aperturePixels / m_view.pixelsPerUnit(); }
+    std::optional<GripHit> gripAt(const QPointF& pixel) const;
+    void leftPress(const QPointF& pixel, Qt::KeyboardModifiers modifiers);
+    void finishWindow(const QPointF& pixel, Qt::KeyboardModifiers modifiers);
+    void cancelInput();
+    void showContextMenu(const QPointF& pixel, const QPoint& global);
+    void paintOverlay(QPainter& p);
+    void updateCursorShape();
+
+    Document& m_doc;
+    Engine& m_engine;
+    int m_handle;
+    ViewTransform m_view;
+    RenderStyle m_style;
+    SnapSettings m_snap;
+    bool m_ortho = false;
+    bool m_showCross = true;
+    double m_aperturePixels = 8.0;
+
+    QImage m_picture; // the drawing as last rendered, reused while only overlays change
+    bool m_pictureStale = true;
+
+    QPointF m_mouse{-1, -1};
+    bool m_mouseInside = false;
+    Point3 m_cursor;
+    std::optional<SnapResult> m_snapResult;
+    Drag m_drag = Drag::None;
+    QPointF m_dragStart;
+    bool m_dragMoved = false;
+    GripHit m_grip;
+    std::vector<ViewTransform> m_viewHistory;
+    int m_lastCommand = 0;
+    std::map<int, QMenu*> m_menus;
+    std::map<int, QCursor> m_commandCursors;
+};
+
+} // namespace cad::canvas

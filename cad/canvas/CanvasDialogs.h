@@ -1,0 +1,42 @@
+// The engine's dialogs, started as commands: layers 801, layer order 802, properties 306,
+// dimension style 807, options 951, drafting aids 956. Each opens without a nested event loop;
+// its changes apply on OK as one undo step, then the canvas signals dialogApplied(command).
+#pragma once
+
+#include <QDialog>
+
+class QTableWidget;
+
+namespace cad::canvas {
+
+class CadCanvas;
+
+enum DialogCommand : int {
+    CmdProperties = 306,
+    CmdLayerDialog = 801,
+    CmdLayerOrder = 802,
+    CmdDimStyle = 807,
+    CmdOptions = 951,
+    CmdDraftingAids = 956,
+};
+
+void registerDialogCommands(CadCanvas& canvas);
+
+// The layer dialog: one row per layer with name, colour index, visibility and the current one.
+class LayerDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LayerDialog(CadCanvas& canvas);
+    QTableWidget* table() const { return m_table; }
+    void addLayerRow();
+    // Applies the rows to the drawing; false (and nothing changed) when a name is empty or taken.
+    [[nodiscard]] bool apply();
+
+private:
+    void addRow(std::uint32_t id, const QString& name, int color, bool visible, bool current);
+
+    CadCanvas& m_canvas;
+    QTableWidget* m_table;
+};
+
+} // namespace cad::canvas

@@ -1,0 +1,476 @@
+// Drawing tools: each asks for its points with prompts from the text table and adds its entity
+// on the current layer; the whole command is one undo step.
+#include "DrawingTools.h"
+
+#include "CadApi.h"
+#include "CanvasTexts.h"
+#include "Document.h"
+#include "Engine.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <optional>
+
+namespace cad::canvas {
+namespace {
+
+constexpr double degree = std::numbers::pi / 180.0;
+
+std::optional<double> parseNumber(const std::string& text) {
+    double value = 0.0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    while (first < last && *first == ' ')
+        ++first;
+    while (last > first && last[-1] == ' ')
+        --last;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string numberText(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
+// Shorthands every tool uses.
+struct Tool {
+    Document& doc;
+    CommandRunner& run;
+
+    explicit Tool(Document& d) : doc(d), run(d.runner()) {}
+    void ask(CanvasText id) { doc.prompt(canvasText(doc.engine(), id)); }
+    void ask(CanvasText id, const std::string& arg) {
+        doc.prompt(withArgument(canvasText(doc.engine(), id), arg));
+    }
+    InputKind kindOf(int input) const { return static_cast<InputKind>(input); }
+    Point3 point() const { return run.inputPoint(); }
+    // Remembers p as the point rubber bands and relative coordinates start from.
+    void anchor(const Point3& p) {
+        run.setBasePoint(p);
+        run.points().push_back(p);
+    }
+    EntityId add(Shape shape) {
+        Entity e;
+        e.shape = std::move(shape);
+        return doc.add(std::move(e));
+    }
+};
+
+Point3 direction(const Point3& from, const Point3& to) {
+    return to - from;
+}
+bool samePlanPoint(const Point3& a, const Point3& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+CommandTask pointTool(Document& doc) {
+    Tool t(doc);
+    for (;;) {
+        t.ask(CanvasText::SpecifyPoint);
+        if (co_await t.run.nextInput() != int(InputKind::Point))
+            co_return;
+        t.add(PointShape{t.point()});
+    }
+}
+
+CommandTask lineTool(Document& doc) {
+    Tool t(doc);
+    t.ask(CanvasText::SpecifyPoint);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    Point3 previous = t.point();
+    t.anchor(previous);
+    for (;;) {
+        t.ask(CanvasText::NextPoint);
+        if (co_await t.run.nextInput() != int(InputKind::Point))
+            co_return;
+        const Point3 p = t.point();
+        if (samePlanPoint(p, previous) && p.z == previous.z)
+            continue; // a zero-length line helps nobody
+        t.add(LineShape{previous, p});
+        previous = p;
+        t.anchor(p);
+    }
+}
+
+// Rays and construction lines: a base point, then through points; a construction line may be
+// made horizontal or vertical by typing H or V, then each point places one.
+CommandTask infiniteLineTool(Document& doc, bool ray) {
+    Tool t(doc);
+    std::optional<Point3> fixedDir;
+    for (;;) {
+        t.ask(ray ? CanvasText::SpecifyPoint : CanvasText::ThroughPoint);
+        const int input = co_await t.run.nextInput();
+        if (input == int(InputKind::Text) && !ray) {
+            const std::string& s = t.run.inputText();
+            if (s == "H" || s == "h")
+                fixedDir = Point3{1, 0, 0};
+            else if (s == "V" || s == "v")
+                fixedDir = Point3{0, 1, 0};
+            else
+                t.ask(CanvasText::InvalidValue);
+            continue;
+        }
+        if (input != int(InputKind::Point))
+            co_return;
+        if (fixedDir) {
+            t.add(XLineShape{t.point(), *fixedDir});
+            continue;
+        }
+        break;
+    }
+    const Point3 base = t.point();
+    t.anchor(base);
+    for (;;) {
+        t.ask(ray ? CanvasText::RayPoint : CanvasText::ThroughPoint);
+        if (co_await t.run.nextInput() != int(InputKind::Point))
+            co_return;
+        if (samePlanPoint(t.point(), base))
+            continue;
+        const Point3 dir = direction(base, t.point());
+        if (ray)
+            t.add(RayShape{base, dir});
+        else
+            t.add(XLineShape{base, dir});
+    }
+}
+
+CommandTask rectangleTool(Document& doc) {
+    Tool t(doc);
+    t.ask(CanvasText::FirstCorner);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 a = t.point();
+    t.anchor(a);
+    t.ask(CanvasText::OppositeCorner);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 b = t.point();
+    if (a.x == b.x || a.y == b.y)
+        co_return;
+    t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
+}
+
+CommandTask circleTool(Document& doc) {
+    Tool t(doc);
+    t.ask(CanvasText::Centre);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 centre = t.point();
+    t.anchor(centre);
+    for (;;) {
+        t.ask(CanvasText::Radius);
+        const int input = co_await t.run.nextInput();
+        double radius = 0.0;
+        if (input == int(InputKind::Point)) {
+            radius = std::hypot(t.point().x - centre.x, t.point().y - centre.y);
+        } else if (input == int(InputKind::Text)) {
+            radius = parseNumber(t.run.inputText()).value_or(0.0);
+        } else {
+            co_return;
+        }
+        if (radius > 0.0) {
+            t.add(CircleShape{centre, radius});
+            co_return;
+        }
+        t.ask(CanvasText::InvalidValue);
+    }
+}
+
+// Asks for a number with a default shown in the prompt; Enter takes the default.
+struct NumberAnswer {
+    bool ok = false;
+    double value = 0.0;
+};
+
+CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer& answer) {
+    for (;;) {
+        t.ask(prompt, numberText(fallback));
+        const int input = co_await t.run.nextInput();
+        if (input == int(InputKind::Enter)) {
+            answer = {true, fallback};
+            co_return;
+        }
+        if (input != int(InputKind::Text))
+            co_return;
+        if (const auto v = parseNumber(t.run.inputText())) {
+            answer = {true, *v};
+            co_return;
+        }
+        t.ask(CanvasText::InvalidValue);
+    }
+}
+
+CommandTask textTool(Document& doc) {
+    Tool t(doc);
+    t.ask(CanvasText::InsertionPoint);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 at = t.point();
+    t.anchor(at);
+    NumberAnswer height, angle;
+    co_await askNumber(t, CanvasText::TextHeight, doc.drawing().settings().textHeight, height);
+    if (!height.ok || !(height.value > 0.0))
+        co_return;
+    co_await askNumber(t, CanvasText::TextAngle, 0.0, angle);
+    if (!angle.ok)
+        co_return;
+    t.ask(CanvasText::TextContent);
+    if (co_await t.run.nextInput() != int(InputKind::Text))
+        co_return;
+    doc.drawing().settings().textHeight = height.value;
+    t.add(TextShape{at, t.run.inputText(), TextLook{height.value, angle.value * degree, 0}});
+}
+
+CommandTask mtextTool(Document& doc) {
+    Tool t(doc);
+    t.ask(CanvasText::FirstCorner);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 a = t.point();
+    t.anchor(a);
+    t.ask(CanvasText::OppositeCorner);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 b = t.point();
+    std::string text;
+    for (;;) {
+        t.ask(CanvasText::MTextLines);
+        const int input = co_await t.run.nextInput();
+        if (input == int(InputKind::Text)) {
+            text += (text.empty() ? "" : "\\P") + t.run.inputText();
+            continue;
+        }
+        if (input != int(InputKind::Enter) || text.empty())
+            co_return;
+        break;
+    }
+    // Anchored at the top-left corner of the box the two points span.
+    const Point3 topLeft{std::min(a.x, b.x), std::max(a.y, b.y), a.z};
+    t.add(MTextShape{topLeft, text, doc.drawing().settings().textHeight, std::abs(b.x - a.x), 0.0,
+                     1});
+}
+
+CommandTask insertTool(Document& doc, std::string& lastBlock) {
+    Tool t(doc);
+    std::string name;
+    for (;;) {
+        t.ask(CanvasText::BlockName, lastBlock);
+        const int input = co_await t.run.nextInput();
+        if (input == int(InputKind::Enter) && !lastBlock.empty())
+            name = lastBlock;
+        else if (input == int(InputKind::Text))
+            name = t.run.inputText();
+        else
+            co_return;
+        if (doc.drawing().blockByName(name))
+            break;
+        t.ask(CanvasText::UnknownBlock, name);
+    }
+    lastBlock = name;
+    t.ask(CanvasText::InsertionPoint);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    // The flat call builds the attributes from the block's definitions.
+    const CadHandle block = CadGetBlockByName(doc.handle(), name);
+    CadAddInsBlock(doc.handle(), block, t.point().x, t.point().y, t.point().z, 1.0, 0.0);
+}
+
+CommandTask dimensionTool(Document& doc, bool aligned) {
+    Tool t(doc);
+    t.ask(CanvasText::FirstExtension);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 first = t.point();
+    t.anchor(first);
+    t.ask(CanvasText::SecondExtension);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 second = t.point();
+    t.anchor(second);
+    t.ask(CanvasText::DimensionLine);
+    if (co_await t.run.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 pos = t.point();
+    double angle = 0.0;
+    if (!aligned) {
+        // The dimension measures across the side the line is pulled to: pulled above or below
+        // the points it measures the horizontal distance, pulled sideways the vertical one.
+        const double midX = (first.x + second.x) / 2, midY = (first.y + second.y) / 2;
+        const double spanX = std::abs(second.x - first.x), spanY = std::abs(second.y - first.y);
+        const bool sideways =
+            std::abs(pos.x - midX) - spanX / 2 > std::abs(pos.y - midY) - spanY / 2;
+        angle = sideways ? std::numbers::pi / 2 : 0.0;
+    }
+    t.add(DimensionShape{aligned, first, second, pos, angle,
+                         doc.drawing().settings().currentDimStyle});
+}
+
+// ---- vertex commands on polylines and multilines
+
+std::vector<Point3>* verticesOf(Shape& shape, bool* closed) {
+    if (auto* p = std::get_if<PolylineShape>(&shape)) {
+        *closed = p->closed;
+        return &p->vertices;
+    }
+    if (auto* m = std::get_if<MlineShape>(&shape)) {
+        *closed = m->closed;
+        return &m->vertices;
+    }
+    return nullptr;
+}
+
+double planDistance(const Point3& a, const Point3& b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// The picked polyline or multiline and its vertices, or nothing.
+EntityId pickVertexEntity(Document& doc, const Point3& p) {
+    const EntityId id = doc.entityAt(p, doc.pickAperture());
+    const Entity* e = doc.drawing().entity(id);
+    if (!e || (e->kind() != EntityKind::Polyline && e->kind() != EntityKind::Mline))
+        return {};
+    return id;
+}
+
+int nearestVertex(const std::vector<Point3>& v, const Point3& p) {
+    int best = -1;
+    double bestD = 1e300;
+    for (std::size_t i = 0; i < v.size(); ++i)
+        if (const double d = planDistance(v[i], p); d < bestD) {
+            bestD = d;
+            best = static_cast<int>(i);
+        }
+    return best;
+}
+
+CommandTask vertexTool(Document& doc, int command) {
+    Tool t(doc);
+    t.ask(command == CmdVertexInsert ? CanvasText::PickSegment : CanvasText::PickVertex);
+    EntityId id;
+    while (!id) {
+        if (co_await t.run.nextInput() != int(InputKind::Point))
+            co_return;
+        id = pickVertexEntity(doc, t.point());
+    }
+    const Point3 picked = t.point();
+    Point3 target = picked;
+    if (command == CmdVertexEdit) {
+        t.anchor(picked);
+        t.ask(CanvasText::NewVertexPosition);
+        if (co_await t.run.nextInput() != int(InputKind::Point))
+            co_return;
+        target = t.point();
+    }
+    (void)doc.drawing().editEntity(id, [&](Entity& e) {
+        bool closed = false;
+        auto* v = verticesOf(e.shape, &closed);
+        if (!v || v->empty())
+            return;
+        if (command == CmdVertexInsert) {
+            // After the vertex that starts the segment nearest to the pick.
+            std::size_t best = 0;
+            double bestD = 1e300;
+            const std::size_t segments = closed ? v->size() : v->size() - 1;
+            for (std::size_t i = 0; i < segments; ++i) {
+                const double d = planDistanceToSegment(picked, (*v)[i], (*v)[(i + 1) % v->size()]);
+                if (d < bestD) {
+                    bestD = d;
+                    best = i;
+                }
+            }
+            v->insert(v->begin() + static_cast<std::ptrdiff_t>(best + 1), picked);
+        } else if (command == CmdVertexDelete) {
+            if (v->size() > 2)
+                v->erase(v->begin() + nearestVertex(*v, picked));
+        } else {
+            (*v)[static_cast<std::size_t>(nearestVertex(*v, picked))] = target;
+        }
+    });
+    doc.notifyChanged();
+}
+
+// Rubber band from the last anchored point to the cursor.
+std::function<void(int, const Point3&)> rubberFromBase(Document& doc) {
+    return [&doc](int mode, const Point3& cursor) {
+        auto& run = doc.runner();
+        if (mode == 1 && run.basePoint())
+            run.drawLine(*run.basePoint(), cursor);
+    };
+}
+
+std::function<void(int, const Point3&)> rubberRectangle(Document& doc) {
+    return [&doc](int mode, const Point3& c) {
+        auto& run = doc.runner();
+        if (mode != 1 || !run.basePoint())
+            return;
+        const Point3 a = *run.basePoint();
+        for (const Point3& p :
+             {a, Point3{c.x, a.y, a.z}, Point3{c.x, c.y, a.z}, Point3{a.x, c.y, a.z}})
+            run.drawAddVertex(p);
+        run.drawPolyline(true);
+    };
+}
+
+std::function<void(int, const Point3&)> rubberCircle(Document& doc) {
+    return [&doc](int mode, const Point3& c) {
+        auto& run = doc.runner();
+        if (mode != 1 || !run.basePoint())
+            return;
+        const Point3 o = *run.basePoint();
+        const double r = std::hypot(c.x - o.x, c.y - o.y);
+        constexpr int n = 64;
+        for (int i = 0; i < n; ++i) {
+            const double a = 2 * std::numbers::pi * i / n;
+            run.drawAddVertex({o.x + r * std::cos(a), o.y + r * std::sin(a), o.z});
+        }
+        run.drawPolyline(true);
+        run.drawLine(o, c);
+    };
+}
+
+} // namespace
+
+void registerDrawingTools(Document& doc) {
+    Document* d = &doc;
+    const auto add = [&](int id, const char* name, const char* alias,
+                         std::function<CommandTask()> run,
+                         std::function<void(int, const Point3&)> drag = {}) {
+        (void)doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), std::move(drag)});
+    };
+    auto lastBlock = std::make_shared<std::string>();
+    add(CmdPoint, "POINT", "PO", [d] { return pointTool(*d); });
+    add(
+        CmdLine, "LINE", "L", [d] { return lineTool(*d); }, rubberFromBase(doc));
+    add(
+        CmdRay, "RAY", "", [d] { return infiniteLineTool(*d, true); }, rubberFromBase(doc));
+    add(
+        CmdXLine, "XLINE", "XL", [d] { return infiniteLineTool(*d, false); }, rubberFromBase(doc));
+    add(
+        CmdRectangle, "RECTANG", "REC", [d] { return rectangleTool(*d); }, rubberRectangle(doc));
+    add(
+        CmdCircle, "CIRCLE", "C", [d] { return circleTool(*d); }, rubberCircle(doc));
+    add(CmdText, "TEXT", "T", [d] { return textTool(*d); });
+    add(
+        CmdMText, "MTEXT", "MT", [d] { return mtextTool(*d); }, rubberRectangle(doc));
+    add(CmdInsertBlock, "INSERT", "I", [d, lastBlock] { return insertTool(*d, *lastBlock); });
+    add(
+        CmdDimLinear, "DIMLINEAR", "DLI", [d] { return dimensionTool(*d, false); },
+        rubberFromBase(doc));
+    add(
+        CmdDimAligned, "DIMALIGNED", "DAL", [d] { return dimensionTool(*d, true); },
+        rubberFromBase(doc));
+    add(CmdVertexInsert, "VERTEXINSERT", "", [d] { return vertexTool(*d, CmdVertexInsert); });
+    add(CmdVertexDelete, "VERTEXDELETE", "", [d] { return vertexTool(*d, CmdVertexDelete); });
+    add(
+        CmdVertexEdit, "VERTEXEDIT", "", [d] { return vertexTool(*d, CmdVertexEdit); },
+        rubberFromBase(doc));
+}
+
+} // namespace cad::canvas

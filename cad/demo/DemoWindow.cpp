@@ -1,0 +1,43 @@
+// Demo window: hosts the engine's canvas the way the main window will.
+#include "DemoWindow.h"
+
+#include "CadCanvas.h"
+#include "CommandLine.h"
+#include "LayerCombo.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace demo {
+
+DemoWindow::DemoWindow(cad::Document& doc, QWidget* parent)
+    : QWidget(parent), m_canvas(new cad::canvas::CadCanvas(doc, this)),
+      m_log(new QPlainTextEdit(this)) {
+    m_commandLine = new cad::canvas::CommandLine(*m_canvas, m_log, this);
+    auto* bar = new QHBoxLayout;
+    auto* coordinates = new QLabel(this);
+    bar->addWidget(new cad::canvas::LayerCombo(*m_canvas, this));
+    bar->addStretch(1);
+    bar->addWidget(coordinates);
+    connect(
+        m_canvas, &cad::canvas::CadCanvas::cursorMoved, coordinates,
+        [coordinates](double x, double y, double z) {
+            coordinates->setText(
+                QStringLiteral("%1, %2, %3").arg(x, 0, 'f', 2).arg(y, 0, 'f', 2).arg(z, 0, 'f', 2));
+        });
+    m_log->setReadOnly(true);
+    m_log->setMaximumBlockCount(2000);
+    m_log->setFixedHeight(90);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
+    layout->addWidget(m_canvas, 1);
+    layout->addWidget(m_log);
+    layout->addWidget(m_commandLine);
+    setWindowTitle(QStringLiteral("Quadrilo CAD"));
+}
+
+} // namespace demo
