@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <coroutine>
 #include <cstdio>
 #include <numbers>
 #include <optional>
@@ -49,6 +50,18 @@ struct Tool {
         doc.prompt(withArgument(canvasText(doc.engine(), id), arg));
     }
     InputKind kindOf(int input) const { return static_cast<InputKind>(input); }
+
+    // Prompts and waits: `co_await t.pick(id)` is true when a point was picked.
+    struct PickAwaiter {
+        CommandRunner::InputAwaiter input;
+        bool await_ready() const noexcept { return input.await_ready(); }
+        void await_suspend(std::coroutine_handle<> h) noexcept { input.await_suspend(h); }
+        bool await_resume() const noexcept { return input.await_resume() == int(InputKind::Point); }
+    };
+    PickAwaiter pick(CanvasText id) {
+        ask(id);
+        return PickAwaiter{run.nextInput()};
+    }
     Point3 point() const { return run.inputPoint(); }
     // Remembers p as the point rubber bands and relative coordinates start from.
     void anchor(const Point3& p) {
@@ -72,8 +85,7 @@ bool samePlanPoint(const Point3& a, const Point3& b) {
 CommandTask pointTool(Document& doc) {
     Tool t(doc);
     for (;;) {
-        t.ask(CanvasText::SpecifyPoint);
-        if (co_await t.run.nextInput() != int(InputKind::Point))
+        if (!co_await t.pick(CanvasText::SpecifyPoint))
             co_return;
         t.add(PointShape{t.point()});
     }
@@ -81,14 +93,12 @@ CommandTask pointTool(Document& doc) {
 
 CommandTask lineTool(Document& doc) {
     Tool t(doc);
-    t.ask(CanvasText::SpecifyPoint);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::SpecifyPoint))
         co_return;
     Point3 previous = t.point();
     t.anchor(previous);
     for (;;) {
-        t.ask(CanvasText::NextPoint);
-        if (co_await t.run.nextInput() != int(InputKind::Point))
+        if (!co_await t.pick(CanvasText::NextPoint))
             co_return;
         const Point3 p = t.point();
         if (samePlanPoint(p, previous) && p.z == previous.z)
@@ -128,8 +138,7 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
     const Point3 base = t.point();
     t.anchor(base);
     for (;;) {
-        t.ask(ray ? CanvasText::RayPoint : CanvasText::ThroughPoint);
-        if (co_await t.run.nextInput() != int(InputKind::Point))
+        if (!co_await t.pick(ray ? CanvasText::RayPoint : CanvasText::ThroughPoint))
             co_return;
         if (samePlanPoint(t.point(), base))
             continue;
@@ -143,13 +152,11 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
 
 CommandTask rectangleTool(Document& doc) {
     Tool t(doc);
-    t.ask(CanvasText::FirstCorner);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::FirstCorner))
         co_return;
     const Point3 a = t.point();
     t.anchor(a);
-    t.ask(CanvasText::OppositeCorner);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::OppositeCorner))
         co_return;
     const Point3 b = t.point();
     if (a.x == b.x || a.y == b.y)
@@ -159,8 +166,7 @@ CommandTask rectangleTool(Document& doc) {
 
 CommandTask circleTool(Document& doc) {
     Tool t(doc);
-    t.ask(CanvasText::Centre);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::Centre))
         co_return;
     const Point3 centre = t.point();
     t.anchor(centre);
@@ -209,8 +215,7 @@ CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer&
 
 CommandTask textTool(Document& doc) {
     Tool t(doc);
-    t.ask(CanvasText::InsertionPoint);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::InsertionPoint))
         co_return;
     const Point3 at = t.point();
     t.anchor(at);
@@ -230,13 +235,11 @@ CommandTask textTool(Document& doc) {
 
 CommandTask mtextTool(Document& doc) {
     Tool t(doc);
-    t.ask(CanvasText::FirstCorner);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::FirstCorner))
         co_return;
     const Point3 a = t.point();
     t.anchor(a);
-    t.ask(CanvasText::OppositeCorner);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::OppositeCorner))
         co_return;
     const Point3 b = t.point();
     std::string text;
@@ -274,8 +277,7 @@ CommandTask insertTool(Document& doc, std::string& lastBlock) {
         t.ask(CanvasText::UnknownBlock, name);
     }
     lastBlock = name;
-    t.ask(CanvasText::InsertionPoint);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::InsertionPoint))
         co_return;
     // The flat call builds the attributes from the block's definitions.
     const CadHandle block = CadGetBlockByName(doc.handle(), name);
@@ -284,18 +286,15 @@ CommandTask insertTool(Document& doc, std::string& lastBlock) {
 
 CommandTask dimensionTool(Document& doc, bool aligned) {
     Tool t(doc);
-    t.ask(CanvasText::FirstExtension);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::FirstExtension))
         co_return;
     const Point3 first = t.point();
     t.anchor(first);
-    t.ask(CanvasText::SecondExtension);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::SecondExtension))
         co_return;
     const Point3 second = t.point();
     t.anchor(second);
-    t.ask(CanvasText::DimensionLine);
-    if (co_await t.run.nextInput() != int(InputKind::Point))
+    if (!co_await t.pick(CanvasText::DimensionLine))
         co_return;
     const Point3 pos = t.point();
     double angle = 0.0;
@@ -363,8 +362,7 @@ CommandTask vertexTool(Document& doc, int command) {
     Point3 target = picked;
     if (command == CmdVertexEdit) {
         t.anchor(picked);
-        t.ask(CanvasText::NewVertexPosition);
-        if (co_await t.run.nextInput() != int(InputKind::Point))
+        if (!co_await t.pick(CanvasText::NewVertexPosition))
             co_return;
         target = t.point();
     }
