@@ -29,10 +29,10 @@ protected:
     }
 
 public:
-    static std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t seed) {
+    static std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t first) {
         std::vector<std::uint8_t> b(size);
         for (std::size_t i = 0; i < size; ++i)
-            b[i] = static_cast<std::uint8_t>(seed + i * 7);
+            b[i] = static_cast<std::uint8_t>(first + i * 7);
         return b;
     }
 
