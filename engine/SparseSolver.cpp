@@ -8,6 +8,30 @@
 
 namespace quadrilo::engine {
 
+namespace {
+
+// A CHOLMOD view of a square upper triangle in compressed columns (rows ascending); CHOLMOD only
+// reads it. Without values it is a pattern.
+cholmod_sparse UpperTriangleView(const std::vector<std::int32_t>& columnStart,
+                                 const std::vector<std::int32_t>& rowIndex,
+                                 const double* values = nullptr) {
+    cholmod_sparse A{};
+    A.nrow = A.ncol = columnStart.size() - 1;
+    A.nzmax = rowIndex.size();
+    A.p = const_cast<std::int32_t*>(columnStart.data());
+    A.i = const_cast<std::int32_t*>(rowIndex.data());
+    A.x = const_cast<double*>(values);
+    A.stype = 1;
+    A.itype = CHOLMOD_INT;
+    A.xtype = values ? CHOLMOD_REAL : CHOLMOD_PATTERN;
+    A.dtype = CHOLMOD_DOUBLE;
+    A.sorted = true;
+    A.packed = true;
+    return A;
+}
+
+} // namespace
+
 struct SparseCholesky::State {
     cholmod_common common{};
     cholmod_factor* factor = nullptr;
@@ -22,23 +46,6 @@ struct SparseCholesky::State {
     ~State() {
         cholmod_free_factor(&factor, &common);
         cholmod_finish(&common);
-    }
-
-    // A view of the system's upper triangle; CHOLMOD only reads it.
-    static cholmod_sparse View(const ReducedSystem& system) {
-        cholmod_sparse A{};
-        A.nrow = A.ncol = static_cast<std::size_t>(system.EquationCount());
-        A.nzmax = system.Value.size();
-        A.p = const_cast<std::int32_t*>(system.ColumnStart.data());
-        A.i = const_cast<std::int32_t*>(system.RowIndex.data());
-        A.x = const_cast<double*>(system.Value.data());
-        A.stype = 1;
-        A.itype = CHOLMOD_INT;
-        A.xtype = CHOLMOD_REAL;
-        A.dtype = CHOLMOD_DOUBLE;
-        A.sorted = true;
-        A.packed = true;
-        return A;
     }
 
     bool AnalyseAndFactorise(cholmod_sparse& A, std::vector<std::int32_t>& order) {
@@ -126,17 +133,7 @@ std::vector<std::int32_t> NodeOrdering(const ReducedSystem& system, cholmod_comm
         }
         start.push_back(static_cast<std::int32_t>(rows.size()));
     }
-    cholmod_sparse graph{};
-    graph.nrow = graph.ncol = static_cast<std::size_t>(nodes);
-    graph.nzmax = rows.size();
-    graph.p = start.data();
-    graph.i = rows.data();
-    graph.stype = 1;
-    graph.itype = CHOLMOD_INT;
-    graph.xtype = CHOLMOD_PATTERN;
-    graph.dtype = CHOLMOD_DOUBLE;
-    graph.sorted = true;
-    graph.packed = true;
+    auto graph = UpperTriangleView(start, rows);
     std::vector<std::int32_t> nodeOrder(static_cast<std::size_t>(nodes));
     if (!cholmod_amd(&graph, nullptr, 0, nodeOrder.data(), &common))
         throw std::runtime_error("CHOLMOD: falha na ordenação da matriz");
@@ -159,7 +156,7 @@ SolveStatus SparseCholesky::Factorize(const ReducedSystem& system) {
     s.size = system.EquationCount();
     if (s.size == 0)
         return {};
-    auto A = State::View(system);
+    auto A = UpperTriangleView(system.ColumnStart, system.RowIndex, system.Value.data());
     auto order = NodeOrdering(system, s.common);
     s.common.supernodal = CHOLMOD_AUTO;
     s.common.final_ll = false;
