@@ -1,5 +1,5 @@
 // Project record: the 1400 bytes of initial data stored with the drawing itself.
-#include "app/TProjectData.h"
+#include "project/TProjectData.h"
 
 #include "common/RecordCodec.h"
 

@@ -1,5 +1,5 @@
 // Byte layout of the project record and the defaults of a new project.
-#include "app/TProjectData.h"
+#include "project/TProjectData.h"
 
 #include "common/ExpectedRecord.h"
 
