@@ -1,7 +1,7 @@
 // Driver of the calculation, stage by stage with progress.
 #include "GrillageCalculation.h"
 
-#include "AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "CalculationDataReader.h"
 #include "DenseSolver.h"
 #include "EndForces.h"

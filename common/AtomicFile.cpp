@@ -1,5 +1,5 @@
 // Temporary file plus rename, with errors that name the file.
-#include "AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace quadrilo::engine {
+namespace quadrilo {
 namespace {
 
 [[noreturn]] void Fail(const std::string& path, int error) {
@@ -47,4 +47,4 @@ void ReplaceFileContents(const std::string& path, std::string_view text) {
     }
 }
 
-} // namespace quadrilo::engine
+} // namespace quadrilo

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quadrilo::engine {
+namespace quadrilo {
 
 class FileWriteError : public std::runtime_error {
 public:
@@ -16,4 +16,4 @@ public:
 // either the previous file or the new one. Throws FileWriteError; the previous file is then intact.
 void ReplaceFileContents(const std::string& path, std::string_view text);
 
-} // namespace quadrilo::engine
+} // namespace quadrilo
