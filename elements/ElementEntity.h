@@ -8,6 +8,7 @@
 #include "elements/TSlabData.h"
 #include "elements/TWallData.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -28,6 +29,20 @@ struct Point3 {
 
 // A picked point cut to hundredths, coordinate by coordinate (TruncTo2).
 [[nodiscard]] Point3 TruncatedTo2(Point3 p);
+
+// The centre (midpoint) and the per-coordinate minima and maxima of a slab or beam record that
+// spans the two points.
+template <class Record> void SetCentreAndBox(Record& record, Point3 p1, Point3 p2) {
+    record.CentroX = p1.x + (p2.x - p1.x) / 2;
+    record.CentroY = p1.y + (p2.y - p1.y) / 2;
+    record.CentroZ = p1.z + (p2.z - p1.z) / 2;
+    record.MinX = std::min(p1.x, p2.x);
+    record.MinY = std::min(p1.y, p2.y);
+    record.MinZ = std::min(p1.z, p2.z);
+    record.MaxX = std::max(p1.x, p2.x);
+    record.MaxY = std::max(p1.y, p2.y);
+    record.MaxZ = std::max(p1.z, p2.z);
+}
 
 using ElementRecord = std::variant<TSlabData, TBeamData, TColumnData, TWallData, TLoadData>;
 

@@ -36,15 +36,7 @@ void SetBendingInertias(TSlabData& slab) {
 void PlaceSlab(TSlabData& slab, Point3 p1, Point3 p2) {
     slab.Lx = std::abs(p2.x - p1.x);
     slab.Ly = std::abs(p2.y - p1.y);
-    slab.CentroX = p1.x + (p2.x - p1.x) * 0.5;
-    slab.CentroY = p1.y + (p2.y - p1.y) * 0.5;
-    slab.CentroZ = p1.z + (p2.z - p1.z) * 0.5;
-    slab.MinX = std::min(p1.x, p2.x);
-    slab.MinY = std::min(p1.y, p2.y);
-    slab.MinZ = std::min(p1.z, p2.z);
-    slab.MaxX = std::max(p1.x, p2.x);
-    slab.MaxY = std::max(p1.y, p2.y);
-    slab.MaxZ = std::max(p1.z, p2.z);
+    SetCentreAndBox(slab, p1, p2);
 }
 
 // Itx with b = Ly and Ity with b = Lx, both with h = e; the refusal when the formula fails.

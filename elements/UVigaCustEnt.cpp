@@ -152,15 +152,7 @@ Outcome<ElementCreation> CreateBeam(const TBeamData& buffer, Point3 point1, Poin
 
 void PlaceBeam(TBeamData& beam, Point3 end1, Point3 end2, const TProjectData& project) {
     beam.Comprimento = std::hypot(end2.x - end1.x, end2.y - end1.y);
-    beam.CentroX = end1.x + (end2.x - end1.x) / 2;
-    beam.CentroY = end1.y + (end2.y - end1.y) / 2;
-    beam.CentroZ = end1.z + (end2.z - end1.z) / 2;
-    beam.MinX = std::min(end1.x, end2.x);
-    beam.MinY = std::min(end1.y, end2.y);
-    beam.MinZ = std::min(end1.z, end2.z);
-    beam.MaxX = std::max(end1.x, end2.x);
-    beam.MaxY = std::max(end1.y, end2.y);
-    beam.MaxZ = std::max(end1.z, end2.z);
+    SetCentreAndBox(beam, end1, end2);
     beam.Orientacao = beam.MinX == beam.MaxX ? 1 : beam.MinY == beam.MaxY ? 0 : 2;
     beam.Peso = BeamWeight(beam, project);
 }
