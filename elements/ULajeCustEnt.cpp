@@ -114,6 +114,10 @@ Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1, Poi
     if (auto refusal = SetTorsionInertias(slab, *formula)) {
         return *std::move(refusal);
     }
+    // A negative torsional inertia would give the malha's strips a negative stiffness.
+    if (!(slab.Itx >= 0 && slab.Ity >= 0)) {
+        return ValidationRefusal("Erro Laje: A fórmula de It da laje deve dar It >= 0!");
+    }
     slab.PesoProprio = SlabWeight(slab, project);
 
     ElementCreation creation{

@@ -34,7 +34,8 @@ inline constexpr std::string_view SlabSecondCornerPrompt = "Entre a 2a coordenad
 // The slab between two picked corners, each coordinate cut to hundredths first: the record
 // computed from the buffer's input fields and the project's PELaje, with Itx and Ity from the
 // project's SlabIt formula (b = Ly, then b = Lx, h = e, in a parser of its own). Refused, with
-// nothing to draw, for e ≤ 0, for corners that leave Lx or Ly at 0, or for a formula that fails.
+// nothing to draw, for e ≤ 0, for corners that leave Lx or Ly at 0, or for a formula that fails
+// or gives a negative inertia.
 [[nodiscard]] Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1,
                                                   Point3 corner2, const TProjectData& project);
 

@@ -202,6 +202,9 @@ TEST(Slab, CommandRefusesCornersWithoutAreaAndABadBuffer) {
     badFormula.SlabIt = "1/(b-b)";
     EXPECT_EQ(RefusalOf(CreateSlab(buffer, {0, 0, 0}, {400, 500, 0}, badFormula)).kind,
               Refusal::Kind::Input);
+    badFormula.SlabIt = "450-b"; // negative for Ly = 500 only
+    EXPECT_EQ(RefusalOf(CreateSlab(buffer, {0, 0, 0}, {400, 500, 0}, badFormula)),
+              ValidationRefusal("Erro Laje: A fórmula de It da laje deve dar It >= 0!"));
 }
 
 TEST(Slab, EditPanelFillAndClear) {
