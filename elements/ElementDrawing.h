@@ -112,6 +112,14 @@ struct LineDrawing {
     bool operator==(const LineDrawing&) const = default;
 };
 
+// A rubber-band segment drawn while a command waits for its next point.
+struct RubberLine {
+    Point3 from;
+    Point3 to;
+
+    bool operator==(const RubberLine&) const = default;
+};
+
 using ElementShape = std::variant<InsertDrawing, MultilineDrawing, LineDrawing>;
 
 struct ElementDrawing {

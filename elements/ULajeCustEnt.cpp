@@ -130,6 +130,11 @@ Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1, Poi
     return creation;
 }
 
+std::vector<RubberLine> SlabRubberBand(Point3 base, Point3 cursor) {
+    return {
+        {base, cursor}, {base, {base.x, cursor.y, cursor.z}}, {base, {cursor.x, base.y, base.z}}};
+}
+
 std::string SlabBlockName(const TSlabData& slab) {
     return "Laje " + FormatFloat("#.##", slab.Lx) + " x " + FormatFloat("#.##", slab.Ly) + " x " +
            FormatFloat("#.##", slab.Espessura);

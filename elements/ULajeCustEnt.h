@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quadrilo::elements {
 
@@ -38,6 +39,10 @@ inline constexpr std::string_view SlabSecondCornerPrompt = "Entre a 2a coordenad
 // or gives a negative inertia.
 [[nodiscard]] Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1,
                                                   Point3 corner2, const TProjectData& project);
+
+// The rubber band from the first corner B to the cursor C: B→C and B to each of the box's other
+// two corners, (Bx, Cy, Cz) and (Cx, By, Bz).
+[[nodiscard]] std::vector<RubberLine> SlabRubberBand(Point3 base, Point3 cursor);
 
 // "Laje 400 x 500 x 12": the name of the block that slabs of these rounded sizes share.
 [[nodiscard]] std::string SlabBlockName(const TSlabData& slab);

@@ -67,6 +67,17 @@ std::vector<NodeSite> NodesInWindow(std::span<const NodeSite> nodes, Point3 corn
     return inside;
 }
 
+std::vector<RubberLine> LoadRubberBand(Point3 base, Point3 cursor) {
+    const double z = cursor.z;
+    const Point3 corners[] = {
+        {base.x, base.y, z}, {cursor.x, base.y, z}, {cursor.x, cursor.y, z}, {base.x, cursor.y, z}};
+    std::vector<RubberLine> lines;
+    for (std::size_t i = 0; i < 4; ++i) {
+        lines.push_back({corners[i], corners[(i + 1) % 4]});
+    }
+    return lines;
+}
+
 LoadPlacement PlaceLoads(double valor, std::size_t selectedCount, std::span<const NodeSite> nodes) {
     LoadPlacement placement;
     if (const auto refusal = CheckLoadValue(valor)) {

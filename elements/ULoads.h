@@ -48,6 +48,10 @@ struct NodeSite {
 [[nodiscard]] std::vector<NodeSite> NodesInWindow(std::span<const NodeSite> nodes, Point3 corner1,
                                                   Point3 corner2);
 
+// The rubber band of the window: a closed rectangle from the first corner to the cursor, all at
+// the cursor's Z.
+[[nodiscard]] std::vector<RubberLine> LoadRubberBand(Point3 base, Point3 cursor);
+
 // The loads of one command: an insert with its record on "Cargas" for every chosen node.
 struct LoadPlacement {
     std::vector<ElementDrawing> loads;

@@ -29,6 +29,14 @@ TEST(Load, CursorPicksTheNearestNodeWithinTheAperture) {
     EXPECT_EQ(NodeUnderCursor(Grid, {50, 50, 0}, 5), std::nullopt);
 }
 
+TEST(Load, RubberBandIsTheClosedWindowAtTheCursorsZ) {
+    EXPECT_EQ(LoadRubberBand({0, 0, 5}, {100, 50, 1}),
+              (std::vector<RubberLine>{{{0, 0, 1}, {100, 0, 1}},
+                                       {{100, 0, 1}, {100, 50, 1}},
+                                       {{100, 50, 1}, {0, 50, 1}},
+                                       {{0, 50, 1}, {0, 0, 1}}}));
+}
+
 TEST(Load, ThreeNodesAndTwoBarsWithMinusTen) {
     const std::vector<NodeSite> nodes = {{1, 100, 200}, {2, 150, 200}, {3, 200, 200}};
     const LoadPlacement placement = PlaceLoads(-10, 5, nodes);

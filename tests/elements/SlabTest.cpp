@@ -130,6 +130,12 @@ TEST(Slab, TorsionFormulaOfTheProjectTakesBAsEachSideAndHAsTheThickness) {
     EXPECT_DOUBLE_EQ(slab.Ity, 400 + 12000);
 }
 
+TEST(Slab, RubberBandShowsTheDiagonalAndBothSidesFromTheFirstCorner) {
+    EXPECT_EQ(SlabRubberBand({0, 0, 1}, {400, 500, 2}),
+              (std::vector<RubberLine>{
+                  {{0, 0, 1}, {400, 500, 2}}, {{0, 0, 1}, {0, 500, 2}}, {{0, 0, 1}, {400, 0, 1}}}));
+}
+
 TEST(Slab, ListingAfterCreation) {
     const ElementCreation creation = Create({0, 0, 0}, {400, 500, 0});
     EXPECT_EQ(Texts(creation.messages),
