@@ -41,6 +41,9 @@ const std::array<std::uint32_t, 256>& AciPalette() {
 }
 
 int NearestAci(std::uint32_t rgb) {
+    // ACI 7 is drawn black on a light background and white on a dark one: the CAD way of black.
+    if ((rgb & 0xFFFFFF) == 0)
+        return 7;
     const auto channel = [](std::uint32_t c, int shift) {
         return static_cast<int>((c >> shift) & 0xFF);
     };

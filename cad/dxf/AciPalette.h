@@ -12,7 +12,8 @@ inline constexpr int AciByLayer = 256;
 // The 256 standard ACI colours as 0x00RRGGBB (index 0, "by block", has no colour of its own).
 [[nodiscard]] const std::array<std::uint32_t, 256>& AciPalette();
 
-// The ACI colour 1-255 nearest to rgb (plain RGB distance; ties take the lower index).
+// The ACI colour 1-255 nearest to rgb (plain RGB distance; ties take the lower index); black
+// is ACI 7, which CAD programs draw black on a light background.
 [[nodiscard]] int NearestAci(std::uint32_t rgb);
 
 // Maps colour indices of a drawing's palette to ACI: an index whose palette entry is the standard
