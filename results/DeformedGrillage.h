@@ -53,7 +53,6 @@ struct DeformedLoad {
 // the caller then writes back to the node and bar entities of "Quadrilo") and lifts the copy.
 [[nodiscard]] DeformedLoad LoadDeformedGrillage(const std::string& resultsPath,
                                                 std::vector<TNodeData>& nodes,
-                                                std::vector<TBarData>& bars,
-                                                std::int32_t defFact);
+                                                std::vector<TBarData>& bars, std::int32_t defFact);
 
 } // namespace quadrilo::results

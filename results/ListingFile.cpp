@@ -16,10 +16,11 @@ namespace {
 bool IsUtf8(std::string_view text) {
     for (std::size_t k = 0; k < text.size();) {
         const auto lead = static_cast<unsigned char>(text[k]);
-        const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                                         : lead >= 0xE0 && lead < 0xF0   ? 3
-                                         : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                         : 0;
+        const int length = lead < 0x80                   ? 1
+                           : lead >= 0xC2 && lead < 0xE0 ? 2
+                           : lead >= 0xE0 && lead < 0xF0 ? 3
+                           : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                         : 0;
         if (length == 0 || k + length > text.size())
             return false;
         char32_t code = length == 1 ? lead : lead & (0x7F >> length);

@@ -1,4 +1,5 @@
-// A point of the drawing in drawing units (cm), as the results hand their geometry to the CAD layer.
+// A point of the drawing in drawing units (cm), as the results hand their geometry to the CAD
+// layer.
 #pragma once
 
 namespace quadrilo::results {

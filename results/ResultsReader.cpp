@@ -18,8 +18,8 @@ namespace {
 class ResultsFileError : public std::runtime_error {
 public:
     ResultsFileError(const std::string& file, int line, const std::string& what)
-        : std::runtime_error("Erro: " + file + (line > 0 ? ":" + std::to_string(line) : "") +
-                             ": " + what) {}
+        : std::runtime_error("Erro: " + file + (line > 0 ? ":" + std::to_string(line) : "") + ": " +
+                             what) {}
 };
 
 struct NodeLine {
@@ -131,9 +131,8 @@ void ExpectTitle(LineCursor& in, std::string_view title) {
 }
 
 NodeLine ParseNodeLine(std::string_view line, const LineCursor& in) {
-    const LineWords words(line, 4,
-                          "o número do nó, a rotação em X, a rotação em Y e o deslocamento em Z",
-                          in);
+    const LineWords words(
+        line, 4, "o número do nó, a rotação em X, a rotação em Y e o deslocamento em Z", in);
     NodeLine node;
     node.Line = in.Line();
     node.Number = words.Number(0, "nó");

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace quadrilo::results {
 namespace {
 
@@ -49,12 +48,11 @@ TEST_P(ListingRoundTrip, ReadsAsTextAndWritesBackTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, ListingRoundTrip,
-    ::testing::Values(
-        ListingForm{"CrLf", "\r\n***\r\nNó   1\r\n", true, false, "\n***\nNó   1\n"},
-        ListingForm{"CrLfWithoutLastLineEnd", "a\r\nb", true, false, "a\nb"},
-        ListingForm{"Lf", "1\n2 3\n", false, false, "1\n2 3\n"},
-        ListingForm{"Windows1252", "Rota\xE7\xE3o\r\n", true, true, "Rotação\n"},
-        ListingForm{"Empty", "", true, false, ""}),
+    ::testing::Values(ListingForm{"CrLf", "\r\n***\r\nNó   1\r\n", true, false, "\n***\nNó   1\n"},
+                      ListingForm{"CrLfWithoutLastLineEnd", "a\r\nb", true, false, "a\nb"},
+                      ListingForm{"Lf", "1\n2 3\n", false, false, "1\n2 3\n"},
+                      ListingForm{"Windows1252", "Rota\xE7\xE3o\r\n", true, true, "Rotação\n"},
+                      ListingForm{"Empty", "", true, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListingFile, AnUnreadableFileNamesItself) {

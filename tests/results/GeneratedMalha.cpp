@@ -33,8 +33,7 @@ TBarData Bar(const GeneratedMalha& m, int n1, int n2, bool lateral, std::int32_t
 
 } // namespace
 
-GeneratedMalha GenerateMalha(int nx, int ny, double stepX, double stepY, double xMin,
-                             double yMin) {
+GeneratedMalha GenerateMalha(int nx, int ny, double stepX, double stepY, double xMin, double yMin) {
     GeneratedMalha m{nx, ny, {}, {}};
     std::int32_t nextId = 1001;
     for (int i = 0; i <= ny; ++i)

@@ -1,7 +1,7 @@
 // Reading the results file into the malha's records: a grillage solved by the engine, lines matched
 // by number, and every kind of file that must be refused without touching the records.
-#include "results/DeformedGrillage.h"
 #include "results/ResultsReader.h"
+#include "results/DeformedGrillage.h"
 
 #include "GeneratedMalha.h"
 #include "TempFolder.h"

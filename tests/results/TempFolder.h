@@ -27,7 +27,9 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     [[nodiscard]] const std::filesystem::path& Path() const { return m_path; }
-    [[nodiscard]] std::string File(const std::string& name) const { return (m_path / name).string(); }
+    [[nodiscard]] std::string File(const std::string& name) const {
+        return (m_path / name).string();
+    }
 
 private:
     std::filesystem::path m_path;
