@@ -29,13 +29,20 @@ constexpr float DegreesPerPixel = 0.4f;
 class PlotInput : public QAbstract3DInputHandler {
 public:
     std::function<void(int)> onWheel;
+    std::function<void(bool)> onDrag; // true as a drag starts, false as it ends
 
 protected:
     void mousePressEvent(QMouseEvent* event, const QPoint& at) override {
         m_dragging = event->buttons() & (Qt::LeftButton | Qt::RightButton);
         m_last = at;
+        if (m_dragging && onDrag)
+            onDrag(true);
     }
-    void mouseReleaseEvent(QMouseEvent*, const QPoint&) override { m_dragging = false; }
+    void mouseReleaseEvent(QMouseEvent*, const QPoint&) override {
+        if (m_dragging && onDrag)
+            onDrag(false);
+        m_dragging = false;
+    }
     void mouseMoveEvent(QMouseEvent*, const QPoint& at) override {
         if (!m_dragging)
             return;
@@ -115,6 +122,11 @@ public:
         theme->setLabelBackgroundEnabled(false);
 
         m_series->setDrawMode(QSurface3DSeries::DrawSurfaceAndWireframe);
+        // The grid lines cost more than the surface; while the view turns they wait.
+        m_input->onDrag = [this](bool dragging) {
+            m_series->setDrawMode(dragging ? QSurface3DSeries::DrawSurface
+                                           : QSurface3DSeries::DrawSurfaceAndWireframe);
+        };
         m_series->setFlatShadingEnabled(false);
         m_series->setColorStyle(Q3DTheme::ColorStyleRangeGradient);
         m_graph->addSeries(m_series);

@@ -52,7 +52,7 @@ TfrmEditor::TfrmEditor(QString programDir, QWidget* parent)
       m_saveDialog(FileDialog(this, "dlgSave", QFileDialog::AcceptSave, SaveFilter)) {
     setObjectName("TfrmEditor");
     setWindowTitle("Editor:");
-    resize(800, 600);
+    resize(1000, 700); // room for the results file's 108 columns
 
     auto* bar = new QToolBar(this);
     bar->setObjectName("ToolBar1");

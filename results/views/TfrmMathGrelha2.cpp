@@ -125,6 +125,12 @@ TfrmMathGrelha2::TfrmMathGrelha2(engine::GrillageCalculation& calculation, QStri
         m_folderTree->setRootIndex(m_folders->index(root));
         ShowFolder(root);
     });
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (!m_revealPending)
+            return;
+        RevealFolder();
+        m_revealPending = loaded != m_folder;
+    });
     connect(m_folderTree, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { ShowFolder(m_folders->filePath(index)); });
     connect(m_fileList, &QListView::clicked, this,
@@ -145,9 +151,18 @@ void TfrmMathGrelha2::ShowFolder(const QString& folder) {
     m_folder = folder;
     m_files->setRootPath(folder);
     m_fileList->setRootIndex(m_files->index(folder));
-    const auto index = m_folders->index(folder);
+    m_revealPending = true;
+    RevealFolder();
+}
+
+// The folder model reads in the background: until the shown folder itself is read, each folder
+// it reads may bring it in reach of the tree.
+void TfrmMathGrelha2::RevealFolder() {
+    const auto index = m_folders->index(m_folder);
+    for (auto parent = index.parent(); parent.isValid(); parent = parent.parent())
+        m_folderTree->expand(parent);
     m_folderTree->setCurrentIndex(index);
-    m_folderTree->scrollTo(index);
+    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TfrmMathGrelha2::FormActivate() {

@@ -54,6 +54,7 @@ protected:
 private:
     class QueuedProgress;
 
+    void RevealFolder();
     void RunFinished(const engine::CalculationOutcome& outcome, const QString& output);
     void ShowStatus(const QString& text, bool error);
     void SetIdle(bool idle);
@@ -75,6 +76,7 @@ private:
     QLabel* m_status;
     std::unique_ptr<QueuedProgress> m_progressBridge;
     QThread* m_worker = nullptr;
+    bool m_revealPending = false;
 };
 
 } // namespace quadrilo::results

@@ -2,6 +2,11 @@
 #include "GeneratedMalha.h"
 
 #include "engine/CalculationDataWriter.h"
+#include "engine/GrillageCalculation.h"
+#include "results/ResultsReader.h"
+
+#include <fstream>
+#include <stdexcept>
 
 namespace quadrilo::results::fixtures {
 namespace {
@@ -76,6 +81,20 @@ std::string CalculationDataOf(const GeneratedMalha& m) {
     for (const auto& node : m.Nodes)
         out.Restraint(1, 1, node.Kind == 2 ? 0 : 1, 0);
     return out.Text();
+}
+
+GeneratedMalha SolvedMalha(int nx, int ny, double step, const std::filesystem::path& folder) {
+    const auto input = (folder / "gInput.txt").string();
+    const auto output = (folder / "gOutput.txt").string();
+    auto malha = GenerateMalha(nx, ny, step, step);
+    std::ofstream(input, std::ios::binary) << CalculationDataOf(malha);
+    engine::GrillageCalculation calculation;
+    const auto outcome = calculation.RunGrillageCalculation(input, output);
+    const auto load = outcome.Succeeded ? ReadResultsIntoRecords(output, malha.Nodes, malha.Bars)
+                                        : ResultsLoad{false, outcome.Error};
+    if (!load.Loaded)
+        throw std::runtime_error(load.Error);
+    return malha;
 }
 
 } // namespace quadrilo::results::fixtures

@@ -5,6 +5,7 @@
 #include "mesh/TBarData.h"
 #include "mesh/TNodeData.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,10 @@ struct GeneratedMalha {
 // Calculation data of the malha: one slab-strip material, a downward load on every node and
 // vertical supports at the four corners (coordinates in metres).
 [[nodiscard]] std::string CalculationDataOf(const GeneratedMalha& malha);
+
+// A square-spaced malha solved by the engine into `folder`'s "gInput.txt" and "gOutput.txt", its
+// records holding the results. Throws std::runtime_error when the run fails.
+[[nodiscard]] GeneratedMalha SolvedMalha(int nx, int ny, double step,
+                                         const std::filesystem::path& folder);
 
 } // namespace quadrilo::results::fixtures
