@@ -3,10 +3,10 @@
 
 #include "common/AtomicFile.h"
 #include "common/RecordCodec.h"
+#include "results/FileBytes.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 namespace quadrilo::results {
 namespace {
@@ -54,16 +54,11 @@ std::string Replaced(std::string_view text, std::string_view from, std::string_v
 } // namespace
 
 ListingText ReadListingFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    std::string bytes;
-    if (file) {
-        bytes.resize(static_cast<std::size_t>(file.tellg()));
-        file.seekg(0);
-        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    if (!file)
+    const auto read = ReadFileBytes(path);
+    if (!read)
         throw ListingReadError("Não foi possível ler o arquivo " + path + ": " +
                                std::strerror(errno));
+    const auto& bytes = *read;
     ListingText listing;
     listing.CrLf = bytes.find('\n') == std::string::npos || bytes.find("\r\n") != std::string::npos;
     listing.Windows1252 = !IsUtf8(bytes);

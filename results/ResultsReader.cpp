@@ -4,10 +4,10 @@
 
 #include "common/Format.h"
 #include "common/StringUtils.h"
+#include "results/FileBytes.h"
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <stdexcept>
 
@@ -244,6 +244,28 @@ void CheckBarEnds(const std::vector<BarLines>& lines, const std::vector<std::int
     }
 }
 
+void Store(const NodeLine& line, TNodeData& node) {
+    node.Rotx = line.Rotx;
+    node.Roty = line.Roty;
+    node.dz = line.dz;
+}
+
+void Store(const BarLines& line, TBarData& bar) {
+    bar.MT1 = line.MT1;
+    bar.MF1 = line.MF1;
+    bar.V1 = line.V1;
+    bar.MT2 = line.MT2;
+    bar.MF2 = line.MF2;
+    bar.V2 = line.V2;
+}
+
+template <class Line, class Record>
+void StoreAll(const std::vector<Line>& lines, const std::vector<std::int32_t>& target,
+              std::vector<Record>& records) {
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        Store(lines[k], records[target[k]]);
+}
+
 } // namespace
 
 ResultsLoad LoadResultsText(std::string_view text, const std::string& fileName,
@@ -255,23 +277,8 @@ ResultsLoad LoadResultsText(std::string_view text, const std::string& fileName,
         const auto barTarget = MatchByNumber(table.Bars, bars, "barra", in);
         CheckBarEnds(table.Bars, barTarget, bars, in);
 
-        for (std::size_t k = 0; k < table.Nodes.size(); ++k) {
-            const auto& line = table.Nodes[k];
-            auto& node = nodes[nodeTarget[k]];
-            node.Rotx = line.Rotx;
-            node.Roty = line.Roty;
-            node.dz = line.dz;
-        }
-        for (std::size_t k = 0; k < table.Bars.size(); ++k) {
-            const auto& line = table.Bars[k];
-            auto& bar = bars[barTarget[k]];
-            bar.MT1 = line.MT1;
-            bar.MF1 = line.MF1;
-            bar.V1 = line.V1;
-            bar.MT2 = line.MT2;
-            bar.MF2 = line.MF2;
-            bar.V2 = line.V2;
-        }
+        StoreAll(table.Nodes, nodeTarget, nodes);
+        StoreAll(table.Bars, barTarget, bars);
     } catch (const ResultsFileError& e) {
         return {false, e.what()};
     }
@@ -283,16 +290,10 @@ ResultsLoad ReadResultsIntoRecords(const std::string& path, std::vector<TNodeDat
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return {false, NoResultsMessage};
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    std::string text;
-    if (file) {
-        text.resize(static_cast<std::size_t>(file.tellg()));
-        file.seekg(0);
-        file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    }
-    if (!file)
+    const auto text = ReadFileBytes(path);
+    if (!text)
         return {false, "Erro: " + path + ": não foi possível ler o arquivo de resultados"};
-    return LoadResultsText(text, path, nodes, bars);
+    return LoadResultsText(*text, path, nodes, bars);
 }
 
 } // namespace quadrilo::results
