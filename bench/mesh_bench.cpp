@@ -83,7 +83,7 @@ void Run(Figures& best, const std::string& input) {
     workspace.Lists.ColumnList = elements.Lists.ColumnList;
     workspace.Lists.LoadList = elements.Lists.LoadList;
 
-    MessageLines log;
+    CollectingSink log;
     start = Clock::now();
     if (!GenerateCalculationData(workspace, floor.Project, log))
         std::exit(3);

@@ -123,7 +123,7 @@ Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1, Poi
     ElementCreation creation{
         {ElementKind::Slab, std::string(LayerLajes), SlabInsert(slab), slab}, {}, {}};
     creation.messages.push_back(
-        {Channel::Prompt,
+        {MessageChannel::Prompt,
          Format("Laje: %s inserida entre (%f, %f) e (%f, %f)", slab.Nome, p1.x, p1.y, p2.x, p2.y)});
     Append(creation.messages, SlabListing(slab));
     creation.flags = FlagChange::ResultsAndMesh;

@@ -27,7 +27,7 @@ std::string LoadValueText(double valor) {
 
 std::optional<Refusal> CheckLoadValue(double valor) {
     if (valor == 0) {
-        return ValidationRefusal("Erro: vargas nodais devem ser <> 0!", Channel::Prompt);
+        return ValidationRefusal("Erro: vargas nodais devem ser <> 0!", MessageChannel::Prompt);
     }
     return std::nullopt;
 }
@@ -85,7 +85,7 @@ LoadPlacement PlaceLoads(double valor, std::size_t selectedCount, std::span<cons
         return placement;
     }
     placement.messages.push_back(
-        {Channel::Prompt, Format("Entidades selecionadas: %d", selectedCount)});
+        {MessageChannel::Prompt, Format("Entidades selecionadas: %d", selectedCount)});
     for (const NodeSite& node : nodes) {
         const TLoadData load = LoadOnNode(valor, node);
         placement.loads.push_back(
@@ -93,11 +93,11 @@ LoadPlacement PlaceLoads(double valor, std::size_t selectedCount, std::span<cons
     }
     if (placement.loads.empty()) {
         placement.messages.push_back(
-            {Channel::Prompt,
+            {MessageChannel::Prompt,
              "Erro Carga Nodal: Nenhum nó foi ecolhido para a aplicação de cargas!"});
         return placement;
     }
-    placement.messages.push_back({Channel::Prompt, "Cargas inseridas!"});
+    placement.messages.push_back({MessageChannel::Prompt, "Cargas inseridas!"});
     placement.flags = StaleAfterChangeOf(ElementKind::NodalLoad);
     placement.generateData = true;
     return placement;

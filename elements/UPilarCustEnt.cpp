@@ -97,8 +97,8 @@ Outcome<ElementCreation> CreateColumn(const TColumnData& buffer, Point3 at) {
 
     ElementCreation creation{
         {ElementKind::Column, std::string(LayerPilares), ColumnInsert(column), column}, {}, {}};
-    creation.messages.push_back({Channel::Prompt, Format("Pilar: %s em (%f, %f) inserido",
-                                                         column.Nome, column.X, column.Y)});
+    creation.messages.push_back({MessageChannel::Prompt, Format("Pilar: %s em (%f, %f) inserido",
+                                                                column.Nome, column.X, column.Y)});
     Append(creation.messages, ColumnListing(column));
     creation.flags = FlagChange::ResultsAndMesh;
     return creation;
@@ -122,7 +122,8 @@ MessageLines ColumnListing(const TColumnData& column) {
                RestraintText(column.Rx), RestraintText(column.Ry)),
     });
     if (column.Mola != 0) {
-        listing.push_back({Channel::Prompt, Format("Pilar é uma mola: k= %n)", column.Mola)});
+        listing.push_back(
+            {MessageChannel::Prompt, Format("Pilar é uma mola: k= %n)", column.Mola)});
     }
     Append(listing, PromptLines({"*****Fim dados do Pilar: " + column.Nome + "*****", ""}));
     return listing;

@@ -20,7 +20,6 @@ namespace {
 using test::NewProject;
 using test::Stored;
 using test::StoredEntity;
-using test::Texts;
 
 constexpr auto Kind = [](ElementKind kind) { return static_cast<std::int32_t>(kind); };
 

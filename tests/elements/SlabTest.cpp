@@ -11,7 +11,6 @@ namespace {
 
 using test::NewProject;
 using test::RefusalOf;
-using test::Texts;
 
 constexpr std::string_view ThicknessError = "Erro Laje: A laje deve ter uma espessura e >0!";
 constexpr std::string_view SizeError = "Erro Laje: As dimensões da laje (Lx e Ly) devem ser > 0!";
@@ -152,7 +151,7 @@ TEST(Slab, ListingAfterCreation) {
                   "",
               }));
     for (const auto& line : creation.messages) {
-        EXPECT_EQ(line.channel, Channel::Prompt);
+        EXPECT_EQ(line.channel, MessageChannel::Prompt);
     }
 }
 
