@@ -1,5 +1,6 @@
 // mesh-bench: the malha of a 141 × 141 grid (20 164 nodes, 40 044 bars) from the lajes to the
 // calculation data text, stage by stage, one figure a line as "name value"; best of five runs.
+#include "elements/Layers.h"
 #include "mesh/CalculationData.h"
 #include "mesh/ElementKinds.h"
 #include "mesh/MeshFixtures.h"
@@ -15,6 +16,7 @@ namespace {
 
 using namespace quadrilo;
 using namespace quadrilo::mesh;
+using quadrilo::elements::GrillageLayer;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t Divisions = 141;
@@ -45,12 +47,12 @@ struct Figures {
 void ReadGrid(const MeshGrid& grid, WorkingLists& lists) {
     for (const auto& node : grid.Nodes) {
         const auto block = node.Record.Encode();
-        AddDrawnEntity(lists, {layer::Grillage, static_cast<std::uint32_t>(node.Record.EntityID),
+        AddDrawnEntity(lists, {GrillageLayer, static_cast<std::uint32_t>(node.Record.EntityID),
                                kind::GrillageNode, block});
     }
     for (const auto& bar : grid.Bars) {
         const auto block = bar.Record.Encode();
-        AddDrawnEntity(lists, {layer::Grillage, static_cast<std::uint32_t>(bar.Record.EntityID),
+        AddDrawnEntity(lists, {GrillageLayer, static_cast<std::uint32_t>(bar.Record.EntityID),
                                kind::GrillageBar, block});
     }
 }

@@ -1,9 +1,8 @@
-// Kind codes that tell the floor's entities apart, the layers of the elements, and what a change
-// of an element makes stale in the workflow.
+// Kind codes that tell the floor's entities apart, and what a change of an element makes stale in
+// the workflow.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace quadrilo::elements {
 
@@ -27,11 +26,6 @@ enum class ElementKind : std::int32_t {
 // The grillage and the deformed grillage: numbered entities that the calculation data and the
 // results rely on, so the user may not erase or move them one by one.
 [[nodiscard]] bool IsGrillageEntity(ElementKind kind);
-
-inline constexpr std::string_view LayerPilares = "Pilares";
-inline constexpr std::string_view LayerVigas = "Vigas";
-inline constexpr std::string_view LayerLajes = "Lajes";
-inline constexpr std::string_view LayerCargas = "Cargas";
 
 // What a change leaves stale. Every change of an element makes the calculation data stale
 // (ResultsCurrent cleared); a change of the floor's geometry also makes the malha stale

@@ -3,6 +3,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 #include "elements/TorsionFormula.h"
 
@@ -121,7 +122,7 @@ Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1, Poi
     slab.PesoProprio = SlabWeight(slab, project);
 
     ElementCreation creation{
-        {ElementKind::Slab, std::string(LayerLajes), SlabInsert(slab), slab}, {}, {}};
+        {ElementKind::Slab, std::string(SlabLayer), SlabInsert(slab), slab}, {}, {}};
     creation.messages.push_back(
         {MessageChannel::Prompt,
          Format("Laje: %s inserida entre (%f, %f) e (%f, %f)", slab.Nome, p1.x, p1.y, p2.x, p2.y)});

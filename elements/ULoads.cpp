@@ -4,6 +4,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ LoadPlacement PlaceLoads(double valor, std::size_t selectedCount, std::span<cons
     for (const NodeSite& node : nodes) {
         const TLoadData load = LoadOnNode(valor, node);
         placement.loads.push_back(
-            {ElementKind::NodalLoad, std::string(LayerCargas), LoadInsert(load), load});
+            {ElementKind::NodalLoad, std::string(LoadLayer), LoadInsert(load), load});
     }
     if (placement.loads.empty()) {
         placement.messages.push_back(

@@ -4,6 +4,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 
 namespace quadrilo::elements {
@@ -96,7 +97,7 @@ Outcome<ElementCreation> CreateColumn(const TColumnData& buffer, Point3 at) {
     column.Nome = ColumnBlockName(column);
 
     ElementCreation creation{
-        {ElementKind::Column, std::string(LayerPilares), ColumnInsert(column), column}, {}, {}};
+        {ElementKind::Column, std::string(ColumnLayer), ColumnInsert(column), column}, {}, {}};
     creation.messages.push_back({MessageChannel::Prompt, Format("Pilar: %s em (%f, %f) inserido",
                                                                 column.Nome, column.X, column.Y)});
     Append(creation.messages, ColumnListing(column));

@@ -4,6 +4,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 #include "elements/TorsionFormula.h"
 
@@ -141,7 +142,7 @@ Outcome<ElementCreation> CreateBeam(const TBeamData& buffer, Point3 point1, Poin
 
     const MultilineDrawing multiline{
         std::string(BeamStyle), {p1, p2}, BeamWidth(beam.LadoA), MultilineColor};
-    ElementCreation creation{{ElementKind::Beam, std::string(LayerVigas), multiline, beam}, {}, {}};
+    ElementCreation creation{{ElementKind::Beam, std::string(BeamLayer), multiline, beam}, {}, {}};
     creation.messages.push_back(
         {MessageChannel::Prompt, Format("Viga: %s, entre (%f, %f) e (%f, %f) inserida", beam.Nome,
                                         p1.x, p1.y, p2.x, p2.y)});

@@ -1,8 +1,7 @@
-// Kind codes (the entities' user data) and the layer names by which the malha finds its entities.
+// Kind codes (the entities' user data) of the malha's entities, and their colour.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace quadrilo::mesh {
 
@@ -18,15 +17,6 @@ inline constexpr std::int32_t DeformedNode = 7;
 inline constexpr std::int32_t DeformedBar = 8;
 inline constexpr std::int32_t NodalLoad = 9;
 } // namespace kind
-
-namespace layer {
-inline constexpr std::string_view Columns = "Pilares";
-inline constexpr std::string_view Beams = "Vigas";
-inline constexpr std::string_view Slabs = "Lajes";
-inline constexpr std::string_view Walls = "Paredes";
-inline constexpr std::string_view Grillage = "Quadrilo";
-inline constexpr std::string_view Loads = "Cargas";
-} // namespace layer
 
 // Colour index of every entity of the malha: nodes, bars and their labels.
 inline constexpr int GrillageColour = 6;

@@ -3,6 +3,7 @@
 #include "mesh/MeshFixtures.h"
 
 #include "common/Format.h"
+#include "elements/Layers.h"
 #include "mesh/CalculationData.h"
 #include "mesh/ElementKinds.h"
 
@@ -100,6 +101,8 @@ Floor LShapedFloor() {
 
 namespace {
 
+using namespace elements; // the drawing's layers and kind codes
+
 template <class Record>
 void AddAll(WorkingLists& lists, std::string_view layer, std::int32_t kind,
             const std::vector<WorkingItem<Record>>& items) {
@@ -128,12 +131,12 @@ std::vector<WorkingItem<Record>> AsEntities(std::vector<Record> records, std::ui
 MeshWorkspace ReadLayers(const WorkingLists& from) {
     MeshWorkspace workspace;
     auto& lists = workspace.Lists;
-    AddAll(lists, layer::Columns, kind::Column, from.ColumnList);
-    AddAll(lists, layer::Beams, kind::Beam, from.BeamList);
-    AddAll(lists, layer::Slabs, kind::Slab, from.SlabList);
-    AddAll(lists, layer::Grillage, kind::GrillageNode, from.NodeList);
-    AddAll(lists, layer::Grillage, kind::GrillageBar, from.BarList);
-    AddAll(lists, layer::Loads, kind::NodalLoad, from.LoadList);
+    AddAll(lists, ColumnLayer, kind::Column, from.ColumnList);
+    AddAll(lists, BeamLayer, kind::Beam, from.BeamList);
+    AddAll(lists, SlabLayer, kind::Slab, from.SlabList);
+    AddAll(lists, GrillageLayer, kind::GrillageNode, from.NodeList);
+    AddAll(lists, GrillageLayer, kind::GrillageBar, from.BarList);
+    AddAll(lists, LoadLayer, kind::NodalLoad, from.LoadList);
     workspace.CountMeshFromLists();
     return workspace;
 }

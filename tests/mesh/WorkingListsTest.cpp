@@ -1,6 +1,7 @@
 // The working lists read from the drawing, and the node and bar listings.
 #include "mesh/WorkingLists.h"
 
+#include "elements/Layers.h"
 #include "mesh/ElementKinds.h"
 #include "mesh/MeshListings.h"
 
@@ -11,6 +12,7 @@ namespace quadrilo::mesh {
 namespace {
 
 using ::testing::ElementsAre;
+using namespace elements; // the drawing's layers and kind codes
 
 TEST(WorkingLists, EachListTakesItsKindFromItsLayerWithItsRecordSize) {
     const auto beam = TBeamData{}.Encode();
@@ -27,25 +29,25 @@ TEST(WorkingLists, EachListTakesItsKindFromItsLayerWithItsRecordSize) {
         bool taken;
     };
     const std::vector<Case> cases{
-        {layer::Beams, kind::Beam, beam, true},
-        {layer::Slabs, kind::Slab, slab, true},
-        {layer::Columns, kind::Column, column, true},
-        {layer::Beams, kind::Column, column, true}, // pilares and paredes on any of the six
-        {layer::Slabs, kind::Wall, wall, true},
-        {layer::Grillage, kind::GrillageBar, bar, true},
-        {layer::Grillage, kind::GrillageNode, node, true},
-        {layer::Loads, kind::NodalLoad, load, true},
-        {layer::Slabs, kind::Beam, beam, false}, // a viga away from "Vigas"
-        {layer::Beams, kind::Slab, slab, false},
-        {layer::Loads, kind::GrillageNode, node, false},
-        {layer::Grillage, kind::DeformedNode, node, false},
-        {layer::Grillage, kind::DeformedBar, bar, false},
-        {layer::Grillage, kind::Label, node, false},
-        {layer::Loads, kind::Wall, load, false},    // a wall's kind with a load's record
-        {layer::Beams, kind::Beam, slab, false},    // wrong record size
-        {"Anotações", kind::Column, column, false}, // not a layer of the structure
-        {"pilares", kind::Column, column, false},   // names compare case-sensitively
-        {"Quadrilo Deformada", kind::GrillageNode, node, false},
+        {BeamLayer, kind::Beam, beam, true},
+        {SlabLayer, kind::Slab, slab, true},
+        {ColumnLayer, kind::Column, column, true},
+        {BeamLayer, kind::Column, column, true}, // pilares and paredes on any of the six
+        {SlabLayer, kind::Wall, wall, true},
+        {GrillageLayer, kind::GrillageBar, bar, true},
+        {GrillageLayer, kind::GrillageNode, node, true},
+        {LoadLayer, kind::NodalLoad, load, true},
+        {SlabLayer, kind::Beam, beam, false}, // a viga away from "Vigas"
+        {BeamLayer, kind::Slab, slab, false},
+        {LoadLayer, kind::GrillageNode, node, false},
+        {GrillageLayer, kind::DeformedNode, node, false},
+        {GrillageLayer, kind::DeformedBar, bar, false},
+        {GrillageLayer, kind::Label, node, false},
+        {LoadLayer, kind::Wall, load, false},           // a wall's kind with a load's record
+        {BeamLayer, kind::Beam, slab, false},           // wrong record size
+        {AnnotationLayer, kind::Column, column, false}, // not a layer of the structure
+        {"pilares", kind::Column, column, false},       // names compare case-sensitively
+        {DeformedGrillageLayer, kind::GrillageNode, node, false},
     };
     for (const auto& c : cases) {
         WorkingLists lists;
@@ -64,10 +66,9 @@ TEST(WorkingLists, CountLinesAndNodeLoadsStartingFromZero) {
     loaded.Spring = 5000;
     TNodeData unloaded;
     unloaded.Number = 2;
-    ASSERT_TRUE(AddDrawnEntity(lists, {layer::Grillage, 11, kind::GrillageNode, loaded.Encode()}));
-    ASSERT_TRUE(
-        AddDrawnEntity(lists, {layer::Grillage, 12, kind::GrillageNode, unloaded.Encode()}));
-    ASSERT_TRUE(AddDrawnEntity(lists, {layer::Columns, 13, kind::Column, TColumnData{}.Encode()}));
+    ASSERT_TRUE(AddDrawnEntity(lists, {GrillageLayer, 11, kind::GrillageNode, loaded.Encode()}));
+    ASSERT_TRUE(AddDrawnEntity(lists, {GrillageLayer, 12, kind::GrillageNode, unloaded.Encode()}));
+    ASSERT_TRUE(AddDrawnEntity(lists, {ColumnLayer, 13, kind::Column, TColumnData{}.Encode()}));
 
     const auto& first = lists.NodeList[0];
     EXPECT_EQ(first.EntityID, 11u);
