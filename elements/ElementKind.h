@@ -8,7 +8,7 @@ namespace quadrilo::elements {
 
 // The integer user data of an entity.
 enum class ElementKind : std::int32_t {
-    None = 0,
+    None = 0, // texts (the malha's labels, annotations) and every other entity
     Beam = 1,
     Slab = 2,
     Wall = 3,
@@ -22,6 +22,11 @@ enum class ElementKind : std::int32_t {
 
 // The kind a user-data code names; codes outside the table are None.
 [[nodiscard]] ElementKind KindOfCode(std::int32_t code);
+
+// The user-data code that marks an entity of this kind.
+[[nodiscard]] constexpr std::int32_t KindCode(ElementKind kind) {
+    return static_cast<std::int32_t>(kind);
+}
 
 // The grillage and the deformed grillage: numbered entities that the calculation data and the
 // results rely on, so the user may not erase or move them one by one.

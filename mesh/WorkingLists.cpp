@@ -2,8 +2,8 @@
 // generation, each with the entity it came from.
 #include "mesh/WorkingLists.h"
 
+#include "elements/ElementKind.h"
 #include "elements/Layers.h"
-#include "mesh/ElementKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -11,6 +11,8 @@
 namespace quadrilo::mesh {
 
 namespace {
+
+using elements::ElementKind;
 
 // The six layers whose entities the lists take; every other layer is left alone.
 constexpr std::array StructureLayers = {elements::ColumnLayer,   elements::BeamLayer,
@@ -58,20 +60,20 @@ bool AddDrawnEntity(WorkingLists& lists, const DrawnEntity& entity) {
     if (!IsStructureLayer(entity.Layer))
         return false;
     const auto on = [&entity](std::string_view home) { return entity.Layer == home; };
-    switch (entity.Kind) {
-    case kind::Beam:
+    switch (elements::KindOfCode(entity.Kind)) {
+    case ElementKind::Beam:
         return on(elements::BeamLayer) && Take(lists.BeamList, entity);
-    case kind::Slab:
+    case ElementKind::Slab:
         return on(elements::SlabLayer) && Take(lists.SlabList, entity);
-    case kind::Wall:
+    case ElementKind::Wall:
         return Take(lists.WallList, entity);
-    case kind::Column:
+    case ElementKind::Column:
         return Take(lists.ColumnList, entity);
-    case kind::GrillageBar:
+    case ElementKind::GrillageBar:
         return on(elements::GrillageLayer) && Take(lists.BarList, entity);
-    case kind::GrillageNode:
+    case ElementKind::GrillageNode:
         return on(elements::GrillageLayer) && TakeNodeWithoutLoads(lists.NodeList, entity);
-    case kind::NodalLoad:
+    case ElementKind::NodalLoad:
         return on(elements::LoadLayer) && Take(lists.LoadList, entity);
     default:
         return false;

@@ -34,8 +34,7 @@ struct StoredEntity {
 };
 
 inline StoredEntity Stored(const ElementDrawing& drawing, std::int32_t id) {
-    StoredEntity entity{
-        id, static_cast<std::int32_t>(drawing.kind), EncodeRecord(drawing.record), {}};
+    StoredEntity entity{id, KindCode(drawing.kind), EncodeRecord(drawing.record), {}};
     if (const auto* multiline = std::get_if<MultilineDrawing>(&drawing.shape)) {
         entity.vertices = multiline->vertices;
     }

@@ -2,7 +2,6 @@
 // L-shaped floor, and "gInput.txt" written whole or not at all.
 #include "mesh/CalculationData.h"
 
-#include "mesh/ElementKinds.h"
 #include "mesh/MeshFixtures.h"
 
 #include <gmock/gmock.h>
