@@ -192,8 +192,9 @@ Outcome<ElementEdit> SaveSlabPanel(const SlabPanel& panel, const TSlabData& slab
     saved.Itx = Cube(saved.Espessura) * saved.Ly / 6;
     saved.Ity = Cube(saved.Espessura) * saved.Lx / 6;
     saved.PesoProprio = SlabWeight(saved, project);
-    return ElementEdit{saved,        SlabLabel(saved),    std::nullopt,
-                       std::nullopt, FlagChange::Results, panel};
+    // Like the name, the saved label keeps to the 50 characters of the slab's name field.
+    return ElementEdit{saved,        CutName(SlabLabel(saved)), std::nullopt,
+                       std::nullopt, FlagChange::Results,       panel};
 }
 
 TSlabData MovedSlab(TSlabData slab, Point3 d) {

@@ -250,6 +250,26 @@ TEST(Slab, SaveChangesThicknessAndNameAndWhatFollowsFromThem) {
     EXPECT_EQ(std::get<SlabPanel>(edit->panel), panel);
 }
 
+TEST(Slab, SaveCutsTheLabelOfALongNameTo50Characters) {
+    const TSlabData slab = SlabOf(Create({0, 0, 0}, {400, 500, 0}));
+    const std::string n40(40, 'n');
+    const struct {
+        std::string name;
+        std::string label;
+    } cases[] = {
+        {n40, n40 + " Lx: 400  "},                    // the sizes cut short
+        {std::string(60, 'n'), std::string(50, 'n')}, // the name itself is cut first
+        {n40 + "çãéíóú", n40 + "çãéíóú Lx:"},         // characters, not bytes
+    };
+    for (const auto& c : cases) {
+        SlabPanel panel = FillSlabPanel(slab, 77);
+        panel.editLajeName = c.name;
+        const auto edit = SaveSlabPanel(panel, slab, NewProject());
+        ASSERT_TRUE(edit.Ok());
+        EXPECT_EQ(edit->attributeText, c.label) << c.name;
+    }
+}
+
 TEST(Slab, SaveRefusesAThicknessOfZeroOrLess) {
     const TSlabData slab = SlabOf(Create({0, 0, 0}, {400, 500, 0}));
     SlabPanel panel = FillSlabPanel(slab, 77);
