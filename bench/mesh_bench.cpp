@@ -1,7 +1,8 @@
 // mesh-bench: the malha of a 141 × 141 grid (20 164 nodes, 40 044 bars) from the lajes to the
 // calculation data text, stage by stage, one figure a line as "name value"; best of five runs.
+#include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "mesh/CalculationData.h"
-#include "mesh/ElementKinds.h"
 #include "mesh/MeshFixtures.h"
 #include "mesh/MeshGeneration.h"
 
@@ -15,6 +16,9 @@ namespace {
 
 using namespace quadrilo;
 using namespace quadrilo::mesh;
+using quadrilo::elements::ElementKind;
+using quadrilo::elements::GrillageLayer;
+using quadrilo::elements::KindCode;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t Divisions = 141;
@@ -45,13 +49,13 @@ struct Figures {
 void ReadGrid(const MeshGrid& grid, WorkingLists& lists) {
     for (const auto& node : grid.Nodes) {
         const auto block = node.Record.Encode();
-        AddDrawnEntity(lists, {layer::Grillage, static_cast<std::uint32_t>(node.Record.EntityID),
-                               kind::GrillageNode, block});
+        AddDrawnEntity(lists, {GrillageLayer, static_cast<std::uint32_t>(node.Record.EntityID),
+                               KindCode(ElementKind::GrillageNode), block});
     }
     for (const auto& bar : grid.Bars) {
         const auto block = bar.Record.Encode();
-        AddDrawnEntity(lists, {layer::Grillage, static_cast<std::uint32_t>(bar.Record.EntityID),
-                               kind::GrillageBar, block});
+        AddDrawnEntity(lists, {GrillageLayer, static_cast<std::uint32_t>(bar.Record.EntityID),
+                               KindCode(ElementKind::GrillageBar), block});
     }
 }
 
@@ -83,7 +87,7 @@ void Run(Figures& best, const std::string& input) {
     workspace.Lists.ColumnList = elements.Lists.ColumnList;
     workspace.Lists.LoadList = elements.Lists.LoadList;
 
-    MessageLines log;
+    CollectingSink log;
     start = Clock::now();
     if (!GenerateCalculationData(workspace, floor.Project, log))
         std::exit(3);

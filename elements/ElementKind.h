@@ -1,15 +1,14 @@
-// Kind codes that tell the floor's entities apart, the layers of the elements, and what a change
-// of an element makes stale in the workflow.
+// Kind codes that tell the floor's entities apart, and what a change of an element makes stale in
+// the workflow.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace quadrilo::elements {
 
 // The integer user data of an entity.
 enum class ElementKind : std::int32_t {
-    None = 0,
+    None = 0, // texts (the malha's labels, annotations) and every other entity
     Beam = 1,
     Slab = 2,
     Wall = 3,
@@ -24,14 +23,14 @@ enum class ElementKind : std::int32_t {
 // The kind a user-data code names; codes outside the table are None.
 [[nodiscard]] ElementKind KindOfCode(std::int32_t code);
 
+// The user-data code that marks an entity of this kind.
+[[nodiscard]] constexpr std::int32_t KindCode(ElementKind kind) {
+    return static_cast<std::int32_t>(kind);
+}
+
 // The grillage and the deformed grillage: numbered entities that the calculation data and the
 // results rely on, so the user may not erase or move them one by one.
 [[nodiscard]] bool IsGrillageEntity(ElementKind kind);
-
-inline constexpr std::string_view LayerPilares = "Pilares";
-inline constexpr std::string_view LayerVigas = "Vigas";
-inline constexpr std::string_view LayerLajes = "Lajes";
-inline constexpr std::string_view LayerCargas = "Cargas";
 
 // What a change leaves stale. Every change of an element makes the calculation data stale
 // (ResultsCurrent cleared); a change of the floor's geometry also makes the malha stale

@@ -1,40 +1,13 @@
 // What an element operation hands back to the application: its message lines, or why it refused.
 #pragma once
 
-#include <initializer_list>
+#include "common/Messages.h"
+
 #include <string>
 #include <utility>
 #include <variant>
-#include <vector>
 
 namespace quadrilo::elements {
-
-// How a line reaches the user: LogMessage writes the message log only, PromptMessage writes the
-// log and the engine's prompt line.
-enum class Channel { Log, Prompt };
-
-struct MessageLine {
-    Channel channel = Channel::Prompt;
-    std::string text;
-
-    bool operator==(const MessageLine&) const = default;
-};
-
-using MessageLines = std::vector<MessageLine>;
-
-// Lines that all go out through PromptMessage, as the listings do.
-[[nodiscard]] inline MessageLines PromptLines(std::initializer_list<std::string> texts) {
-    MessageLines lines;
-    for (const auto& text : texts) {
-        lines.push_back({Channel::Prompt, text});
-    }
-    return lines;
-}
-
-// Appends `more` to `lines`.
-inline void Append(MessageLines& lines, const MessageLines& more) {
-    lines.insert(lines.end(), more.begin(), more.end());
-}
 
 // Why an operation created or changed nothing.
 struct Refusal {
@@ -44,17 +17,17 @@ struct Refusal {
     };
     Kind kind = Kind::Validation;
     std::string message;
-    Channel channel = Channel::Log; // how a validation line goes out
+    MessageChannel channel = MessageChannel::Log; // how a validation line goes out
 
     bool operator==(const Refusal&) const = default;
 };
 
 [[nodiscard]] inline Refusal ValidationRefusal(std::string message,
-                                               Channel channel = Channel::Log) {
+                                               MessageChannel channel = MessageChannel::Log) {
     return {Refusal::Kind::Validation, std::move(message), channel};
 }
 [[nodiscard]] inline Refusal InputRefusal(std::string message) {
-    return {Refusal::Kind::Input, std::move(message), Channel::Log};
+    return {Refusal::Kind::Input, std::move(message), MessageChannel::Log};
 }
 
 // A value, or the refusal that stands in its place.

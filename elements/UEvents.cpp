@@ -16,7 +16,7 @@ template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 MessageLines PromptLine(std::string text) {
-    return {{Channel::Prompt, std::move(text)}};
+    return {{MessageChannel::Prompt, std::move(text)}};
 }
 
 MoveOutcome Refused(std::string message) {

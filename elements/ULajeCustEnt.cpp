@@ -3,6 +3,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 #include "elements/TorsionFormula.h"
 
@@ -121,9 +122,9 @@ Outcome<ElementCreation> CreateSlab(const TSlabData& buffer, Point3 corner1, Poi
     slab.PesoProprio = SlabWeight(slab, project);
 
     ElementCreation creation{
-        {ElementKind::Slab, std::string(LayerLajes), SlabInsert(slab), slab}, {}, {}};
+        {ElementKind::Slab, std::string(SlabLayer), SlabInsert(slab), slab}, {}, {}};
     creation.messages.push_back(
-        {Channel::Prompt,
+        {MessageChannel::Prompt,
          Format("Laje: %s inserida entre (%f, %f) e (%f, %f)", slab.Nome, p1.x, p1.y, p2.x, p2.y)});
     Append(creation.messages, SlabListing(slab));
     creation.flags = FlagChange::ResultsAndMesh;
@@ -191,8 +192,9 @@ Outcome<ElementEdit> SaveSlabPanel(const SlabPanel& panel, const TSlabData& slab
     saved.Itx = Cube(saved.Espessura) * saved.Ly / 6;
     saved.Ity = Cube(saved.Espessura) * saved.Lx / 6;
     saved.PesoProprio = SlabWeight(saved, project);
-    return ElementEdit{saved,        SlabLabel(saved),    std::nullopt,
-                       std::nullopt, FlagChange::Results, panel};
+    // Like the name, the saved label keeps to the 50 characters of the slab's name field.
+    return ElementEdit{saved,        CutName(SlabLabel(saved)), std::nullopt,
+                       std::nullopt, FlagChange::Results,       panel};
 }
 
 TSlabData MovedSlab(TSlabData slab, Point3 d) {

@@ -56,8 +56,8 @@ inline constexpr std::string_view SlabSecondCornerPrompt = "Entre a 2a coordenad
 [[nodiscard]] SlabPanel ClearedSlabPanel();
 
 // "Grava" (actEditLajeSave): the record read from the slab's own entity with the new thickness
-// and name, its inertias (e³·L/12 and e³·L/6) and self-weight recomputed; the label follows.
-// Refused for e ≤ 0. The panel stays as it is.
+// and name, its inertias (e³·L/12 and e³·L/6) and self-weight recomputed; the label follows, cut
+// to 50 characters. Refused for e ≤ 0. The panel stays as it is.
 [[nodiscard]] Outcome<ElementEdit> SaveSlabPanel(const SlabPanel& panel, const TSlabData& slab,
                                                  const TProjectData& project);
 

@@ -4,6 +4,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ std::string LoadValueText(double valor) {
 
 std::optional<Refusal> CheckLoadValue(double valor) {
     if (valor == 0) {
-        return ValidationRefusal("Erro: vargas nodais devem ser <> 0!", Channel::Prompt);
+        return ValidationRefusal("Erro: vargas nodais devem ser <> 0!", MessageChannel::Prompt);
     }
     return std::nullopt;
 }
@@ -85,19 +86,19 @@ LoadPlacement PlaceLoads(double valor, std::size_t selectedCount, std::span<cons
         return placement;
     }
     placement.messages.push_back(
-        {Channel::Prompt, Format("Entidades selecionadas: %d", selectedCount)});
+        {MessageChannel::Prompt, Format("Entidades selecionadas: %d", selectedCount)});
     for (const NodeSite& node : nodes) {
         const TLoadData load = LoadOnNode(valor, node);
         placement.loads.push_back(
-            {ElementKind::NodalLoad, std::string(LayerCargas), LoadInsert(load), load});
+            {ElementKind::NodalLoad, std::string(LoadLayer), LoadInsert(load), load});
     }
     if (placement.loads.empty()) {
         placement.messages.push_back(
-            {Channel::Prompt,
+            {MessageChannel::Prompt,
              "Erro Carga Nodal: Nenhum nó foi ecolhido para a aplicação de cargas!"});
         return placement;
     }
-    placement.messages.push_back({Channel::Prompt, "Cargas inseridas!"});
+    placement.messages.push_back({MessageChannel::Prompt, "Cargas inseridas!"});
     placement.flags = StaleAfterChangeOf(ElementKind::NodalLoad);
     placement.generateData = true;
     return placement;

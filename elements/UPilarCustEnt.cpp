@@ -4,6 +4,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 
 namespace quadrilo::elements {
@@ -96,9 +97,9 @@ Outcome<ElementCreation> CreateColumn(const TColumnData& buffer, Point3 at) {
     column.Nome = ColumnBlockName(column);
 
     ElementCreation creation{
-        {ElementKind::Column, std::string(LayerPilares), ColumnInsert(column), column}, {}, {}};
-    creation.messages.push_back({Channel::Prompt, Format("Pilar: %s em (%f, %f) inserido",
-                                                         column.Nome, column.X, column.Y)});
+        {ElementKind::Column, std::string(ColumnLayer), ColumnInsert(column), column}, {}, {}};
+    creation.messages.push_back({MessageChannel::Prompt, Format("Pilar: %s em (%f, %f) inserido",
+                                                                column.Nome, column.X, column.Y)});
     Append(creation.messages, ColumnListing(column));
     creation.flags = FlagChange::ResultsAndMesh;
     return creation;
@@ -122,7 +123,8 @@ MessageLines ColumnListing(const TColumnData& column) {
                RestraintText(column.Rx), RestraintText(column.Ry)),
     });
     if (column.Mola != 0) {
-        listing.push_back({Channel::Prompt, Format("Pilar é uma mola: k= %n)", column.Mola)});
+        listing.push_back(
+            {MessageChannel::Prompt, Format("Pilar é uma mola: k= %n)", column.Mola)});
     }
     Append(listing, PromptLines({"*****Fim dados do Pilar: " + column.Nome + "*****", ""}));
     return listing;

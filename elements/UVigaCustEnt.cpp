@@ -4,6 +4,7 @@
 
 #include "common/Format.h"
 #include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "elements/PanelText.h"
 #include "elements/TorsionFormula.h"
 
@@ -141,10 +142,10 @@ Outcome<ElementCreation> CreateBeam(const TBeamData& buffer, Point3 point1, Poin
 
     const MultilineDrawing multiline{
         std::string(BeamStyle), {p1, p2}, BeamWidth(beam.LadoA), MultilineColor};
-    ElementCreation creation{{ElementKind::Beam, std::string(LayerVigas), multiline, beam}, {}, {}};
+    ElementCreation creation{{ElementKind::Beam, std::string(BeamLayer), multiline, beam}, {}, {}};
     creation.messages.push_back(
-        {Channel::Prompt, Format("Viga: %s, entre (%f, %f) e (%f, %f) inserida", beam.Nome, p1.x,
-                                 p1.y, p2.x, p2.y)});
+        {MessageChannel::Prompt, Format("Viga: %s, entre (%f, %f) e (%f, %f) inserida", beam.Nome,
+                                        p1.x, p1.y, p2.x, p2.y)});
     Append(creation.messages, BeamListing(beam, multiline.vertices));
     creation.flags = FlagChange::ResultsAndMesh;
     return creation;
@@ -167,8 +168,8 @@ MessageLines BeamListing(const TBeamData& beam, std::span<const Point3> vertices
     });
     int number = 0;
     for (const Point3& v : vertices) {
-        listing.push_back({Channel::Prompt, Format("Vértice %d : x: (%g)  y: (%g) z: (%g)",
-                                                   ++number, v.x, v.y, v.z)});
+        listing.push_back({MessageChannel::Prompt, Format("Vértice %d : x: (%g)  y: (%g) z: (%g)",
+                                                          ++number, v.x, v.y, v.z)});
     }
     Append(listing, PromptLines({"*****Fim dados da Viga: " + beam.Nome + "*****", ""}));
     return listing;

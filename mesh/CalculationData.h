@@ -2,9 +2,9 @@
 // lists, and the calculation data file ("gInput.txt") written whole.
 #pragma once
 
+#include "common/Messages.h"
 #include "mesh/LoadDistribution.h"
 #include "mesh/MeshWorkspace.h"
-#include "mesh/MessageSink.h"
 #include "project/TProjectData.h"
 
 #include <stdexcept>

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "elements/TSlabData.h"
-#include "mesh/ElementKinds.h"
 #include "mesh/TBarData.h"
 #include "mesh/TNodeData.h"
 #include "project/TProjectData.h"
@@ -15,6 +14,9 @@
 #include <vector>
 
 namespace quadrilo::mesh {
+
+// Colour index of every entity of the malha: nodes, bars and their labels.
+inline constexpr int GrillageColour = 6;
 
 // Node and bar numbers are the records' 16-bit fields; the solver takes any grid that fits them.
 inline constexpr std::uint64_t MaxMeshNodes = 65535;
@@ -69,8 +71,8 @@ struct MeshBar {
 
 // The grid in numbering order: node n is Nodes[n − 1], bar b is Bars[b − 1]. Each node is a
 // point at (X, Y, 0), each bar a line between its ends; every entity takes GrillageColour, the
-// points kind::GrillageNode, the lines kind::GrillageBar, the labels kind::Label. The entity ids
-// in the records stay 0 until AssignEntityIds.
+// points ElementKind::GrillageNode, the lines ElementKind::GrillageBar, the labels
+// ElementKind::None. The entity ids in the records stay 0 until AssignEntityIds.
 struct MeshGrid {
     std::vector<MeshNode> Nodes;
     std::vector<MeshBar> Bars;

@@ -3,7 +3,7 @@
 
 #include "common/Format.h"
 #include "common/StringUtils.h"
-#include "mesh/ElementKinds.h"
+#include "elements/ElementKind.h"
 
 #include <array>
 
@@ -20,7 +20,7 @@ std::string NameOf(const std::array<const char*, N>& names, std::uint8_t index) 
 } // namespace
 
 std::vector<std::string> ShowNodeData(const TNodeData& node, std::int32_t kindCode) {
-    const bool deformed = kindCode == kind::DeformedNode;
+    const bool deformed = elements::KindOfCode(kindCode) == elements::ElementKind::DeformedNode;
     const auto number = std::to_string(node.Number);
     const double total =
         node.PPontual - (node.PLaje + node.PAcid + node.PPerm + node.PViga + node.PParede);

@@ -2,7 +2,8 @@
 // generation, each with the entity it came from.
 #include "mesh/WorkingLists.h"
 
-#include "mesh/ElementKinds.h"
+#include "elements/ElementKind.h"
+#include "elements/Layers.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +12,12 @@ namespace quadrilo::mesh {
 
 namespace {
 
+using elements::ElementKind;
+
 // The six layers whose entities the lists take; every other layer is left alone.
-constexpr std::array StructureLayers = {layer::Columns, layer::Beams,    layer::Slabs,
-                                        layer::Walls,   layer::Grillage, layer::Loads};
+constexpr std::array StructureLayers = {elements::ColumnLayer,   elements::BeamLayer,
+                                        elements::SlabLayer,     elements::WallLayer,
+                                        elements::GrillageLayer, elements::LoadLayer};
 
 bool IsStructureLayer(std::string_view name) {
     return std::find(StructureLayers.begin(), StructureLayers.end(), name) != StructureLayers.end();
@@ -56,21 +60,21 @@ bool AddDrawnEntity(WorkingLists& lists, const DrawnEntity& entity) {
     if (!IsStructureLayer(entity.Layer))
         return false;
     const auto on = [&entity](std::string_view home) { return entity.Layer == home; };
-    switch (entity.Kind) {
-    case kind::Beam:
-        return on(layer::Beams) && Take(lists.BeamList, entity);
-    case kind::Slab:
-        return on(layer::Slabs) && Take(lists.SlabList, entity);
-    case kind::Wall:
+    switch (elements::KindOfCode(entity.Kind)) {
+    case ElementKind::Beam:
+        return on(elements::BeamLayer) && Take(lists.BeamList, entity);
+    case ElementKind::Slab:
+        return on(elements::SlabLayer) && Take(lists.SlabList, entity);
+    case ElementKind::Wall:
         return Take(lists.WallList, entity);
-    case kind::Column:
+    case ElementKind::Column:
         return Take(lists.ColumnList, entity);
-    case kind::GrillageBar:
-        return on(layer::Grillage) && Take(lists.BarList, entity);
-    case kind::GrillageNode:
-        return on(layer::Grillage) && TakeNodeWithoutLoads(lists.NodeList, entity);
-    case kind::NodalLoad:
-        return on(layer::Loads) && Take(lists.LoadList, entity);
+    case ElementKind::GrillageBar:
+        return on(elements::GrillageLayer) && Take(lists.BarList, entity);
+    case ElementKind::GrillageNode:
+        return on(elements::GrillageLayer) && TakeNodeWithoutLoads(lists.NodeList, entity);
+    case ElementKind::NodalLoad:
+        return on(elements::LoadLayer) && Take(lists.LoadList, entity);
     default:
         return false;
     }

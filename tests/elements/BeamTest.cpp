@@ -13,7 +13,6 @@ namespace {
 
 using test::NewProject;
 using test::RefusalOf;
-using test::Texts;
 
 constexpr std::string_view ZeroError =
     "Erro Viga: As dimensões da viga (a e b) ou (I e It) devem ser <> 0!";

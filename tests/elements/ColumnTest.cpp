@@ -10,7 +10,6 @@ namespace quadrilo::elements {
 namespace {
 
 using test::RefusalOf;
-using test::Texts;
 
 ColumnCreationPanel Panel(std::string a, std::string b, std::string mola = "0") {
     ColumnCreationPanel panel;

@@ -1,5 +1,5 @@
 // Test support for the element routines: a fresh project record, element entities kept as the
-// drawing would keep them, and message lines as plain texts.
+// drawing would keep them, and the refusal of an outcome.
 #pragma once
 
 #include "elements/ElementDrawing.h"
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <variant>
 #include <vector>
 
@@ -35,8 +34,7 @@ struct StoredEntity {
 };
 
 inline StoredEntity Stored(const ElementDrawing& drawing, std::int32_t id) {
-    StoredEntity entity{
-        id, static_cast<std::int32_t>(drawing.kind), EncodeRecord(drawing.record), {}};
+    StoredEntity entity{id, KindCode(drawing.kind), EncodeRecord(drawing.record), {}};
     if (const auto* multiline = std::get_if<MultilineDrawing>(&drawing.shape)) {
         entity.vertices = multiline->vertices;
     }
@@ -49,14 +47,6 @@ inline StoredEntity Stored(const ElementDrawing& drawing, std::int32_t id) {
 inline StoredEntity Stored(const ElementRecord& record, std::int32_t kind, std::int32_t id,
                            std::vector<Point3> vertices = {}) {
     return {id, kind, EncodeRecord(record), std::move(vertices)};
-}
-
-inline std::vector<std::string> Texts(const MessageLines& lines) {
-    std::vector<std::string> texts;
-    for (const auto& line : lines) {
-        texts.push_back(line.text);
-    }
-    return texts;
 }
 
 // The refusal of an outcome that must have been refused.

@@ -20,9 +20,6 @@ namespace {
 using test::NewProject;
 using test::Stored;
 using test::StoredEntity;
-using test::Texts;
-
-constexpr auto Kind = [](ElementKind kind) { return static_cast<std::int32_t>(kind); };
 
 StoredEntity Slab400By500(std::int32_t id = 21) {
     TSlabData buffer;
@@ -59,7 +56,7 @@ StoredEntity Wall(std::int32_t id = 41) {
 }
 
 StoredEntity Grillage(ElementKind kind, std::int32_t id = 61) {
-    return {id, Kind(kind), std::vector<std::uint8_t>(152, 0), {}};
+    return {id, KindCode(kind), std::vector<std::uint8_t>(152, 0), {}};
 }
 
 template <class Record> Record RecordOf(const MoveOutcome& outcome) {
@@ -219,7 +216,7 @@ TEST(Events, GrillageEntitiesCannotBeMovedOrErasedOneByOne) {
         ASSERT_EQ(move.messages.size(), 1u);
         EXPECT_EQ(move.messages[0].text.rfind("Erro:", 0), 0u);
 
-        const EraseOutcome erase = OnEntityErased(Kind(kind));
+        const EraseOutcome erase = OnEntityErased(KindCode(kind));
         EXPECT_EQ(erase.verdict, Verdict::Refuse);
         EXPECT_EQ(erase.flags, FlagChange::None);
         ASSERT_EQ(erase.messages.size(), 1u);
@@ -242,7 +239,7 @@ TEST(Events, ErasingAnElementMarksTheWorkflowStaleAndClearsThePanels) {
         {ElementKind::None, FlagChange::None, false},
     };
     for (const Case& c : cases) {
-        const EraseOutcome erase = OnEntityErased(Kind(c.kind));
+        const EraseOutcome erase = OnEntityErased(KindCode(c.kind));
         EXPECT_EQ(erase.verdict, Verdict::Proceed);
         EXPECT_EQ(erase.flags, c.flags);
         EXPECT_EQ(erase.clearPanels, c.clearPanels);

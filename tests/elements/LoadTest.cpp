@@ -9,7 +9,6 @@ namespace quadrilo::elements {
 namespace {
 
 using test::RefusalOf;
-using test::Texts;
 
 constexpr std::string_view ZeroError = "Erro: vargas nodais devem ser <> 0!";
 
@@ -71,7 +70,7 @@ TEST(Load, NothingPlacedWithoutNodesOrWithValueZero) {
     const LoadPlacement zero = PlaceLoads(0, 3, Grid);
     EXPECT_TRUE(zero.loads.empty());
     EXPECT_EQ(Texts(zero.messages), (std::vector<std::string>{std::string(ZeroError)}));
-    EXPECT_EQ(CheckLoadValue(0), ValidationRefusal(std::string(ZeroError), Channel::Prompt));
+    EXPECT_EQ(CheckLoadValue(0), ValidationRefusal(std::string(ZeroError), MessageChannel::Prompt));
     EXPECT_EQ(CheckLoadValue(-0.5), std::nullopt);
 }
 
@@ -119,7 +118,7 @@ TEST(Load, EditPanelFillClearAndSave) {
 
     panel.editcargaValor = "0";
     EXPECT_EQ(RefusalOf(SaveLoadPanel(panel, load)),
-              ValidationRefusal(std::string(ZeroError), Channel::Prompt));
+              ValidationRefusal(std::string(ZeroError), MessageChannel::Prompt));
     panel.editcargaValor = "";
     EXPECT_EQ(RefusalOf(SaveLoadPanel(panel, load)).kind, Refusal::Kind::Input);
 }

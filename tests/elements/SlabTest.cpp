@@ -11,7 +11,6 @@ namespace {
 
 using test::NewProject;
 using test::RefusalOf;
-using test::Texts;
 
 constexpr std::string_view ThicknessError = "Erro Laje: A laje deve ter uma espessura e >0!";
 constexpr std::string_view SizeError = "Erro Laje: As dimensões da laje (Lx e Ly) devem ser > 0!";
@@ -152,7 +151,7 @@ TEST(Slab, ListingAfterCreation) {
                   "",
               }));
     for (const auto& line : creation.messages) {
-        EXPECT_EQ(line.channel, Channel::Prompt);
+        EXPECT_EQ(line.channel, MessageChannel::Prompt);
     }
 }
 
@@ -249,6 +248,26 @@ TEST(Slab, SaveChangesThicknessAndNameAndWhatFollowsFromThem) {
     EXPECT_EQ(edit->attributeText, "L1 Lx: 400  Ly: 500  e: 20  ");
     EXPECT_EQ(edit->flags, FlagChange::Results);
     EXPECT_EQ(std::get<SlabPanel>(edit->panel), panel);
+}
+
+TEST(Slab, SaveCutsTheLabelOfALongNameTo50Characters) {
+    const TSlabData slab = SlabOf(Create({0, 0, 0}, {400, 500, 0}));
+    const std::string n40(40, 'n');
+    const struct {
+        std::string name;
+        std::string label;
+    } cases[] = {
+        {n40, n40 + " Lx: 400  "},                    // the sizes cut short
+        {std::string(60, 'n'), std::string(50, 'n')}, // the name itself is cut first
+        {n40 + "çãéíóú", n40 + "çãéíóú Lx:"},         // characters, not bytes
+    };
+    for (const auto& c : cases) {
+        SlabPanel panel = FillSlabPanel(slab, 77);
+        panel.editLajeName = c.name;
+        const auto edit = SaveSlabPanel(panel, slab, NewProject());
+        ASSERT_TRUE(edit.Ok());
+        EXPECT_EQ(edit->attributeText, c.label) << c.name;
+    }
 }
 
 TEST(Slab, SaveRefusesAThicknessOfZeroOrLess) {

@@ -2,7 +2,6 @@
 // L-shaped floor, and "gInput.txt" written whole or not at all.
 #include "mesh/CalculationData.h"
 
-#include "mesh/ElementKinds.h"
 #include "mesh/MeshFixtures.h"
 
 #include <gmock/gmock.h>
@@ -40,7 +39,7 @@ std::string ReadBytes(const fs::path& path) {
 
 // Generates the data and returns the file's lines, with nothing logged but the writing.
 std::vector<std::string> GeneratedLines(MeshWorkspace& workspace, const TProjectData& project,
-                                        MessageLines& log) {
+                                        CollectingSink& log) {
     EXPECT_TRUE(GenerateCalculationData(workspace, project, log));
     NodeLoadCombiner combiner(project.LoadFact);
     return Lines(CalculationDataText(workspace, combiner, log));
@@ -59,13 +58,13 @@ struct Floor400x500 : ::testing::Test {
                  Column(0, 500, 1, 0, 1, 0), Column(5, 500, 1, 1, 1, 0)},
                 {}};
     MeshWorkspace workspace = test::BuildWorkspace(floor);
-    MessageLines log;
+    CollectingSink log;
     const TBarData& Bar(int b) const { return workspace.Lists.BarList.at(b - 1).Data; }
 };
 
 TEST_F(Floor400x500, MaterialsOneBeamThenFourPerSlab) {
     const auto lines = GeneratedLines(workspace, floor.Project, log);
-    EXPECT_THAT(log.Lines,
+    EXPECT_THAT(Texts(log.Lines),
                 ElementsAre("Escrevendo Materiais...", "Escrevendo Numero de nós e barras...",
                             "Escrevendo coordenadas...", "Escrevendo dados de barras...",
                             "Escrevendo dados de carregamento...",
@@ -174,17 +173,17 @@ struct FileTest : ::testing::Test {
 TEST_F(FileTest, SmallFloorWrittenLineByLine) {
     auto floor = SmallFloor();
     auto workspace = test::BuildWorkspace(floor);
-    MessageLines log;
+    CollectingSink log;
     ASSERT_TRUE(test::GenerateAndWrite(workspace, floor.Project, input(), log));
     EXPECT_THAT(Lines(ReadBytes(input())), ElementsAreArray(SmallFloorFile));
-    EXPECT_EQ(log.Lines.back(), "Arquivo criado...");
+    EXPECT_EQ(log.Lines.back().text, "Arquivo criado...");
 }
 
 TEST_F(FileTest, RecordsWrittenBackAndReadAgainGiveTheSameFile) {
     // A data generation on its own, without a new grid, works on the records the last one left.
     for (auto floor : {SmallFloor(), LShapedFloor()}) {
         auto first = test::BuildWorkspace(floor);
-        MessageLines log;
+        CollectingSink log;
         ASSERT_TRUE(test::GenerateAndWrite(first, floor.Project, input(), log));
         const auto once = ReadBytes(input());
 
@@ -197,7 +196,7 @@ TEST_F(FileTest, RecordsWrittenBackAndReadAgainGiveTheSameFile) {
 TEST_F(FileTest, AFailureLeavesThePreviousFileAsItWas) {
     auto floor = SmallFloor();
     auto workspace = test::BuildWorkspace(floor);
-    MessageLines log;
+    CollectingSink log;
     ASSERT_TRUE(GenerateCalculationData(workspace, floor.Project, log));
     std::ofstream(input(), std::ios::binary) << "previous";
 
@@ -217,7 +216,7 @@ TEST_F(FileTest, AFailureLeavesThePreviousFileAsItWas) {
         log.Lines.clear();
         EXPECT_FALSE(WriteCalculationData(workspace, project, c.path, log)) << c.formula;
         ASSERT_FALSE(log.Lines.empty());
-        EXPECT_THAT(log.Lines.back(), ::testing::StartsWith(c.error));
+        EXPECT_THAT(log.Lines.back().text, ::testing::StartsWith(c.error));
         EXPECT_EQ(ReadBytes(input()), "previous");
     }
     EXPECT_FALSE(fs::exists(dir.Path() / "missing"));
@@ -228,11 +227,12 @@ TEST(CalculationData, EmptyCornerOfAnLShapedFloorIsNoStructure) {
     auto workspace = test::BuildWorkspace(floor);
     auto& lists = workspace.Lists;
     lists.BarList[72].Data.Material = 1; // bar 73 kept a material from an earlier generation
-    MessageLines log;
+    CollectingSink log;
     const auto lines = GeneratedLines(workspace, floor.Project, log);
-    EXPECT_EQ(log.Lines.front(), "Atenção: 16 barras fora de lajes e vigas ficam sem rigidez "
-                                 "(material 9 nulo) e 8 nós ligados só a elas ficam fixos, sem "
-                                 "carga.");
+    EXPECT_EQ(log.Lines.front().text,
+              "Atenção: 16 barras fora de lajes e vigas ficam sem rigidez "
+              "(material 9 nulo) e 8 nós ligados só a elas ficam fixos, sem "
+              "carga.");
 
     ASSERT_EQ(lines[0], "9");
     EXPECT_EQ(lines[9], " 0.00000000000000E+0000 0.00000000000000E+0000 0.00000000000000E+0000 "
@@ -261,10 +261,12 @@ TEST(CalculationData, EmptyCornerOfAnLShapedFloorIsNoStructure) {
 
 TEST(CalculationData, RefusedWithoutARegularGrid) {
     auto floor = LShapedFloor();
-    MessageLines log;
+    CollectingSink log;
     MeshWorkspace none;
     EXPECT_FALSE(GenerateCalculationData(none, floor.Project, log));
-    EXPECT_THAT(log.Lines, ElementsAre("Erro: Não há malha principal criada!"));
+    // An error line goes to the message log only, not to the CAD prompt.
+    EXPECT_THAT(log.Lines, ElementsAre(MessageLine{MessageChannel::Log,
+                                                   "Erro: Não há malha principal criada!"}));
 
     auto workspace = test::BuildWorkspace(floor);
     workspace.Lists.NodeList.erase(workspace.Lists.NodeList.begin() + 10); // a node erased by hand
@@ -272,8 +274,8 @@ TEST(CalculationData, RefusedWithoutARegularGrid) {
     const auto before = workspace.Lists.NodeList[20].Data;
     log.Lines.clear();
     EXPECT_FALSE(GenerateCalculationData(workspace, floor.Project, log));
-    EXPECT_THAT(log.Lines, ElementsAre("Erro: A malha principal está incompleta ou fora de "
-                                       "ordem; gere a grelha principal novamente."));
+    EXPECT_THAT(Texts(log.Lines), ElementsAre("Erro: A malha principal está incompleta ou fora de "
+                                              "ordem; gere a grelha principal novamente."));
     EXPECT_EQ(workspace.Lists.NodeList[20].Data, before);
     EXPECT_EQ(workspace.Materials.Count(), 0u);
 }
@@ -284,9 +286,9 @@ TEST(CalculationData, MaterialsOfAPastedCopyAreThoseOfItsOriginal) {
     auto floor = LShapedFloor();
     auto workspace = test::BuildWorkspace(floor);
     workspace.Lists.SlabList[1].Data.EntityID = 999;
-    MessageLines log;
+    CollectingSink log;
     ASSERT_TRUE(GenerateCalculationData(workspace, floor.Project, log));
-    EXPECT_THAT(log.Lines.front(), HasSubstr("(material 9 nulo)"));
+    EXPECT_THAT(log.Lines.front().text, HasSubstr("(material 9 nulo)"));
     EXPECT_EQ(workspace.Lists.BarList[0].Data.Material, 4); // bar 1, on the first laje's edge
     EXPECT_EQ(workspace.Lists.BarList[7].Data.Material, 9); // bar 8, under the orphaned copy
 }

@@ -3,8 +3,9 @@
 #include "mesh/MeshFixtures.h"
 
 #include "common/Format.h"
+#include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "mesh/CalculationData.h"
-#include "mesh/ElementKinds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,12 +101,14 @@ Floor LShapedFloor() {
 
 namespace {
 
+using namespace elements; // the drawing's layers and kind codes
+
 template <class Record>
-void AddAll(WorkingLists& lists, std::string_view layer, std::int32_t kind,
+void AddAll(WorkingLists& lists, std::string_view layer, ElementKind kind,
             const std::vector<WorkingItem<Record>>& items) {
     for (const auto& item : items) {
         const auto bytes = item.Data.Encode();
-        if (!AddDrawnEntity(lists, {layer, item.EntityID, kind, bytes}))
+        if (!AddDrawnEntity(lists, {layer, item.EntityID, KindCode(kind), bytes}))
             throw std::logic_error("fixture record refused");
     }
 }
@@ -128,12 +131,12 @@ std::vector<WorkingItem<Record>> AsEntities(std::vector<Record> records, std::ui
 MeshWorkspace ReadLayers(const WorkingLists& from) {
     MeshWorkspace workspace;
     auto& lists = workspace.Lists;
-    AddAll(lists, layer::Columns, kind::Column, from.ColumnList);
-    AddAll(lists, layer::Beams, kind::Beam, from.BeamList);
-    AddAll(lists, layer::Slabs, kind::Slab, from.SlabList);
-    AddAll(lists, layer::Grillage, kind::GrillageNode, from.NodeList);
-    AddAll(lists, layer::Grillage, kind::GrillageBar, from.BarList);
-    AddAll(lists, layer::Loads, kind::NodalLoad, from.LoadList);
+    AddAll(lists, ColumnLayer, ElementKind::Column, from.ColumnList);
+    AddAll(lists, BeamLayer, ElementKind::Beam, from.BeamList);
+    AddAll(lists, SlabLayer, ElementKind::Slab, from.SlabList);
+    AddAll(lists, GrillageLayer, ElementKind::GrillageNode, from.NodeList);
+    AddAll(lists, GrillageLayer, ElementKind::GrillageBar, from.BarList);
+    AddAll(lists, LoadLayer, ElementKind::NodalLoad, from.LoadList);
     workspace.CountMeshFromLists();
     return workspace;
 }

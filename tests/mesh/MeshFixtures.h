@@ -2,13 +2,13 @@
 // workspace the way the drawing would be read (grid generated, records encoded and read back).
 #pragma once
 
+#include "common/Messages.h"
 #include "elements/TBeamData.h"
 #include "elements/TColumnData.h"
 #include "elements/TLoadData.h"
 #include "elements/TSlabData.h"
 #include "mesh/MeshGeneration.h"
 #include "mesh/MeshWorkspace.h"
-#include "mesh/MessageSink.h"
 #include "project/TProjectData.h"
 
 #include <cstdint>

@@ -22,7 +22,7 @@ struct SolvedFloor : ::testing::Test {
     // Generates the floor's data, writes "gInput.txt" and solves it with the engine.
     const engine::TGrillageModel& Solve(Floor floor) {
         auto workspace = test::BuildWorkspace(floor);
-        MessageLines log;
+        CollectingSink log;
         const auto input = dir.File("gInput.txt");
         EXPECT_TRUE(test::GenerateAndWrite(workspace, floor.Project, input, log));
         const auto outcome = calculation.RunGrillageCalculation(input, dir.File("gOutput.txt"));

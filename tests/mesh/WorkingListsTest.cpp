@@ -1,7 +1,8 @@
 // The working lists read from the drawing, and the node and bar listings.
 #include "mesh/WorkingLists.h"
 
-#include "mesh/ElementKinds.h"
+#include "elements/ElementKind.h"
+#include "elements/Layers.h"
 #include "mesh/MeshListings.h"
 
 #include <gmock/gmock.h>
@@ -11,6 +12,7 @@ namespace quadrilo::mesh {
 namespace {
 
 using ::testing::ElementsAre;
+using namespace elements; // the drawing's layers and kind codes
 
 TEST(WorkingLists, EachListTakesItsKindFromItsLayerWithItsRecordSize) {
     const auto beam = TBeamData{}.Encode();
@@ -22,35 +24,35 @@ TEST(WorkingLists, EachListTakesItsKindFromItsLayerWithItsRecordSize) {
     const auto load = TLoadData{}.Encode();
     struct Case {
         std::string_view layer;
-        std::int32_t kind;
+        ElementKind kind;
         const std::vector<std::uint8_t>& record;
         bool taken;
     };
     const std::vector<Case> cases{
-        {layer::Beams, kind::Beam, beam, true},
-        {layer::Slabs, kind::Slab, slab, true},
-        {layer::Columns, kind::Column, column, true},
-        {layer::Beams, kind::Column, column, true}, // pilares and paredes on any of the six
-        {layer::Slabs, kind::Wall, wall, true},
-        {layer::Grillage, kind::GrillageBar, bar, true},
-        {layer::Grillage, kind::GrillageNode, node, true},
-        {layer::Loads, kind::NodalLoad, load, true},
-        {layer::Slabs, kind::Beam, beam, false}, // a viga away from "Vigas"
-        {layer::Beams, kind::Slab, slab, false},
-        {layer::Loads, kind::GrillageNode, node, false},
-        {layer::Grillage, kind::DeformedNode, node, false},
-        {layer::Grillage, kind::DeformedBar, bar, false},
-        {layer::Grillage, kind::Label, node, false},
-        {layer::Loads, kind::Wall, load, false},    // a wall's kind with a load's record
-        {layer::Beams, kind::Beam, slab, false},    // wrong record size
-        {"Anotações", kind::Column, column, false}, // not a layer of the structure
-        {"pilares", kind::Column, column, false},   // names compare case-sensitively
-        {"Quadrilo Deformada", kind::GrillageNode, node, false},
+        {BeamLayer, ElementKind::Beam, beam, true},
+        {SlabLayer, ElementKind::Slab, slab, true},
+        {ColumnLayer, ElementKind::Column, column, true},
+        {BeamLayer, ElementKind::Column, column, true}, // pilares and paredes on any of the six
+        {SlabLayer, ElementKind::Wall, wall, true},
+        {GrillageLayer, ElementKind::GrillageBar, bar, true},
+        {GrillageLayer, ElementKind::GrillageNode, node, true},
+        {LoadLayer, ElementKind::NodalLoad, load, true},
+        {SlabLayer, ElementKind::Beam, beam, false}, // a viga away from "Vigas"
+        {BeamLayer, ElementKind::Slab, slab, false},
+        {LoadLayer, ElementKind::GrillageNode, node, false},
+        {GrillageLayer, ElementKind::DeformedNode, node, false},
+        {GrillageLayer, ElementKind::DeformedBar, bar, false},
+        {GrillageLayer, ElementKind::None, node, false},
+        {LoadLayer, ElementKind::Wall, load, false},           // a wall's kind with a load's record
+        {BeamLayer, ElementKind::Beam, slab, false},           // wrong record size
+        {AnnotationLayer, ElementKind::Column, column, false}, // not a layer of the structure
+        {"pilares", ElementKind::Column, column, false},       // names compare case-sensitively
+        {DeformedGrillageLayer, ElementKind::GrillageNode, node, false},
     };
     for (const auto& c : cases) {
         WorkingLists lists;
-        EXPECT_EQ(AddDrawnEntity(lists, {c.layer, 7, c.kind, c.record}), c.taken)
-            << c.layer << " " << c.kind;
+        EXPECT_EQ(AddDrawnEntity(lists, {c.layer, 7, KindCode(c.kind), c.record}), c.taken)
+            << c.layer << " " << KindCode(c.kind);
     }
 }
 
@@ -64,10 +66,12 @@ TEST(WorkingLists, CountLinesAndNodeLoadsStartingFromZero) {
     loaded.Spring = 5000;
     TNodeData unloaded;
     unloaded.Number = 2;
-    ASSERT_TRUE(AddDrawnEntity(lists, {layer::Grillage, 11, kind::GrillageNode, loaded.Encode()}));
-    ASSERT_TRUE(
-        AddDrawnEntity(lists, {layer::Grillage, 12, kind::GrillageNode, unloaded.Encode()}));
-    ASSERT_TRUE(AddDrawnEntity(lists, {layer::Columns, 13, kind::Column, TColumnData{}.Encode()}));
+    ASSERT_TRUE(AddDrawnEntity(
+        lists, {GrillageLayer, 11, KindCode(ElementKind::GrillageNode), loaded.Encode()}));
+    ASSERT_TRUE(AddDrawnEntity(
+        lists, {GrillageLayer, 12, KindCode(ElementKind::GrillageNode), unloaded.Encode()}));
+    ASSERT_TRUE(AddDrawnEntity(
+        lists, {ColumnLayer, 13, KindCode(ElementKind::Column), TColumnData{}.Encode()}));
 
     const auto& first = lists.NodeList[0];
     EXPECT_EQ(first.EntityID, 11u);
@@ -99,7 +103,7 @@ TEST(MeshListings, NodeLinesAsTheLogShowsThem) {
     node.FreeDz = 0;
     node.PLaje = 1.5;
     node.PPontual = -10;
-    EXPECT_THAT(ShowNodeData(node, kind::GrillageNode),
+    EXPECT_THAT(ShowNodeData(node, KindCode(ElementKind::GrillageNode)),
                 ElementsAre("", "*****Dados do Nó: 23*****", "Coordenadas: (1,234.50,25.00)",
                             "Rotx= 0.00015 , Roty= 0 , dz= -0.0125 ",
                             "Restrições do nó: dz= (1), rx= (0), ry= (0)",
@@ -109,7 +113,7 @@ TEST(MeshListings, NodeLinesAsTheLogShowsThem) {
                             "*****Fim dados do Nó: 23*****", ""));
 
     node.Kind = 5;
-    const auto deformed = ShowNodeData(node, kind::DeformedNode);
+    const auto deformed = ShowNodeData(node, KindCode(ElementKind::DeformedNode));
     EXPECT_EQ(deformed[1], "*****Dados do Nó(Def.): 23*****");
     EXPECT_EQ(deformed[7], "Tipo de nó: ");
     EXPECT_EQ(deformed[8], "*****Fim dados do Nó(Def): 23*****");
