@@ -1,0 +1,19 @@
+// Tab "4) Vigas": the place of the beam panel, with the beams' torsion formula `edtVigaIt`, which
+// belongs to the project record.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace quadrilo::app {
+
+class BeamsTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit BeamsTab(QWidget* parent = nullptr);
+
+    QLineEdit* edtVigaIt;
+};
+
+} // namespace quadrilo::app

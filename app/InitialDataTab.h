@@ -1,0 +1,31 @@
+// Tab "1) Dados Iniciais": the concrete, the specific weights, the moduli with their two
+// helper buttons, the load combination and the project notes.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quadrilo::app {
+
+class InitialDataTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit InitialDataTab(QWidget* parent = nullptr);
+
+    QLineEdit* edtfck;
+    QLineEdit* edtPEConcreto;
+    QLineEdit* edtPELaje;
+    QLineEdit* edtPEParede;
+    QLineEdit* edtEc;
+    QPushButton* btnFckEc; // "fck->Ec"
+    QLineEdit* edtGcFactor;
+    QPushButton* btnGc; // "Gc :="
+    QLineEdit* edtGc;
+    QLineEdit* edtLoadfact;
+    QPlainTextEdit* memo;
+};
+
+} // namespace quadrilo::app

@@ -1,0 +1,10 @@
+// The program's entry: the command line `quadrilo [--home DIR] [--script FILE] [--exit]
+// [DOCUMENT]`, the windows in their order of creation, the script run after start-up.
+#pragma once
+
+namespace quadrilo::app {
+
+// Runs the program; returns the exit status.
+int RunProgram(int argc, char** argv);
+
+} // namespace quadrilo::app

@@ -1,0 +1,28 @@
+// The places of the three windows the results show modally: the calculation tool
+// `TfrmMathGrelha2`, the 3D view `Tfrm3DView` and the editor `TfrmEditor`. They are created at
+// start-up in their order; their content comes with the results.
+#pragma once
+
+#include <QDialog>
+
+namespace quadrilo::app {
+
+class TfrmMathGrelha2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmMathGrelha2(QWidget* parent = nullptr);
+};
+
+class Tfrm3DView : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tfrm3DView(QWidget* parent = nullptr);
+};
+
+class TfrmEditor : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmEditor(QWidget* parent = nullptr);
+};
+
+} // namespace quadrilo::app
