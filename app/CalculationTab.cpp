@@ -52,12 +52,8 @@ QGroupBox* CalculationTab::meshGroup(const MainActions& actions) {
     auto* form = new QFormLayout(box);
     edtdX = AddEdit(*form, QStringLiteral("n dX:"), "edtdX", QStringLiteral("10"));
     edtdY = AddEdit(*form, QStringLiteral("n dY:"), "edtdY", QStringLiteral("10"));
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(ActionButton(*actions["actMalha"], box), 0, 0);
-    buttons->addWidget(ActionButton(*actions["actDelMesh"], box), 0, 1);
-    buttons->addWidget(ActionButton(*actions["actCalculate"], box), 1, 0);
-    buttons->addWidget(ActionButton(*actions["actlistInput"], box), 1, 1);
-    form->addRow(buttons);
+    for (const char* name : {"actMalha", "actDelMesh", "actCalculate", "actlistInput"})
+        form->addRow(ActionButton(*actions[name], box));
     chkMalhaVis = ActionCheckBox(*actions["actLayerMalhaPVis"], "chkMalhaVis", box);
     form->addRow(chkMalhaVis);
     return box;
@@ -92,23 +88,22 @@ QGroupBox* CalculationTab::loadGroup(const MainActions& actions) {
 QGroupBox* CalculationTab::deformedGroup(const MainActions& actions) {
     grpMalhaDeformada = group("Malha Deformada: ", "grpMalhaDeformada", this);
     QGroupBox* box = grpMalhaDeformada;
-    auto* grid = new QGridLayout(box);
-    grid->addWidget(ActionButton(*actions["actDeformada"], box), 0, 0, 1, 2);
-    grid->addWidget(ActionButton(*actions["actDelDeformada"], box), 1, 0);
-    grid->addWidget(ActionButton(*actions["ActListResult"], box), 1, 1);
+    auto* column = new QVBoxLayout(box);
+    for (const char* name : {"actDeformada", "actDelDeformada", "ActListResult"})
+        column->addWidget(ActionButton(*actions[name], box));
     auto* colour = new QHBoxLayout;
     ShpColor = new ColorSwatch(box);
     colour->addWidget(ActionButton(*actions["actColor"], box));
     colour->addWidget(ShpColor);
     colour->addStretch(1);
-    grid->addLayout(colour, 2, 0);
     ckDefVis = ActionCheckBox(*actions["actLayerDefVis"], "ckDefVis", box);
-    grid->addWidget(ckDefVis, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Fator de Deformação:"), box), 3, 0);
+    colour->addWidget(ckDefVis);
+    column->addLayout(colour);
+    column->addWidget(new QLabel(QStringLiteral("Fator de Deformação:"), box));
     // 100000 until a project sets it.
     spndeffact = spin("spndeffact", 1, 1000000000, 1000, 100000, box);
-    grid->addWidget(spndeffact, 3, 1);
-    grid->addWidget(ActionButton(*actions["actViewrender"], box), 4, 0, 1, 2);
+    column->addWidget(spndeffact);
+    column->addWidget(ActionButton(*actions["actViewrender"], box));
     box->setEnabled(false);
     return box;
 }

@@ -17,13 +17,14 @@ InitialDataTab::InitialDataTab(QWidget* parent) : QWidget(parent) {
     auto* group = new QGroupBox(QStringLiteral("Def. Fck e Cargas: "), this);
     group->setObjectName(QStringLiteral("grpFckCargas"));
     auto* form = new QFormLayout(group);
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows); // the panel is narrow: labels above
     edtfck = AddEdit(*form, QStringLiteral("fck (MPa):"), "edtfck", QStringLiteral("20"));
-    edtPEConcreto = AddEdit(*form, QStringLiteral("Peso esp. concreto (kN/m³):"), "edtPEConcreto",
-                            QStringLiteral("25"));
-    edtPELaje = AddEdit(*form, QStringLiteral("Peso esp. laje (kN/m³):"), "edtPELaje",
+    edtPEConcreto = AddEdit(*form, QStringLiteral("Peso específico do concreto (kN/m³):"),
+                            "edtPEConcreto", QStringLiteral("25"));
+    edtPELaje = AddEdit(*form, QStringLiteral("Peso específico da laje (kN/m³):"), "edtPELaje",
                         QStringLiteral("25"));
-    edtPEParede = AddEdit(*form, QStringLiteral("Peso esp. parede (kN/m³):"), "edtPEParede",
-                          QStringLiteral("13"));
+    edtPEParede = AddEdit(*form, QStringLiteral("Peso específico da parede (kN/m³):"),
+                          "edtPEParede", QStringLiteral("13"));
     btnFckEc = CaptionButton(QStringLiteral("fck->Ec"),
                              QStringLiteral("Calcula Ec automaticamente"), "btnFckEc", group);
     edtEc = AddEdit(*form, QStringLiteral("Ec (kN/m²):"), "edtEc", QStringLiteral("32000000"),

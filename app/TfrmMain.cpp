@@ -181,6 +181,9 @@ void TfrmMain::runStartUp() {
 void TfrmMain::createDrawingWindow() {
     m_drawingWindow = new DrawingWindow(m_state.cad, m_pnlCad);
     m_pnlCad->layout()->addWidget(m_drawingWindow);
+    // At its size now, so that the first views fit the window the user sees.
+    m_drawingWindow->show();
+    m_pnlCad->layout()->activate();
     connect(m_drawingWindow, &DrawingWindow::cursorMoved, m_label14, [this](double x, double y) {
         m_label14->setText(QString::fromStdString(Format("X:_(%f) ; Y:_(%f)", x, y)));
     });

@@ -138,6 +138,9 @@ QWidget* TfrmMain::buildTabs() {
     m_pControl = new QTabWidget(m_pnlProp);
     m_pControl->setObjectName(QStringLiteral("pControl"));
     m_pControl->setTabPosition(QTabWidget::East);
+    // Tabs the window's height cannot hold are reached with the tab bar's arrows.
+    m_pControl->setUsesScrollButtons(true);
+    m_pControl->setElideMode(Qt::ElideNone);
     m_initialData = new InitialDataTab;
     m_constructionLines = new ConstructionLinesTab;
     m_columns = new ColumnsTab;
