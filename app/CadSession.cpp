@@ -10,6 +10,8 @@
 
 #include <QGuiApplication>
 
+#include <cmath>
+
 namespace quadrilo::app {
 namespace {
 
@@ -168,31 +170,35 @@ void CadSession::setLayerVisible(const QString& name, bool visible) {
     setLayerShown(name, visible);
 }
 
+const cad::Layer* CadSession::layerNamed(const QString& name) const {
+    return drawing().layer(LayerNamed(drawing(), name));
+}
+
+void CadSession::editLayer(const QString& name, const std::function<void(cad::Layer&)>& change) {
+    const cad::Layer* layer = layerNamed(name);
+    if (!layer)
+        return;
+    cad::Layer changed = *layer;
+    change(changed);
+    if (!(changed == *layer))
+        (void)drawing().changeLayer(LayerNamed(drawing(), name), changed);
+}
+
 void CadSession::setLayerShown(const QString& name, bool shown) {
-    const cad::LayerId id = LayerNamed(drawing(), name);
-    if (const cad::Layer* layer = drawing().layer(id); layer && layer->visible != shown) {
-        cad::Layer changed = *layer;
-        changed.visible = shown;
-        (void)drawing().changeLayer(id, changed);
-    }
+    editLayer(name, [shown](cad::Layer& layer) { layer.visible = shown; });
 }
 
 std::optional<bool> CadSession::layerShown(const QString& name) const {
-    const cad::Layer* layer = drawing().layer(LayerNamed(drawing(), name));
+    const cad::Layer* layer = layerNamed(name);
     return layer ? std::optional<bool>(layer->visible) : std::nullopt;
 }
 
 void CadSession::setLayerColor(const QString& name, int colorIndex) {
-    const cad::LayerId id = LayerNamed(drawing(), name);
-    if (const cad::Layer* layer = drawing().layer(id); layer && layer->color != colorIndex) {
-        cad::Layer changed = *layer;
-        changed.color = colorIndex;
-        (void)drawing().changeLayer(id, changed);
-    }
+    editLayer(name, [colorIndex](cad::Layer& layer) { layer.color = colorIndex; });
 }
 
 std::optional<int> CadSession::layerColor(const QString& name) const {
-    const cad::Layer* layer = drawing().layer(LayerNamed(drawing(), name));
+    const cad::Layer* layer = layerNamed(name);
     return layer ? std::optional<int>(layer->color) : std::nullopt;
 }
 
@@ -289,8 +295,9 @@ std::size_t CadSession::selectionCount() const {
 
 // ---------------------------------------------------------------- view, command line, clipboard
 
-double CadSession::viewAngleHor() const {
-    return drawing().settings().view.angleHor;
+bool CadSession::viewFromTopOrBottom() const {
+    const cad::View& view = drawing().settings().view;
+    return view.angleHor == 90.0 && std::abs(view.angleVer) == 90.0;
 }
 
 bool CadSession::typeCommandLine(const QString& text) {

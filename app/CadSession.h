@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -84,12 +85,16 @@ public:
     [[nodiscard]] std::size_t selectionCount() const;
 
     // ---- view, command line, clipboard
-    [[nodiscard]] double viewAngleHor() const;
+    // The view stored in the drawing looks straight down or straight up.
+    [[nodiscard]] bool viewFromTopOrBottom() const;
     // Text typed on the engine's command line; false when the engine did not take it.
     [[nodiscard]] bool typeCommandLine(const QString& text);
     [[nodiscard]] bool clipboardHoldsEntities();
 
 private:
+    [[nodiscard]] const cad::Layer* layerNamed(const QString& name) const;
+    void editLayer(const QString& name, const std::function<void(cad::Layer&)>& change);
+
     cad::Engine m_engine;
     CadEngineScope m_engineScope{m_engine};
     cad::canvas::EngineUi m_ui{m_engine};

@@ -59,7 +59,8 @@ void DocumentController::documentOpened(const QString& name) {
     m_view.zoomAll();
     m_view.loadProjectData();
     m_state.flags.documentChanged();
-    m_view.setViewToolBarVisible(cad.viewAngleHor() != 90.0);
+    // The view rotation buttons are for every view but the top and the bottom one.
+    m_view.setViewToolBarVisible(!cad.viewFromTopOrBottom());
     // The set-up is part of opening, not a change of the user's.
     cad.forgetUndo();
     cad.setModified(false);

@@ -19,9 +19,21 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string text(const QLineEdit* edit) {
-    return edit->text().toStdString();
-}
+// Each one-line edit and the text it holds.
+constexpr std::pair<QLineEdit * ProjectEditors::*, std::string ProjectFieldTexts::*> LineEdits[] = {
+    {&ProjectEditors::edtfck, &ProjectFieldTexts::fck},
+    {&ProjectEditors::edtdX, &ProjectFieldTexts::nDX},
+    {&ProjectEditors::edtdY, &ProjectFieldTexts::nDY},
+    {&ProjectEditors::edtPEConcreto, &ProjectFieldTexts::PEConcreto},
+    {&ProjectEditors::edtPELaje, &ProjectFieldTexts::PELaje},
+    {&ProjectEditors::edtPEParede, &ProjectFieldTexts::PEParede},
+    {&ProjectEditors::edtEc, &ProjectFieldTexts::Ec},
+    {&ProjectEditors::edtGc, &ProjectFieldTexts::Gc},
+    {&ProjectEditors::edtLoadfact, &ProjectFieldTexts::LoadFact},
+    {&ProjectEditors::edtGcFactor, &ProjectFieldTexts::GcFactor},
+    {&ProjectEditors::edtVigaIt, &ProjectFieldTexts::VigaIt},
+    {&ProjectEditors::edtSlabIt, &ProjectFieldTexts::SlabIt},
+};
 
 } // namespace
 
@@ -51,51 +63,27 @@ bool ProjectDataEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ProjectFieldTexts ProjectDataEditor::texts() const {
-    const ProjectEditors& e = m_editors;
     ProjectFieldTexts t;
-    t.fck = text(e.edtfck);
-    t.nDX = text(e.edtdX);
-    t.nDY = text(e.edtdY);
-    t.PEConcreto = text(e.edtPEConcreto);
-    t.PELaje = text(e.edtPELaje);
-    t.PEParede = text(e.edtPEParede);
-    t.Ec = text(e.edtEc);
-    t.Gc = text(e.edtGc);
-    t.LoadFact = text(e.edtLoadfact);
-    t.GcFactor = text(e.edtGcFactor);
-    t.VigaIt = text(e.edtVigaIt);
-    t.SlabIt = text(e.edtSlabIt);
-    t.Memo = e.memo->toPlainText().toStdString();
-    t.DefFact = e.spndeffact->value();
-    t.DiagDef = e.spnDiagDef->value();
+    for (const auto& [edit, text] : LineEdits)
+        t.*text = (m_editors.*edit)->text().toStdString();
+    t.Memo = m_editors.memo->toPlainText().toStdString();
+    t.DefFact = m_editors.spndeffact->value();
+    t.DiagDef = m_editors.spnDiagDef->value();
     return t;
 }
 
 void ProjectDataEditor::show(const ProjectFieldTexts& t) {
-    const ProjectEditors& e = m_editors;
-    e.edtfck->setText(qt(t.fck));
-    e.edtdX->setText(qt(t.nDX));
-    e.edtdY->setText(qt(t.nDY));
-    e.edtPEConcreto->setText(qt(t.PEConcreto));
-    e.edtPELaje->setText(qt(t.PELaje));
-    e.edtPEParede->setText(qt(t.PEParede));
-    e.edtEc->setText(qt(t.Ec));
-    e.edtGc->setText(qt(t.Gc));
-    e.edtLoadfact->setText(qt(t.LoadFact));
-    e.edtGcFactor->setText(qt(t.GcFactor));
-    e.edtVigaIt->setText(qt(t.VigaIt));
-    e.edtSlabIt->setText(qt(t.SlabIt));
-    e.memo->setPlainText(qt(t.Memo));
-    e.spndeffact->setValue(t.DefFact);
-    e.spnDiagDef->setValue(t.DiagDef);
+    for (const auto& [edit, text] : LineEdits)
+        (m_editors.*edit)->setText(qt(t.*text));
+    m_editors.memo->setPlainText(qt(t.Memo));
+    m_editors.spndeffact->setValue(t.DefFact);
+    m_editors.spnDiagDef->setValue(t.DiagDef);
 }
 
 QLineEdit* ProjectDataEditor::editNamed(const std::string& name) const {
-    const ProjectEditors& e = m_editors;
-    for (QLineEdit* edit : {e.edtfck, e.edtdX, e.edtdY, e.edtPEConcreto, e.edtPELaje, e.edtPEParede,
-                            e.edtEc, e.edtGc})
-        if (edit->objectName() == qt(name))
-            return edit;
+    for (const auto& [edit, text] : LineEdits)
+        if ((m_editors.*edit)->objectName() == qt(name))
+            return m_editors.*edit;
     return nullptr;
 }
 

@@ -110,6 +110,29 @@ void readGrid(FieldReader& in, const ProjectFieldTexts& texts, TProjectData& rec
     record.nDY = static_cast<std::uint16_t>(*nDY);
 }
 
+// The edits of real numbers and the record's fields they fill.
+struct RealField {
+    std::string ProjectFieldTexts::*text;
+    double TProjectData::*value;
+    const char* editor;
+    const char* label;
+};
+constexpr RealField RealFields[] = {
+    {&ProjectFieldTexts::PEConcreto, &TProjectData::PEConcreto, "edtPEConcreto", "PE Concreto"},
+    {&ProjectFieldTexts::PELaje, &TProjectData::PELaje, "edtPELaje", "PE Laje"},
+    {&ProjectFieldTexts::PEParede, &TProjectData::PEParede, "edtPEParede", "PE Parede"},
+    {&ProjectFieldTexts::Ec, &TProjectData::Ec, "edtEc", "Ec"},
+    {&ProjectFieldTexts::Gc, &TProjectData::Gc, "edtGc", "Gc"},
+};
+
+// The four formulas, kept as typed.
+constexpr std::pair<std::string ProjectFieldTexts::*, std::string TProjectData::*> Formulas[] = {
+    {&ProjectFieldTexts::LoadFact, &TProjectData::LoadFact},
+    {&ProjectFieldTexts::GcFactor, &TProjectData::GcFactor},
+    {&ProjectFieldTexts::VigaIt, &TProjectData::VigaIt},
+    {&ProjectFieldTexts::SlabIt, &TProjectData::SlabIt},
+};
+
 } // namespace
 
 std::string CutCharacters(std::string_view utf8, std::size_t count) {
@@ -152,18 +175,10 @@ ProjectFieldsResult ReadProjectFields(const ProjectFieldTexts& texts, const TPro
     FieldReader in(result.problems);
     readFck(in, texts, record);
     readGrid(in, texts, record);
-    in.real(texts.PEConcreto, "edtPEConcreto", "PE Concreto", record.PEConcreto);
-    in.real(texts.PELaje, "edtPELaje", "PE Laje", record.PELaje);
-    in.real(texts.PEParede, "edtPEParede", "PE Parede", record.PEParede);
-    in.real(texts.Ec, "edtEc", "Ec", record.Ec);
-    in.real(texts.Gc, "edtGc", "Gc", record.Gc);
-    const auto text = [](const std::string& t) {
-        return CutCharacters(t, TProjectData::TextCapacity);
-    };
-    record.LoadFact = text(texts.LoadFact);
-    record.GcFactor = text(texts.GcFactor);
-    record.VigaIt = text(texts.VigaIt);
-    record.SlabIt = text(texts.SlabIt);
+    for (const RealField& f : RealFields)
+        in.real(texts.*f.text, f.editor, f.label, record.*f.value);
+    for (const auto& [text, value] : Formulas)
+        record.*value = CutCharacters(texts.*text, TProjectData::TextCapacity);
     record.Memo = MemoToRecord(texts.Memo);
     record.DefFact = texts.DefFact;
     record.DiagDef = texts.DiagDef;
@@ -177,15 +192,10 @@ ProjectFieldTexts ShowProjectFields(const TProjectData& r) {
     t.fck = std::to_string(r.fck);
     t.nDX = std::to_string(r.nDX);
     t.nDY = std::to_string(r.nDY);
-    t.PEConcreto = FloatToStr(r.PEConcreto);
-    t.PELaje = FloatToStr(r.PELaje);
-    t.PEParede = FloatToStr(r.PEParede);
-    t.Ec = FloatToStr(r.Ec);
-    t.Gc = FloatToStr(r.Gc);
-    t.LoadFact = r.LoadFact;
-    t.GcFactor = r.GcFactor;
-    t.VigaIt = r.VigaIt;
-    t.SlabIt = r.SlabIt;
+    for (const RealField& f : RealFields)
+        t.*f.text = FloatToStr(r.*f.value);
+    for (const auto& [text, value] : Formulas)
+        t.*text = r.*value;
     t.Memo = MemoFromRecord(r.Memo);
     t.DefFact = r.DefFact;
     t.DiagDef = r.DiagDef;

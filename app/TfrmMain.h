@@ -71,6 +71,8 @@ public:
     [[nodiscard]] InitialDataTab& initialDataTab() { return *m_initialData; }
     [[nodiscard]] ConstructionLinesTab& constructionLinesTab() { return *m_constructionLines; }
     [[nodiscard]] CalculationTab& calculationTab() { return *m_calculation; }
+    // The progress bar the solver advances.
+    [[nodiscard]] QProgressBar& mainProgress() { return *m_mainProgress; }
 
     // Runs an action's work under the general error handler: an exception stops the work and
     // its message is shown; the window stays usable.

@@ -10,6 +10,8 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmSaveAS.h"
 
+#include "cad/canvas/CanvasFixture.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,16 +23,6 @@
 #include <vector>
 
 namespace quadrilo::app::test {
-
-inline void ensureApplication() {
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down from the exit handlers crashes in its input devices.
-    new QApplication(argc, argv);
-}
 
 class AppFixture : public ::testing::Test {
 protected:

@@ -6,8 +6,10 @@
 #include "app/DrawingNames.h"
 
 #include "cad/DrawingFile.h"
+#include "cad/canvas/ViewTransform.h"
 
 #include <QFile>
+#include <QToolBar>
 #include <QWidget>
 
 namespace quadrilo::app::test {
@@ -115,50 +117,32 @@ TEST_F(Documents, AFailedSaveKeepsTheDrawingAndSaysSo) {
     EXPECT_TRUE(window->isVisible()) << "a failed save keeps the window";
 }
 
-TEST_F(Documents, AbrirAsksAboutUnsavedChangesFirst) {
+TEST_F(Documents, AbrirAndRecentesAskAboutUnsavedChangesFirst) {
     const QString other = savedDrawing("outro.vec");
-    trigger("actNew");
-    change();
-    change();
-    answer(AnswerCancel);
-    trigger("actOpen");
-    EXPECT_EQ(lineCount(), 4u) << "Cancel: nothing opened";
-    EXPECT_EQ(prompts.pending(), 0u);
+    int saved = 0;
+    for (const char* action : {"actOpen", "actRecent"}) {
+        trigger("actNew");
+        change();
+        answer(AnswerCancel);
+        trigger(action);
+        EXPECT_EQ(window->documents().currentFileName(), NewDocumentName) << "Cancel: " << action;
+        EXPECT_EQ(lineCount(), 3u);
 
-    answer(AnswerNo);
-    answer(AnswerOk, other);
-    trigger("actOpen");
-    EXPECT_EQ(window->documents().currentFileName(), QStringLiteral("outro.vec"));
-    EXPECT_EQ(lineCount(), 3u);
+        answer(AnswerNo);
+        answer(AnswerOk, other); // the file dialog or the recent-files list
+        trigger(action);
+        EXPECT_EQ(window->documents().currentFileName(), QStringLiteral("outro.vec")) << action;
+        EXPECT_EQ(lineCount(), 3u);
 
-    change();
-    answer(AnswerYes, QStringLiteral("guardado"));
-    answer(AnswerCancel); // the open dialog
-    trigger("actOpen");
-    EXPECT_TRUE(QFile::exists(inDrawings("guardado.vec")));
-    EXPECT_FALSE(cad().modified());
-}
-
-TEST_F(Documents, RecentesAsksAboutUnsavedChangesAndOpensTheChosenFile) {
-    const QString first = savedDrawing("primeiro.vec");
-    trigger("actNew");
-    change();
-    answer(AnswerCancel);
-    trigger("actRecent");
-    EXPECT_EQ(window->documents().currentFileName(), NewDocumentName);
-
-    answer(AnswerNo);
-    answer(AnswerOk, first);
-    trigger("actRecent");
-    EXPECT_EQ(window->documents().currentFileName(), QStringLiteral("primeiro.vec"));
-    EXPECT_EQ(lineCount(), 3u);
-
-    change();
-    answer(AnswerYes, QStringLiteral("segundo"));
-    answer(AnswerOk, first);
-    trigger("actRecent");
-    EXPECT_TRUE(QFile::exists(inDrawings("segundo.vec")));
-    EXPECT_EQ(window->documents().currentFileName(), QStringLiteral("primeiro.vec"));
+        change();
+        const QString name = QStringLiteral("guardado%1").arg(++saved);
+        answer(AnswerYes, name);
+        answer(AnswerCancel); // the file dialog or the list, cancelled after the save
+        trigger(action);
+        EXPECT_TRUE(QFile::exists(QDir(drawingsDir()).filePath(name + QStringLiteral(".vec"))));
+        EXPECT_EQ(window->documents().currentFileName(), name + QStringLiteral(".vec"));
+        EXPECT_FALSE(cad().modified());
+    }
 }
 
 TEST_F(Documents, CloseCheckAnswers) {
@@ -192,6 +176,21 @@ TEST_F(Documents, OtherFileKindsHideThePropertiesPanelUntilADrawingOpens) {
         "Arquivos não dwg ou dxf não só podem ser mostrados, mas não podem ser calculados.")));
     window->documents().documentOpened(temp.filePath(QStringLiteral("planta.VeC")));
     EXPECT_TRUE(panel.isVisible());
+}
+
+TEST_F(Documents, TheViewToolBarShowsForEveryStoredViewButTopAndBottom) {
+    const std::pair<cad::canvas::ViewAngles, bool> views[] = {
+        {{90, 90}, false}, {{90, -90}, false}, {{90, 0}, true}, {{45, 35.26}, true}};
+    for (const auto& [angles, shown] : views) {
+        auto stored = cad::openDrawing(state->folders.builtStartDrawing().toStdString());
+        stored.drawing->settings().view.angleHor = angles.hor;
+        stored.drawing->settings().view.angleVer = angles.ver;
+        const QString path = temp.filePath(QStringLiteral("vista.vec"));
+        ASSERT_TRUE(cad::saveDrawing(*stored.drawing, path.toStdString()).ok);
+        ASSERT_TRUE(window->documents().open(path));
+        EXPECT_EQ(control<QToolBar>("ToolBar2").isVisible(), shown)
+            << angles.hor << " " << angles.ver;
+    }
 }
 
 TEST_F(Documents, PathsLongerThan259CharactersSaveAndOpen) {
