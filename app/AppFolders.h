@@ -1,5 +1,4 @@
-// Where the program keeps its files: the data folder of the user (or --home DIR) for the lists,
-// the profile, the log and the calculation files, and the program's own folder for "Default.vec".
+// Where the program keeps its files: the data folder (or --home DIR) and the program's folder.
 #pragma once
 
 #include <QString>
@@ -15,6 +14,8 @@ inline constexpr char CalculationInputName[] = "gInput.txt";
 inline constexpr char CalculationOutputName[] = "gOutput.txt";
 inline constexpr char StartDrawingName[] = "Default.vec";
 
+// Where the program keeps its files: the data folder of the user (or --home DIR) for the lists, the
+// profile, the log and the calculation files, and the program's own folder for "Default.vec".
 struct AppFolders {
     QString programDir; // the executable's folder; "Default.vec" ships beside the program
     QString home;       // the data folder: every file the program keeps between runs

@@ -1,5 +1,4 @@
-// Tab "4) Vigas": the place of the beam panel, with the beams' torsion formula `edtVigaIt`, which
-// belongs to the project record.
+// Tab "4) Vigas".
 #include "app/BeamsTab.h"
 
 #include "app/FormParts.h"

@@ -1,5 +1,4 @@
-// Tab "4) Vigas": the place of the beam panel, with the beams' torsion formula `edtVigaIt`, which
-// belongs to the project record.
+// Tab "4) Vigas": the place of the beam panel, with the beams' torsion formula `edtVigaIt`.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +7,8 @@ class QLineEdit;
 
 namespace quadrilo::app {
 
+// Tab "4) Vigas": the place of the beam panel, with the beams' torsion formula `edtVigaIt`, which
+// belongs to the project record.
 class BeamsTab : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,4 @@
-// Long work (grillage generation, calculation) runs on the window's thread and repaints while it
-// runs; the guard keeps a second action from starting underneath it: every action and the given
-// widgets are disabled for its lifetime and given back their state after. Guards nest.
+// Keeps a second action from starting underneath long work.
 #pragma once
 
 #include <QPointer>
@@ -16,6 +14,9 @@ namespace quadrilo::app {
 class MainActions;
 class ProgramState;
 
+// Long work (grillage generation, calculation) runs on the window's thread and repaints while it
+// runs; the guard keeps a second action from starting underneath it: every action and the given
+// widgets are disabled for its lifetime and given back their state after. Guards nest.
 class BusyGuard {
 public:
     BusyGuard(ProgramState& state, const MainActions& actions, std::vector<QWidget*> widgets);

@@ -1,6 +1,4 @@
-// The program's hold on the CAD engine: the engine, its user-interface furniture and the one
-// document, and every drawing operation the application shell needs, in the shell's terms
-// (layer names, palette colours as 0x00BBGGRR, file names as Qt strings).
+// The program's hold on the CAD engine: the engine, its furniture and the one document.
 #pragma once
 
 #include "cad/Document.h"
@@ -19,6 +17,9 @@ namespace quadrilo::app {
 
 class SystemClipboard;
 
+// The program's hold on the CAD engine: the engine, its user-interface furniture and the one
+// document, and every drawing operation the application shell needs, in the shell's terms (layer
+// names, palette colours as 0x00BBGGRR, file names as Qt strings).
 class CadSession {
 public:
     CadSession();

@@ -1,5 +1,4 @@
-// Tab "6) Cálculos e Malha": the groups "Malha Principal: ", "Cargas: ", "Malha Deformada: "
-// and "Diagramas: ", their buttons bound to the window's actions.
+// Tab "6) Cálculos e Malha": its four groups, their buttons bound to the window's actions.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +13,8 @@ namespace quadrilo::app {
 class ColorSwatch;
 class MainActions;
 
+// Tab "6) Cálculos e Malha": the groups "Malha Principal: ", "Cargas: ", "Malha Deformada: " and
+// "Diagramas: ", their buttons bound to the window's actions.
 class CalculationTab : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,4 @@
-// Tab "2) Linhas de Construçao": a horizontal construction line at a Y, a vertical one at an X.
-// Enter in either edit presses its button.
+// Tab "2) Linhas de Construçao": horizontal and vertical construction lines.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +8,8 @@ class QPushButton;
 
 namespace quadrilo::app {
 
+// Tab "2) Linhas de Construçao": a horizontal construction line at a Y, a vertical one at an X.
+// Enter in either edit presses its button.
 class ConstructionLinesTab : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,4 @@
-// The document's life: the drawing created at start-up from the start drawing, the routine run
-// after every opening, "Novo", "Abrir", "Recentes", "Salvar", "Salvar Como" and the close check,
-// each asking through the save prompt before unsaved changes would be lost.
+// The document's life: start drawing, opening, "Novo", "Abrir", saving, the close check.
 #pragma once
 
 #include <QString>
@@ -27,6 +25,9 @@ public:
     virtual void resetProjectData() = 0;
 };
 
+// The document's life: the drawing created at start-up from the start drawing, the routine run
+// after every opening, "Novo", "Abrir", "Recentes", "Salvar", "Salvar Como" and the close check,
+// each asking through the save prompt before unsaved changes would be lost.
 class DocumentController {
 public:
     DocumentController(ProgramState& state, UserPrompts& prompts, TfrmSaveAS& savePrompt,

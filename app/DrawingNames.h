@@ -1,10 +1,12 @@
-// Names of drawing files: the new document's name, the ".vec" extension in any mix of capitals,
-// and the resolution of a name typed in a prompt.
+// Names of drawing files: the new document's name, ".vec", names typed in a prompt.
 #pragma once
 
 #include <QString>
 
 namespace quadrilo::app {
+
+// Names of drawing files: the new document's name, the ".vec" extension in any mix of capitals, and
+// the resolution of a name typed in a prompt.
 
 // The name of a document that has not been saved yet.
 inline const QString NewDocumentName = QStringLiteral("New.vec");

@@ -1,6 +1,4 @@
-// The engine's drawing window inside `pnlCad`: the canvas with the engine's command line under
-// it, registered with the engine's furniture (context menus, accelerators). Pointer input at
-// drawing points goes through here, as the mouse would give it.
+// The engine's drawing window inside `pnlCad`: the canvas and the engine's command line.
 #pragma once
 
 #include "app/UserProfile.h"
@@ -16,6 +14,9 @@ namespace quadrilo::app {
 
 class CadSession;
 
+// The engine's drawing window inside `pnlCad`: the canvas with the engine's command line under it,
+// registered with the engine's furniture (context menus, accelerators). Pointer input at drawing
+// points goes through here, as the mouse would give it.
 class DrawingWindow : public QWidget {
     Q_OBJECT
 public:

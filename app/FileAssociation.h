@@ -1,13 +1,15 @@
-// "Associar Arquivos *.vec ao programa" on a freedesktop desktop, for the user: a desktop entry
-// that opens a file with the program, a shared-mime-info type for ".vec", an icon, and the
-// program as the type's default application. The desktop's databases are refreshed when its
-// tools are installed.
+// "Associar Arquivos *.vec ao programa" on a freedesktop desktop, for the user.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
 namespace quadrilo::app {
+
+// "Associar Arquivos *.vec ao programa" on a freedesktop desktop, for the user: a desktop entry
+// that opens a file with the program, a shared-mime-info type for ".vec", an icon, and the program
+// as the type's default application. The desktop's databases are refreshed when its tools are
+// installed.
 
 inline constexpr char DrawingMimeType[] = "application/x-quadrilo-vec";
 inline constexpr char DesktopEntryName[] = "quadrilo.desktop";

@@ -1,5 +1,4 @@
-// Small builders shared by the tab pages: a labelled edit, a button that runs an action and
-// follows its state, a check box tied to a visibility action, the colour swatch.
+// Small builders shared by the tab pages.
 #pragma once
 
 #include <QFrame>
@@ -13,6 +12,9 @@ class QPushButton;
 class QWidget;
 
 namespace quadrilo::app {
+
+// Small builders shared by the tab pages: a labelled edit, a button that runs an action and follows
+// its state, a check box tied to a visibility action, the colour swatch.
 
 // The page's form, its rows held at the top.
 QFormLayout* TopForm(QWidget& page);

@@ -1,5 +1,4 @@
-// Tab "1) Dados Iniciais": the concrete, the specific weights, the moduli with their two
-// helper buttons, the load combination and the project notes.
+// Tab "1) Dados Iniciais": concrete, specific weights, moduli, load combination, notes.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +9,8 @@ class QPushButton;
 
 namespace quadrilo::app {
 
+// Tab "1) Dados Iniciais": the concrete, the specific weights, the moduli with their two helper
+// buttons, the load combination and the project notes.
 class InitialDataTab : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,4 @@
-// Every action of the main window (`ActionList1`) with its name, caption and hint. The actions
-// whose work another part of the program does start disabled; that part enables the action
-// when it connects its work.
+// Every action of the main window (`ActionList1`) with its name, caption and hint.
 #pragma once
 
 #include <QObject>
@@ -12,6 +10,9 @@ class QAction;
 
 namespace quadrilo::app {
 
+// Every action of the main window (`ActionList1`) with its name, caption and hint. The actions
+// whose work another part of the program does start disabled; that part enables the action when it
+// connects its work.
 class MainActions {
 public:
     // The actions are children of owner.

@@ -1,5 +1,4 @@
-// The message log: the lines the program reports ("Erro:", "Info:", "Atenção:" ...), in order.
-// The window's list `Hist` and a running script listen to it.
+// The message log: the lines the program reports, in order.
 #pragma once
 
 #include <QObject>
@@ -10,6 +9,8 @@ namespace quadrilo::app {
 // The separator some operations log after their result: 23 blanks.
 inline const QString LogSeparator = QString(23, QLatin1Char(' '));
 
+// The message log: the lines the program reports ("Erro:", "Info:", "Atenção:" ...), in order. The
+// window's list `Hist` and a running script listen to it.
 class MessageLog : public QObject {
     Q_OBJECT
 public:

@@ -1,7 +1,4 @@
-// The program's process-wide state, held in one object that a run (or a test) creates fresh:
-// the folders, the CAD engine and its document, the project record, the workflow flags, the
-// message log, the formula parser and the recent files. The element buffers and the working
-// lists of the grillage join it here.
+// The program's process-wide state, in one object that a run or a test creates fresh.
 #pragma once
 
 #include "app/AppFolders.h"
@@ -15,6 +12,10 @@
 
 namespace quadrilo::app {
 
+// The program's process-wide state, held in one object that a run (or a test) creates fresh: the
+// folders, the CAD engine and its document, the project record, the workflow flags, the message
+// log, the formula parser and the recent files. The element buffers and the working lists of the
+// grillage join it here.
 class ProgramState {
 public:
     explicit ProgramState(AppFolders folders) : folders(std::move(folders)) {}

@@ -1,5 +1,4 @@
-// The editors of the project record (tabs 1, 4, 5 and 6) and the three routines that move the
-// record between them and the drawing: StoreProjectData, LoadProjectData, ResetProjectData.
+// The editors of the project record and StoreProjectData, LoadProjectData, ResetProjectData.
 #pragma once
 
 #include "app/ProjectFields.h"
@@ -35,6 +34,8 @@ struct ProjectEditors {
     ColorSwatch* ShpColor;
 };
 
+// The editors of the project record (tabs 1, 4, 5 and 6) and the three routines that move the
+// record between them and the drawing: StoreProjectData, LoadProjectData, ResetProjectData.
 class ProjectDataEditor : public QObject {
     Q_OBJECT
 public:

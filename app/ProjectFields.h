@@ -1,5 +1,4 @@
-// The project record as its editors show it: the texts of the edits of tabs 1, 4, 5 and 6, and
-// their conversion into a record, every field first, so that a store changes all or nothing.
+// The project record as its editors show it, and their texts read back all or nothing.
 #pragma once
 
 #include "project/TProjectData.h"
@@ -9,6 +8,9 @@
 #include <vector>
 
 namespace quadrilo::app {
+
+// The project record as its editors show it: the texts of the edits of tabs 1, 4, 5 and 6, and
+// their conversion into a record, every field first, so that a store changes all or nothing.
 
 struct ProjectFieldTexts {
     std::string fck, nDX, nDY;

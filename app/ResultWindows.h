@@ -1,11 +1,13 @@
-// The places of the three windows the results show modally: the calculation tool
-// `TfrmMathGrelha2`, the 3D view `Tfrm3DView` and the editor `TfrmEditor`. They are created at
-// start-up in their order; their content comes with the results.
+// The places of the calculation tool, the 3D view and the editor windows.
 #pragma once
 
 #include <QDialog>
 
 namespace quadrilo::app {
+
+// The places of the three windows the results show modally: the calculation tool `TfrmMathGrelha2`,
+// the 3D view `Tfrm3DView` and the editor `TfrmEditor`. They are created at start-up in their
+// order; their content comes with the results.
 
 class TfrmMathGrelha2 : public QDialog {
     Q_OBJECT

@@ -1,5 +1,4 @@
-// What a script does to the windows' controls: find them by name (or a button by caption), give
-// them a text as if typed, press them, read their text; and which window is on top.
+// What a script does to the windows' controls: find, set, press, read.
 #pragma once
 
 #include <QString>
@@ -10,6 +9,9 @@ class QAction;
 class QWidget;
 
 namespace quadrilo::app {
+
+// What a script does to the windows' controls: find them by name (or a button by caption), give
+// them a text as if typed, press them, read their text; and which window is on top.
 
 class MainActions;
 

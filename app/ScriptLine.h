@@ -1,5 +1,4 @@
-// One line of a program script, split into its keyword and its words, and the drawing points
-// it names ("x,y").
+// One line of a program script: its keyword, its words, the points it names.
 #pragma once
 
 #include <QString>
@@ -8,6 +7,8 @@
 
 namespace quadrilo::app {
 
+// One line of a program script, split into its keyword and its words, and the drawing points it
+// names ("x,y").
 struct ScriptLine {
     enum class Kind { Enter, Comment, Keyword, CommandLine };
     Kind kind = Kind::Enter;

@@ -1,8 +1,4 @@
-// Runs a program script line by line after start-up, each line finished before the next: the
-// keywords SET, DO, ANSWER, PICK, WINDOW, DBLCLICK, OPEN, SAVEAS, EXPORT, SCREENSHOT, PRINT and
-// CLOSE, and every other line typed on the engine's command line. While it runs, every line of
-// the message log also goes to standard output; a line that cannot run prints
-// "FILE:LINE: what went wrong" on standard error.
+// Runs a program script line by line after start-up.
 #pragma once
 
 #include <QString>
@@ -18,6 +14,11 @@ class TfrmMain;
 
 struct ScriptLine;
 
+// Runs a program script line by line after start-up, each line finished before the next: the
+// keywords SET, DO, ANSWER, PICK, WINDOW, DBLCLICK, OPEN, SAVEAS, EXPORT, SCREENSHOT, PRINT and
+// CLOSE, and every other line typed on the engine's command line. While it runs, every line of the
+// message log also goes to standard output; a line that cannot run prints "FILE:LINE: what went
+// wrong" on standard error.
 class ScriptRunner {
 public:
     // `stopAtFailure` (--exit) ends the run at the first line that fails.

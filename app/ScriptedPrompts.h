@@ -1,6 +1,4 @@
-// Answers to the program's questions given in advance (by a script's ANSWER lines or by a test):
-// each question takes the next answer. A question without a fitting answer is reported and
-// answered as its escape button would; windows shown modally are shown without waiting.
+// Answers to the program's questions given in advance, by a script or a test.
 #pragma once
 
 #include "app/UserPrompts.h"
@@ -17,6 +15,9 @@ struct ScriptedAnswer {
     QString name;   // file name for the save prompt and the file dialogs
 };
 
+// Answers to the program's questions given in advance (by a script's ANSWER lines or by a test):
+// each question takes the next answer. A question without a fitting answer is reported and answered
+// as its escape button would; windows shown modally are shown without waiting.
 class ScriptedPrompts : public UserPrompts {
 public:
     void queue(ScriptedAnswer answer) { m_answers.push_back(std::move(answer)); }

@@ -1,5 +1,4 @@
-// Tab "5) Lajes": the place of the slab panel, with the slabs' torsion formula `edtSlabIt`, which
-// belongs to the project record.
+// Tab "5) Lajes".
 #include "app/SlabsTab.h"
 
 #include "app/FormParts.h"

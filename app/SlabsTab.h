@@ -1,5 +1,4 @@
-// Tab "5) Lajes": the place of the slab panel, with the slabs' torsion formula `edtSlabIt`, which
-// belongs to the project record.
+// Tab "5) Lajes": the place of the slab panel, with the slabs' torsion formula `edtSlabIt`.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +7,8 @@ class QLineEdit;
 
 namespace quadrilo::app {
 
+// Tab "5) Lajes": the place of the slab panel, with the slabs' torsion formula `edtSlabIt`, which
+// belongs to the project record.
 class SlabsTab : public QWidget {
     Q_OBJECT
 public:

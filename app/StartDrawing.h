@@ -1,6 +1,4 @@
-// The start drawing "Default.vec", opened at start-up and by "Novo": an empty drawing with the
-// blocks "+Load" and "-Load" that nodal loads insert (each with its "CARGA" attribute definition),
-// the dimension style "Grelha" and the project record of a new project.
+// The start drawing "Default.vec", opened at start-up and by "Novo".
 #pragma once
 
 #include "app/AppFolders.h"
@@ -11,6 +9,10 @@
 #include <string>
 
 namespace quadrilo::app {
+
+// The start drawing "Default.vec", opened at start-up and by "Novo": an empty drawing with the
+// blocks "+Load" and "-Load" that nodal loads insert (each with its "CARGA" attribute definition),
+// the dimension style "Grelha" and the project record of a new project.
 
 [[nodiscard]] std::unique_ptr<cad::Drawing> BuildStartDrawing();
 

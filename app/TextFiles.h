@@ -1,11 +1,13 @@
-// The program's small text files (recent files, profile, message log): UTF-8 lines, written
-// whole through the atomic writer.
+// The program's small text files: UTF-8 lines, written whole through the atomic writer.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
 namespace quadrilo::app {
+
+// The program's small text files (recent files, profile, message log): UTF-8 lines, written whole
+// through the atomic writer.
 
 // A missing file reads as no lines; false when the file exists but cannot be read.
 [[nodiscard]] bool ReadTextLines(const QString& path, QStringList& lines);

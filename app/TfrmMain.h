@@ -1,7 +1,4 @@
-// The main window `TfrmMain`: the two tool bars, the seven tabs that lead through the work, the
-// engine's drawing window and the message log `Hist`; the start-up and shutdown sequences, the
-// tab change, and the shared helpers LogMessage, PromptMessage, SetCurrentLayer,
-// CurrentLayerName, RefreshView and SetLayerVisible.
+// The main window `TfrmMain`.
 #pragma once
 
 #include "app/DocumentController.h"
@@ -37,6 +34,10 @@ class UserPrompts;
 
 inline const QString CaptionPrefix = QStringLiteral("Tessimo - Orvani/Teluma-> ");
 
+// The main window `TfrmMain`: the two tool bars, the seven tabs that lead through the work, the
+// engine's drawing window and the message log `Hist`; the start-up and shutdown sequences, the tab
+// change, and the shared helpers LogMessage, PromptMessage, SetCurrentLayer, CurrentLayerName,
+// RefreshView and SetLayerVisible.
 class TfrmMain : public QMainWindow, public DocumentView {
     Q_OBJECT
 public:

@@ -1,5 +1,4 @@
-// The main window's layout: main menu, the two tool bars, the properties panel with its seven
-// tabs, the drawing window's panel and the message log.
+// The main window's layout: menus, tool bars, tabs, drawing window, message log.
 #include "app/TfrmMain.h"
 
 #include "app/BeamsTab.h"

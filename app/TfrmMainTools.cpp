@@ -1,6 +1,4 @@
-// The small tools of the main window that belong to no element: "fck->Ec", "Gc :=", "Criar H",
-// "Criar V", "Apagar Todas", the message log's two actions, the visibility boxes, the file
-// association and the about box.
+// The main window's small tools that belong to no element.
 #include "app/TfrmMain.h"
 
 #include "app/CalculationTab.h"

@@ -1,5 +1,4 @@
-// The save prompt "Salvar Como?": asks whether unsaved changes are saved before "Novo", "Abrir",
-// "Recentes" and closing, and lets the user pick the file name in a folder.
+// The save prompt "Salvar Como?".
 #pragma once
 
 #include <QDialog>
@@ -11,6 +10,8 @@ class QListWidget;
 
 namespace quadrilo::app {
 
+// The save prompt "Salvar Como?": asks whether unsaved changes are saved before "Novo", "Abrir",
+// "Recentes" and closing, and lets the user pick the file name in a folder.
 class TfrmSaveAS : public QDialog {
     Q_OBJECT
 public:

@@ -1,11 +1,12 @@
-// The user profile ("User.prf"): the drawing window's working settings kept between runs, one
-// "key=value" line each.
+// The user profile ("User.prf"): the drawing window's settings kept between runs.
 #pragma once
 
 #include <QString>
 
 namespace quadrilo::app {
 
+// The user profile ("User.prf"): the drawing window's working settings kept between runs, one
+// "key=value" line each.
 struct UserProfile {
     unsigned snapModes = 0;
     double gridSpacingX = 10.0;

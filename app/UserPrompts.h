@@ -1,6 +1,4 @@
-// Every question the program puts to the user goes through one small interface: message boxes,
-// the save prompt, the file dialogs, the recent-files choice and the windows shown modally. The
-// desktop answers them with dialogs; a script or a test answers them from a queue.
+// The one interface through which the program asks the user anything.
 #pragma once
 
 #include <QString>
@@ -42,6 +40,9 @@ struct FileRequest {
     QString proposedName;
 };
 
+// Every question the program puts to the user goes through one small interface: message boxes, the
+// save prompt, the file dialogs, the recent-files choice and the windows shown modally. The desktop
+// answers them with dialogs; a script or a test answers them from a queue.
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;

@@ -1,5 +1,4 @@
-// quadrilo: the desktop program. `--write-start-drawing FILE` writes the start drawing that ships
-// beside the program (the build runs it) and ends.
+// quadrilo: the desktop program.
 #include "app/Program.h"
 #include "app/StartDrawing.h"
 

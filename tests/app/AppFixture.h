@@ -1,5 +1,4 @@
-// A fresh program in a temporary home: state, main window, save prompt and about box, started
-// up on the offscreen platform, with every question answered from a queue.
+// A fresh program in a temporary home, started up on the offscreen platform.
 #pragma once
 
 #include "app/CadSession.h"

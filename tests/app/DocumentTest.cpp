@@ -1,5 +1,4 @@
-// The document's life: "Salvar" of a new document, "Novo", "Abrir" and "Recentes" with each
-// answer of the save prompt and a failing save, the close check, other file kinds, long paths.
+// The document's life: new, open, recent, save, the close check, with every answer.
 #include "AppFixture.h"
 
 #include "app/DrawingLayers.h"

@@ -1,5 +1,4 @@
-// The program's own files: the start drawing, the recent files, the user profile, and the
-// file association written into a temporary home.
+// The program's own files: start drawing, recent files, profile, file association.
 #include "AppFixture.h"
 
 #include "app/FileAssociation.h"

@@ -1,6 +1,4 @@
-// The main window after start-up and its tools: captions, tabs, layers, axes, flags, engine
-// texts; the tab change; the colour warning of the edits; "fck->Ec", "Gc :=", "Criar H",
-// "Criar V", "Apagar Todas", the message log's actions and the busy guard.
+// The main window after start-up and the tools of tabs 1, 2 and 6.
 #include "AppFixture.h"
 
 #include "app/BusyGuard.h"

@@ -1,6 +1,4 @@
-// The project record between its editors, memory and the drawing: a store, a save and a reopen
-// give every field back bit for bit; refused and unconvertible fields change nothing; a drawing
-// without a record starts from the defaults.
+// The project record between its editors, memory and the drawing.
 #include "AppFixture.h"
 
 #include "app/NumberCheck.h"

@@ -1,5 +1,4 @@
-// The project record read from its editors: every field converted first, all or nothing, numbers
-// the record cannot hold refused, and a record shown and read back unchanged bit for bit.
+// The project record read from its editors, all or nothing.
 #include "app/ProjectFields.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Program scripts run in the program: a floor drawn with construction lines, saved, reopened
-// and found unchanged; a bad line reported with its line number; the keywords' errors.
+// Program scripts run in the program.
 #include "AppFixture.h"
 
 #include "app/ScriptRunner.h"
