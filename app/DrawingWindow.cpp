@@ -89,11 +89,12 @@ void DrawingWindow::mouse(int type, double x, double y) {
 }
 
 void DrawingWindow::click(double x, double y) {
+    mouse(QEvent::MouseMove, x, y); // the pointer comes to the point first
     mouse(QEvent::MouseButtonPress, x, y);
     mouse(QEvent::MouseButtonRelease, x, y);
 }
 
-void DrawingWindow::window(double x1, double y1, double x2, double y2) {
+void DrawingWindow::selectWindow(double x1, double y1, double x2, double y2) {
     if (m_cad.document().runner().waiting()) {
         click(x1, y1);
         click(x2, y2);

@@ -42,7 +42,7 @@ public:
     // A left click, a window (two clicks while a command waits for points) and a double click
     // at drawing points.
     void click(double x, double y);
-    void window(double x1, double y1, double x2, double y2);
+    void selectWindow(double x1, double y1, double x2, double y2);
     void doubleClick(double x, double y);
 
 signals:

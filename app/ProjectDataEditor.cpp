@@ -7,7 +7,7 @@
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -57,7 +57,10 @@ ProjectDataEditor::ProjectDataEditor(ProgramState& state, UserPrompts& prompts,
 }
 
 bool ProjectDataEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
+    // A key that types (not an arrow or Tab moving through the edit).
+    if (event->type() == QEvent::KeyPress &&
+        (!static_cast<QKeyEvent*>(event)->text().isEmpty() ||
+         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backspace))
         m_state.cad.setModified(true);
     return QObject::eventFilter(watched, event);
 }

@@ -138,7 +138,7 @@ void ScriptRunner::runKeyword(const ScriptLine& line) {
     } else if (k == QStringLiteral("WINDOW")) {
         const PlanPoint a = point(line.firstWord());
         const PlanPoint b = point(line.afterFirstWord());
-        drawingWindow(m_window).window(a.x, a.y, b.x, b.y);
+        drawingWindow(m_window).selectWindow(a.x, a.y, b.x, b.y);
     } else if (k == QStringLiteral("OPEN")) {
         if (!m_window.documents().open(resolved(line.rest.trimmed())))
             throw ScriptError(QStringLiteral("%1 was not opened").arg(line.rest.trimmed()));

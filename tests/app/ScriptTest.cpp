@@ -127,7 +127,9 @@ TEST_F(Scripts, AnswersPicksAndTheWindowOnTop) {
                                  "PRINT Label3\n"
                                  "SCREENSHOT sobre.png\n"
                                  "CLOSE\n"
-                                 "WINDOW -10,-10 10,10\n"
+                                 "LINE\n0,0\n100,0\n\n"
+                                 "LINE\n300,300\n400,300\n\n"
+                                 "PICK 50,1\n"
                                  "PRINT Label14\n"),
                   false),
               0)
@@ -137,7 +139,10 @@ TEST_F(Scripts, AnswersPicksAndTheWindowOnTop) {
     QImage shot(temp.filePath(QStringLiteral("sobre.png")));
     EXPECT_EQ(shot.size(), QSize(421, 301)) << "the about box, the window on top";
     EXPECT_FALSE(window->findChild<TfrmAbout*>()->isVisible());
-    EXPECT_EQ(cad().selectionCount(), 0u) << "the axes are locked";
+    EXPECT_EQ(cad().selectionCount(), 1u) << "the click took the line, not the locked axis";
+    EXPECT_TRUE(out.contains(QStringLiteral("Label14 = X:_(50.00) ; Y:_(1.00)\n")));
+    ASSERT_EQ(run(QStringLiteral("WINDOW 290,290 410,310\nWINDOW -5,-5 5,5\n")), 0);
+    EXPECT_EQ(cad().selectionCount(), 2u) << "the second line is inside the first window only";
 }
 
 } // namespace
