@@ -87,7 +87,15 @@ INSTANTIATE_TEST_SUITE_P(
                       GridCase{"20", "255", "255", {"edtdX", "edtdY"}},
                       // 200 x 200: 40401 nodes but 80400 bars
                       GridCase{"20", "200", "200", {"edtdX", "edtdY"}},
-                      GridCase{"20", "70000", "1", {"edtdX"}}));
+                      GridCase{"20", "70000", "1", {"edtdX"}}),
+    [](const ::testing::TestParamInfo<GridCase>& info) {
+        std::string name =
+            std::string("fck") + info.param.fck + "_grid" + info.param.nDX + "x" + info.param.nDY;
+        for (char& c : name)
+            if (c == '-')
+                c = 'm';
+        return name;
+    });
 
 TEST(ProjectFields, CountsTakeWholeNumbersOnly) {
     ProjectFieldTexts texts = ShowProjectFields(defaults());
