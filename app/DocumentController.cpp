@@ -40,9 +40,8 @@ void DocumentController::createDrawing() {
 void DocumentController::documentOpened(const QString& name) {
     CadSession& cad = m_state.cad;
     m_fileName = name;
-    m_extension = ExtensionOf(name);
     m_state.log.append(QStringLiteral("Abrindo arquivo: ") + name);
-    const bool drawing = m_extension.toUpper() == QStringLiteral(".VEC");
+    const bool drawing = ExtensionOf(name).toUpper() == QStringLiteral(".VEC");
     if (!drawing)
         m_state.log.append(QStringLiteral("Arquivos não dwg ou dxf não só podem ser mostrados, mas "
                                           "não podem ser calculados."));

@@ -35,7 +35,6 @@ public:
 
     // The current file name without its folder ("New.vec" for a new document).
     [[nodiscard]] const QString& currentFileName() const { return m_fileName; }
-    [[nodiscard]] const QString& currentExtension() const { return m_extension; }
 
     // Opens the start drawing as the new document (start-up, before the document-opened
     // routine runs for "New.vec").
@@ -71,7 +70,6 @@ private:
     TfrmSaveAS& m_savePrompt;
     DocumentView& m_view;
     QString m_fileName;
-    QString m_extension;
 };
 
 } // namespace quadrilo::app

@@ -71,7 +71,8 @@ int ScriptRunner::run() {
     m_answers.setOnUnanswered([this](const QString& what) { m_unanswered << what; });
     m_router.setScripting(true);
     int failures = 0;
-    for (int i = 0; i < lines.size() && m_windowOpen; ++i) {
+    // Closing the main window ends the script.
+    for (int i = 0; i < lines.size() && m_window.isVisible(); ++i) {
         m_unanswered.clear();
         QStringList problems;
         try {
@@ -88,7 +89,6 @@ int ScriptRunner::run() {
             if (m_stopAtFailure)
                 break;
         }
-        m_windowOpen = m_windowOpen && m_window.isVisible();
     }
     m_router.setScripting(false);
     m_answers.setOnUnanswered({});

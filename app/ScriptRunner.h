@@ -28,8 +28,6 @@ public:
     // Runs the script; the number of lines that failed (a script that cannot be read counts as
     // one).
     int run();
-    // False once the main window has closed (closing it ends the script).
-    [[nodiscard]] bool windowOpen() const { return m_windowOpen; }
 
 private:
     void runLine(const ScriptLine& line);
@@ -47,7 +45,6 @@ private:
     std::FILE* m_out;
     std::FILE* m_err;
     QStringList m_unanswered;
-    bool m_windowOpen = true;
 };
 
 } // namespace quadrilo::app

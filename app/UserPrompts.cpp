@@ -14,10 +14,6 @@ MessageRequest MessageRequest::error(const QString& text) {
     return {BoxIcon::Error, text, {AnswerOk}, AnswerOk};
 }
 
-MessageRequest MessageRequest::information(const QString& text) {
-    return {BoxIcon::Information, text, {AnswerOk}, AnswerOk};
-}
-
 MessageRequest MessageRequest::yesNo(const QString& text) {
     return {BoxIcon::Confirmation, text, {AnswerYes, AnswerNo}, AnswerNo};
 }

@@ -21,9 +21,8 @@ struct MessageRequest {
     QStringList buttons;  // captions, the first is the default
     QString escapeButton; // the answer of Escape, of the close box and of an unanswered script
 
-    // A failure or a note with one "OK".
+    // A failure with one "OK".
     [[nodiscard]] static MessageRequest error(const QString& text);
-    [[nodiscard]] static MessageRequest information(const QString& text);
     // A confirmation with "Sim" and "Não".
     [[nodiscard]] static MessageRequest yesNo(const QString& text);
 };

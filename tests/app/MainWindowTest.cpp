@@ -3,12 +3,16 @@
 
 #include "app/BusyGuard.h"
 #include "app/DrawingLayers.h"
+#include "app/DrawingWindow.h"
 #include "app/NumberCheck.h"
 
 #include "cad/canvas/CanvasTexts.h"
+#include "cad/canvas/CommandLine.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -243,6 +247,22 @@ TEST_F(MainWindow, HistorySavesTheLogLinesAndClears) {
     trigger("actHistClear");
     EXPECT_TRUE(log().isEmpty());
     EXPECT_EQ(control<QListWidget>("Hist").count(), 0);
+}
+
+TEST_F(MainWindow, PromptMessageLogsAndShowsAtTheEnginesPrompt) {
+    window->PromptMessage(QStringLiteral("Selecione os nós:"));
+    EXPECT_EQ(log().last(), QStringLiteral("Selecione os nós:"));
+    EXPECT_EQ(window->drawingWindow()->commandLine().prompt(), QStringLiteral("Selecione os nós:"));
+}
+
+TEST_F(MainWindow, CopiedEntitiesAreRecognisedOnTheDesktopsClipboard) {
+    ASSERT_TRUE(cad().addConstructionLine({0, 10, 0}, {1, 0, 0}));
+    cad::Document& doc = cad().document();
+    (void)doc.select(shapes<cad::XLineShape>().back().first->id, true);
+    ASSERT_TRUE(doc.copySelection());
+    EXPECT_TRUE(cad().clipboardHoldsEntities());
+    QGuiApplication::clipboard()->setText(QStringLiteral("texto"));
+    EXPECT_FALSE(cad().clipboardHoldsEntities());
 }
 
 TEST_F(MainWindow, BusyGuardDisablesEveryActionAndGivesTheirStateBack) {
