@@ -7,6 +7,7 @@
 #include "cad/canvas/CadCanvas.h"
 #include "cad/canvas/CanvasTexts.h"
 #include "cad/canvas/DrawingTools.h"
+#include "cad/canvas/ImmediateCommand.h"
 
 #include <QGuiApplication>
 
@@ -298,6 +299,16 @@ std::size_t CadSession::selectionCount() const {
 bool CadSession::viewFromTopOrBottom() const {
     const cad::View& view = drawing().settings().view;
     return view.angleHor == 90.0 && std::abs(view.angleVer) == 90.0;
+}
+
+bool CadSession::addImmediateCommand(int id, const char* name, std::function<void()> action) {
+    return m_document->addCommand(
+        cad::CommandDef{id,
+                        name,
+                        "",
+                        0,
+                        [action = std::move(action)] { return cad::canvas::immediately(action); },
+                        {}});
 }
 
 bool CadSession::typeCommandLine(const QString& text) {

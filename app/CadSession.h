@@ -88,6 +88,9 @@ public:
     // ---- view, command line, clipboard
     // The view stored in the drawing looks straight down or straight up.
     [[nodiscard]] bool viewFromTopOrBottom() const;
+    // A command of the engine's that acts at once, without input; false when the number or
+    // the name is taken.
+    bool addImmediateCommand(int id, const char* name, std::function<void()> action);
     // Text typed on the engine's command line; false when the engine did not take it.
     [[nodiscard]] bool typeCommandLine(const QString& text);
     [[nodiscard]] bool clipboardHoldsEntities();

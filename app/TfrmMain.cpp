@@ -14,7 +14,6 @@
 #include "app/TfrmSaveAS.h"
 #include "app/UserPrompts.h"
 
-#include "cad/canvas/ImmediateCommand.h"
 #include "common/Format.h"
 
 #include <QAction>
@@ -187,16 +186,8 @@ void TfrmMain::createDrawingWindow() {
     connect(m_drawingWindow, &DrawingWindow::cursorMoved, m_label14, [this](double x, double y) {
         m_label14->setText(QString::fromStdString(Format("X:_(%f) ; Y:_(%f)", x, y)));
     });
-    (void)m_state.cad.document().addCommand(
-        cad::CommandDef{CmdExit,
-                        "SAIR",
-                        "",
-                        0,
-                        [this] {
-                            return cad::canvas::immediately(
-                                [this] { QTimer::singleShot(0, this, &QWidget::close); });
-                        },
-                        {}});
+    (void)m_state.cad.addImmediateCommand(CmdExit, "SAIR",
+                                          [this] { QTimer::singleShot(0, this, &QWidget::close); });
 }
 
 void TfrmMain::shutDown() {

@@ -255,6 +255,16 @@ TEST_F(MainWindow, PromptMessageLogsAndShowsAtTheEnginesPrompt) {
     EXPECT_EQ(window->drawingWindow()->commandLine().prompt(), QStringLiteral("Selecione os nós:"));
 }
 
+TEST_F(MainWindow, TheContextMenusSairClosesTheWindowThroughTheCloseCheck) {
+    const auto sair = std::find_if(cad().ui().menuEntries.begin(), cad().ui().menuEntries.end(),
+                                   [](const auto& e) { return std::get<1>(e) == "Sair"; });
+    ASSERT_NE(sair, cad().ui().menuEntries.end());
+    EXPECT_EQ(std::get<0>(*sair), 1);
+    ASSERT_TRUE(cad().document().execute(std::get<2>(*sair)));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(MainWindow, CopiedEntitiesAreRecognisedOnTheDesktopsClipboard) {
     ASSERT_TRUE(cad().addConstructionLine({0, 10, 0}, {1, 0, 0}));
     cad::Document& doc = cad().document();
