@@ -81,6 +81,11 @@ int RunProgram(int argc, char** argv) {
 
     int status = 0;
     if (!options.script.isEmpty()) {
+        // A question of the start-up must not wait for a user who is not there.
+        prompts.setScripting(true);
+        scripted.setOnUnanswered([](const QString& what) {
+            std::fprintf(stderr, "quadrilo: %s\n", what.toUtf8().constData());
+        });
         QObject::connect(&main, &TfrmMain::startUpFinished, &main, [&] {
             // After the start-up's own events, so that every line meets a settled window.
             QTimer::singleShot(0, &main, [&] {
