@@ -10,7 +10,8 @@ example="$root/examples/pavimento-exemplo"
 home=$(mktemp -d)
 QT_QPA_PLATFORM=offscreen "$program" --home "$home" --script "$example.qscript" --exit ||
     { rm -rf "$home"; exit 1; }
-rm -rf "$home"
+# The engine keeps the previous drawing as a ".bak"; the example needs none.
+rm -rf "$home" "$example.vec.bak"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 0
 fi

@@ -14,6 +14,7 @@ namespace quadrilo::app {
 
 ConstructionLinesTab::ConstructionLinesTab(QWidget* parent) : QWidget(parent) {
     auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows); // the panel is narrow: labels above
     btnCriarH =
         CaptionButton(QStringLiteral("Criar H"),
                       QStringLiteral("Cria linha de construção\nhorizontal"), "btnCriarH", this);

@@ -41,6 +41,8 @@ void DrawingWindow::zoomAll() {
 }
 
 void DrawingWindow::redraw() {
+    // The layer combo box and the canvas follow the drawing's current settings.
+    m_cad.document().notifyChanged();
     m_canvas->regen();
 }
 

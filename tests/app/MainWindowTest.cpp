@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -114,6 +115,7 @@ TEST_F(MainWindow, TabChangeStoresAndMakesThePagesLayerCurrent) {
     for (const auto& [page, layer] : pages) {
         window->tabs().setCurrentIndex(page);
         EXPECT_EQ(window->CurrentLayerName(), QString::fromUtf8(layer)) << page;
+        EXPECT_EQ(control<QComboBox>("layerCombo").currentText(), QString::fromUtf8(layer));
     }
 }
 
