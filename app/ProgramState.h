@@ -1,0 +1,36 @@
+// The program's process-wide state, in one object that a run or a test creates fresh.
+#pragma once
+
+#include "app/AppFolders.h"
+#include "app/CadSession.h"
+#include "app/MessageLog.h"
+#include "app/RecentFiles.h"
+#include "app/WorkflowFlags.h"
+
+#include "expr/UParser.h"
+#include "project/TProjectData.h"
+
+namespace quadrilo::app {
+
+// The program's process-wide state, held in one object that a run (or a test) creates fresh: the
+// folders, the CAD engine and its document, the project record, the workflow flags, the message
+// log, the formula parser and the recent files. The element buffers and the working lists of the
+// grillage join it here.
+class ProgramState {
+public:
+    explicit ProgramState(AppFolders folders) : folders(std::move(folders)) {}
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+
+    AppFolders folders;
+    CadSession cad;
+    TProjectData project; // zero-filled until the first reset
+    WorkflowFlags flags;
+    MessageLog log;
+    expr::TParser parser;
+    RecentFiles recent;
+    // Set while long work (grillage generation, calculation) runs; see BusyGuard.
+    int busyDepth = 0;
+};
+
+} // namespace quadrilo::app

@@ -1,0 +1,149 @@
+// Program scripts run in the program.
+#include "AppFixture.h"
+
+#include "app/ScriptRunner.h"
+
+#include "cad/DrawingFile.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+
+#include <cstdio>
+
+namespace quadrilo::app::test {
+namespace {
+
+class Scripts : public AppFixture {
+protected:
+    PromptRouter router{prompts, prompts};
+    QString out, err;
+
+    // Runs the script text from a file in the temporary folder; the number of failed lines.
+    int run(const QString& text, bool stopAtFailure = true) {
+        const QString path = temp.filePath(QStringLiteral("teste.qscript"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.close();
+        std::FILE* o = std::tmpfile();
+        std::FILE* e = std::tmpfile();
+        const int failures =
+            ScriptRunner(*window, prompts, router, path, stopAtFailure, o, e).run();
+        out = readAll(o);
+        err = readAll(e);
+        return failures;
+    }
+    static QString readAll(std::FILE* f) {
+        std::rewind(f);
+        QByteArray bytes;
+        for (int c; (c = std::fgetc(f)) != EOF;)
+            bytes += char(c);
+        std::fclose(f);
+        return QString::fromUtf8(bytes);
+    }
+};
+
+TEST_F(Scripts, BuildsAFloorSavesReopensAndFindsItUnchanged) {
+    ASSERT_EQ(run(QStringLiteral("# pavimento de duas lajes\n"
+                                 "SET edtfck 25\n"
+                                 "DO fck->Ec\n"
+                                 "SET pControl 1\n"
+                                 "SET edtHor 0\n"
+                                 "DO Criar H\n"
+                                 "SET edtHor 500\n"
+                                 "DO Criar H\n"
+                                 "SET edtVert 400\n"
+                                 "DO Criar V\n"
+                                 "XLINE\n"
+                                 "800,0\n"
+                                 "800,100\n"
+                                 "\n"
+                                 "SAVEAS piso.vec\n"
+                                 "PRINT TfrmMain\n"
+                                 "OPEN piso.vec\n"
+                                 "SAVEAS copia.vec\n"
+                                 "PRINT edtEc\n")),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("TfrmMain = Tessimo - Orvani/Teluma-> piso.vec\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("edtEc = 23800000\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Abrindo arquivo: ") + temp.filePath("piso.vec")))
+        << "the log goes to standard output";
+
+    const auto saved = cad::openDrawing(temp.filePath(QStringLiteral("piso.vec")).toStdString());
+    const auto again = cad::openDrawing(temp.filePath(QStringLiteral("copia.vec")).toStdString());
+    ASSERT_TRUE(saved.drawing && again.drawing);
+    const auto content = [](const cad::Drawing& d) {
+        std::vector<cad::Entity> entities;
+        std::vector<cad::Layer> layers;
+        for (const cad::LayerId id : d.layerOrder()) {
+            layers.push_back(*d.layer(id));
+            for (cad::EntityId e = d.firstInLayer(id); e; e = d.nextEntity(e))
+                entities.push_back(*d.entity(e));
+        }
+        return std::tuple{entities, layers, d.data()};
+    };
+    EXPECT_EQ(content(*saved.drawing), content(*again.drawing));
+    EXPECT_EQ(std::get<0>(content(*saved.drawing)).size(), 6u) << "two axes and four lines";
+    EXPECT_EQ(TProjectData::Decode(saved.drawing->data().exData).Ec, 23800000.0);
+}
+
+TEST_F(Scripts, ABadLineFailsWithItsLineNumber) {
+    EXPECT_EQ(run(QStringLiteral("SET edtfck 25\n\n# comentário\nSET edtNada 3\nSET edtfck 30\n")),
+              1);
+    EXPECT_EQ(err, temp.filePath(QStringLiteral("teste.qscript")) +
+                       QStringLiteral(":4: no control named edtNada\n"));
+    EXPECT_EQ(control("edtfck").text(), QStringLiteral("25")) << "--exit stops at the bad line";
+}
+
+TEST_F(Scripts, EveryFailingKindOfLineIsReported) {
+    const std::pair<const char*, const char*> lines[] = {
+        {"DO actMalha", "actMalha is disabled"},
+        {"DO Nada", "no action or button named Nada"},
+        {"SET chkMalhaVis 2", "chkMalhaVis takes 0 or 1"},
+        {"SET spnDiagDef 1.5", "spnDiagDef takes a whole number, not \"1.5\""},
+        {"SET spndeffact 2000", "spndeffact is disabled"},
+        {"PICK 10;20", "\"10;20\" is not a point x,y"},
+        {"EXPORT planta.dxf", "EXPORT is not yet available"},
+        {"NAOEXISTE", "the engine's command line did not take \"NAOEXISTE\""},
+        {"DO actWeightDeleteAll",
+         "no ANSWER for the message box \"Deseja mesmo apagar todas as cargas localizadas?\""},
+        {"OPEN nenhum.vec", "nenhum.vec was not opened"},
+    };
+    for (const auto& [line, message] : lines) {
+        EXPECT_EQ(run(QString::fromUtf8(line)), 1) << line;
+        EXPECT_TRUE(err.endsWith(QStringLiteral(":1: ") + QString::fromUtf8(message) + '\n'))
+            << err.toStdString();
+    }
+}
+
+TEST_F(Scripts, AnswersPicksAndTheWindowOnTop) {
+    ASSERT_EQ(run(QStringLiteral("SET pControl 2\n"
+                                 "ANSWER Sim\n"
+                                 "DO actWeightDeleteAll\n"
+                                 "DO actAbout\n"
+                                 "PRINT Label3\n"
+                                 "SCREENSHOT sobre.png\n"
+                                 "CLOSE\n"
+                                 "LINE\n0,0\n100,0\n\n"
+                                 "LINE\n300,300\n400,300\n\n"
+                                 "PICK 50,1\n"
+                                 "PRINT Label14\n"),
+                  false),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Erro Apagar Cargas: Não há cargas para apagar!\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Label3 = Versão: 1.5.0\n\rCompilação: 26/06/2016\n")));
+    QImage shot(temp.filePath(QStringLiteral("sobre.png")));
+    EXPECT_EQ(shot.size(), QSize(421, 301)) << "the about box, the window on top";
+    EXPECT_FALSE(window->findChild<TfrmAbout*>()->isVisible());
+    EXPECT_EQ(cad().selectionCount(), 1u) << "the click took the line, not the locked axis";
+    EXPECT_TRUE(out.contains(QStringLiteral("Label14 = X:_(50.00) ; Y:_(1.00)\n")));
+    ASSERT_EQ(run(QStringLiteral("WINDOW 290,290 410,310\nWINDOW -5,-5 5,5\n")), 0);
+    EXPECT_EQ(cad().selectionCount(), 2u) << "the second line is inside the first window only";
+}
+
+} // namespace
+} // namespace quadrilo::app::test
