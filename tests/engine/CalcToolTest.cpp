@@ -1,5 +1,7 @@
 // quadrilo-calc as an engineer's batch runs it: exit status, message, results file and the peak
 // memory of the process on hostile files.
+#include "ScratchFolder.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,9 +13,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+namespace quadrilo::engine {
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,7 +27,7 @@ struct ToolRun {
 };
 
 // Runs quadrilo-calc in a child process with its standard error in a file; the peak resident
-// memory is the child's own, from the kernel's accounting of waited-for children.
+// memory is the child's own, as wait4 reports it.
 ToolRun RunTool(const fs::path& input, const fs::path& output, const fs::path& errors) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -46,30 +47,18 @@ ToolRun RunTool(const fs::path& input, const fs::path& output, const fs::path& e
     if (wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status))
         run.exitStatus = WEXITSTATUS(status);
     run.peakKilobytes = usage.ru_maxrss;
-    std::ifstream text(errors, std::ios::binary);
-    run.stderrText.assign(std::istreambuf_iterator<char>(text), {});
+    run.stderrText = fixtures::ReadBytes(errors);
     return run;
 }
 
-class CalcToolTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quadrilo-tool-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-};
+using CalcToolTest = fixtures::ScratchFolderTest;
 
 // 5e7 nodes declared, then 900 MB of NUL bytes (a sparse file: it takes no disk). Sizing the
 // model by the declared counts took 5.6 GB before the refusal; read as a stream it takes what
 // the file holds.
 TEST_F(CalcToolTest, AHugeDeclaredModelWithoutDataIsRefusedInLittleMemory) {
     const auto input = dir / "sparse.txt";
-    std::ofstream(input, std::ios::binary) << "0\n50000000 0\n";
+    fixtures::WriteBytes(input, "0\n50000000 0\n");
     fs::resize_file(input, 900'000'000);
     const auto output = dir / "gOutput.txt";
 
@@ -86,8 +75,8 @@ TEST_F(CalcToolTest, AHugeDeclaredModelWithoutDataIsRefusedInLittleMemory) {
 
 TEST_F(CalcToolTest, LoadsBeyondTheResultsFieldsFailTheRunAndWriteNothing) {
     const auto input = dir / "loads.txt";
-    std::ofstream(input, std::ios::binary)
-        << "1\n1 1 1 1\n2 1\n0 0\n1 0\n1 2 1\n0 0 0\n0 0 1e308\n0 0 0 0\n1 1 1\n";
+    fixtures::WriteBytes(input,
+                         "1\n1 1 1 1\n2 1\n0 0\n1 0\n1 2 1\n0 0 0\n0 0 1e308\n0 0 0 0\n1 1 1\n");
     const auto output = dir / "gOutput.txt";
 
     const auto run = RunTool(input, output, dir / "stderr.txt");
@@ -97,3 +86,4 @@ TEST_F(CalcToolTest, LoadsBeyondTheResultsFieldsFailTheRunAndWriteNothing) {
 }
 
 } // namespace
+} // namespace quadrilo::engine

@@ -2,25 +2,21 @@
 #include "CalculationDataReader.h"
 #include "CalculationDataWriter.h"
 #include "GrillageFixtures.h"
+#include "ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 namespace quadrilo::engine {
 namespace {
 
 using fixtures::ModelFromText;
+using fixtures::ReadBytes;
+using fixtures::WriteBytes;
 using ::testing::HasSubstr;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 const std::string ExampleFile = std::string(QUADRILO_EXAMPLES_DIR) + "/laje-400x500.txt";
 
@@ -171,7 +167,7 @@ TEST(CalculationData, FileReadInBlocksGivesTheModelOfTheTextInMemory) {
     constexpr std::size_t block = 64 * 1024;
     for (std::size_t cut = 0; cut < 400; ++cut) { // the counts and the four material lines
         // Blank lines before the first count are separators: they move the block boundary.
-        std::ofstream(path, std::ios::binary) << std::string(block - cut, '\n') << text;
+        WriteBytes(path, std::string(block - cut, '\n') + text);
         TGrillageModel model;
         ReadCalculationData(path.string(), model);
         ASSERT_EQ(FormatCalculationData(model), expected) << "cut at " << cut;

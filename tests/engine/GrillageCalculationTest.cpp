@@ -1,30 +1,23 @@
 // The calculation driver: messages, progress, the results file and failures that leave no trace.
 #include "GrillageCalculation.h"
+#include "ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace quadrilo::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using fixtures::ReadBytes;
+using fixtures::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 const std::string ExampleFile = std::string(QUADRILO_EXAMPLES_DIR) + "/laje-400x500.txt";
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class RecordingProgress : public ProgressIndicator {
 public:
@@ -37,18 +30,7 @@ private:
     int m_maximum;
 };
 
-class GrillageCalculationTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quadrilo-calc-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-};
+using GrillageCalculationTest = fixtures::ScratchFolderTest;
 
 TEST_F(GrillageCalculationTest, ExampleRunsWithItsMessageAndProgress) {
     GrillageCalculation calculation;
