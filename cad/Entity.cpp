@@ -10,6 +10,7 @@ namespace cad {
 namespace {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 constexpr int CircleSegments = 64;
 

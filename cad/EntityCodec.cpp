@@ -5,6 +5,7 @@ namespace cad {
 namespace {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void writeLook(ByteWriter& out, const TextLook& look) {
     out.f64(look.height);

@@ -20,9 +20,11 @@ private:
 };
 
 // Fills the model from the file: free-format tokens, the rest of each line skipped after its
-// values, the spring read only for a restrained dz. Sizes the model to the file's counts and
-// rejects what the solver cannot use (missing values, bad tokens, negative counts, node or
-// material numbers out of range, bars of zero length).
+// values, the spring read only for a restrained dz. The file is read as a stream and the model
+// grows with the values it holds, so memory follows the content, not the declared counts.
+// Rejects what the solver cannot use (missing values, bad tokens, negative counts, node or
+// material numbers out of range, bars of zero length) and anything but a regular file. On a
+// refusal the model is left as it was.
 void ReadCalculationData(const std::string& fileName, TGrillageModel& model);
 
 // The same on text already in memory; `fileName` only names the source in errors.

@@ -4,6 +4,7 @@
 #include "BarMatrices.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quadrilo::engine {
 
@@ -104,6 +105,24 @@ void AssembleGlobalStiffness(const TGrillageModel& model, ReducedSystem& system)
         if (eq >= 0 && model.Restraints[3 * i] == 0 && model.Springs[i] != 0)
             Entry(system, eq, eq) += model.Springs[i];
     }
+}
+
+std::int32_t FirstNodeWithOverflowingStiffness(const TGrillageModel& model) {
+    std::vector<double> bound(static_cast<std::size_t>(model.NodeCount) + 1, 0.0);
+    for (std::int32_t i = 1; i <= model.NodeCount; ++i)
+        bound[i] = std::fabs(model.Springs[i]);
+    for (std::int32_t b = 1; b <= model.BarCount; ++b) {
+        double magnitude = 0; // NaN and infinity carry through the sum
+        for (const auto& row : BarLocalStiffness(model, b))
+            for (const double term : row)
+                magnitude += std::fabs(term);
+        bound[model.Bars[b].N1] += 4 * magnitude;
+        bound[model.Bars[b].N2] += 4 * magnitude;
+    }
+    for (std::int32_t i = 1; i <= model.NodeCount; ++i)
+        if (!std::isfinite(bound[i]))
+            return i;
+    return 0;
 }
 
 } // namespace quadrilo::engine

@@ -35,6 +35,13 @@ struct ReducedSystem {
 // Adds every bar's (Tᵀ·k)·T and the support springs into the reduced system's matrix.
 void AssembleGlobalStiffness(const TGrillageModel& model, ReducedSystem& system);
 
+// The first node whose stiffness the doubles cannot hold (a material, a very short bar or a spring
+// so stiff that its terms overflow), or 0 when there is none. An assembled entry of a node's rows
+// is a sum, over the bars at the node, of rotated terms each at most four times the sum of the
+// bar's local terms in magnitude, plus the spring: when that bound is finite, no entry of either
+// solver's matrix can be infinite or NaN.
+[[nodiscard]] std::int32_t FirstNodeWithOverflowingStiffness(const TGrillageModel& model);
+
 // Whether the support at `dof` fixes it outright (no spring acting on it).
 [[nodiscard]] bool IsFixedDof(const TGrillageModel& model, std::int32_t dof);
 

@@ -25,6 +25,14 @@ public:
                              "propriedades nulas)") {}
 };
 
+class OverflowingStiffness : public std::runtime_error {
+public:
+    explicit OverflowingStiffness(std::int32_t node)
+        : std::runtime_error("Rigidez grande demais no nó " + std::to_string(node) +
+                             ": os materiais ou o comprimento das suas barras, ou a sua mola, dão "
+                             "valores que os números reais não representam") {}
+};
+
 // Adds the seconds since construction (or the last lap) to a stage's timer.
 class Stopwatch {
 public:
@@ -80,6 +88,8 @@ void GrillageCalculation::Calculate() {
             std::to_string(size) + "]");
 
     SetCalculationProgress(30);
+    if (const auto node = FirstNodeWithOverflowingStiffness(m_model))
+        throw OverflowingStiffness(node);
     if (m_solver == SolverKind::Dense) {
         SetCalculationProgress(50);
         const auto status = SolveDenseReference(m_model);
@@ -100,6 +110,8 @@ void GrillageCalculation::Calculate() {
 
     SetCalculationProgress(70);
     ComputeEndForces(m_model);
+    if (const auto unwritable = CheckResultsFit(m_model))
+        throw std::runtime_error(*unwritable);
     clock.Lap(m_timings.EndForces);
 
     SetCalculationProgress(80);

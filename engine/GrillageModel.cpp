@@ -27,8 +27,12 @@ void SizeModel(TGrillageModel& model, std::int32_t materials, std::int32_t nodes
     model.Bars.assign(static_cast<std::size_t>(bars) + 1, {});
     model.Loads.assign(dofs, 0.0);
     model.Restraints.assign(dofs, 0.0);
-    model.Displacements.assign(dofs, 0.0);
-    model.EndForces.assign(6 * static_cast<std::size_t>(bars) + 1, 0.0);
+    SizeResults(model);
+}
+
+void SizeResults(TGrillageModel& model) {
+    model.Displacements.assign(static_cast<std::size_t>(model.DofCount()) + 1, 0.0);
+    model.EndForces.assign(6 * static_cast<std::size_t>(model.BarCount) + 1, 0.0);
 }
 
 const char* DofDirectionName(std::int32_t dof) {

@@ -26,7 +26,7 @@ struct TBarProps {
 
 // All arrays are 1-based (entry 0 stays unused) so that node, bar, material and degree-of-freedom
 // numbers index them directly: node i owns degrees of freedom 3i−2 (rx), 3i−1 (ry) and 3i (dz).
-// The reader sizes the arrays to the file; nothing here has a fixed capacity.
+// The reader sizes the arrays to what the file holds; nothing here has a fixed capacity.
 struct TGrillageModel {
     std::int32_t MaterialCount = 0;
     std::int32_t NodeCount = 0;
@@ -49,6 +49,8 @@ struct TGrillageModel {
 void ClearModel(TGrillageModel& model);
 void SizeModel(TGrillageModel& model, std::int32_t materials, std::int32_t nodes,
                std::int32_t bars);
+// Sizes the results (displacements and end forces, all zero) for the model's counts.
+void SizeResults(TGrillageModel& model);
 
 // The three directions of a node's degrees of freedom, as named in messages.
 [[nodiscard]] const char* DofDirectionName(std::int32_t dof);

@@ -96,6 +96,14 @@ void AppendFixedField(std::string& out, double value, int decimals, int width) {
     out.append(buf, length);
 }
 
+bool FitsFixedField(double value, int decimals, int width) {
+    if (!std::isfinite(value))
+        return false;
+    char buf[FixedBufferSize];
+    return FormatFixed(buf, value, std::min(decimals, MaxDecimals)) <
+           static_cast<std::size_t>(width);
+}
+
 void AppendMaterialField(std::string& out, double value) {
     if (!std::isfinite(value)) {
         out += NonFinite(value);

@@ -3,6 +3,10 @@
 
 #include "NumberText.h"
 
+#include "common/Format.h"
+
+#include <cmath>
+
 namespace quadrilo::engine {
 namespace {
 
@@ -21,7 +25,48 @@ void AppendSectionHeader(std::string& out, int indent, const char* title, const 
     out += NewLine;
 }
 
+std::string DisplacementName(std::int32_t dof) {
+    const std::string direction = DofDirectionName(dof);
+    return (direction == "dz" ? "o deslocamento " : "a rotação ") + direction + " do nó " +
+           std::to_string(DofNode(dof));
+}
+
+std::string EndForceName(const TGrillageModel& model, std::size_t entry) {
+    static const char* const quantities[] = {"o momento torçor", "o momento fletor",
+                                             "o esforço cortante"};
+    const auto bar = static_cast<std::int32_t>((entry + 5) / 6);
+    const auto p = (entry - 1) % 6;
+    const auto node = p < 3 ? model.Bars[bar].N1 : model.Bars[bar].N2;
+    return std::string(quantities[p % 3]) + " da barra " + std::to_string(bar) + " no nó " +
+           std::to_string(node);
+}
+
+std::string Unwritable(const std::string& what, double value, int width) {
+    const std::string advice = "; verifique as cargas, os materiais e os apoios (o arquivo de "
+                               "resultados não foi gravado)";
+    if (!std::isfinite(value))
+        return "Resultado inválido: " + what + " não é um número finito (" +
+               (std::isnan(value) ? "NaN" : "infinito") + ")" + advice;
+    return "Resultado grande demais: " + what + " vale " + FloatToStr(value) +
+           " e não cabe no campo de " + std::to_string(width) +
+           " caracteres do arquivo de resultados" + advice;
+}
+
 } // namespace
+
+std::optional<std::string> CheckResultsFit(const TGrillageModel& model) {
+    for (std::int32_t m = 1; m <= model.DofCount(); ++m) {
+        const double value = model.Displacements[m];
+        if (!FitsFixedField(value, DisplacementDecimals, DisplacementWidth))
+            return Unwritable(DisplacementName(m), value, DisplacementWidth);
+    }
+    for (std::size_t e = 1; e < model.EndForces.size(); ++e) {
+        const double value = model.EndForces[e];
+        if (!FitsFixedField(value, EndForceDecimals, EndForceWidth))
+            return Unwritable(EndForceName(model, e), value, EndForceWidth);
+    }
+    return std::nullopt;
+}
 
 void WriteNodalDisplacements(const TGrillageModel& model, std::string& out) {
     AppendSectionHeader(out, 48, "Deslocamento nodal",
@@ -32,7 +77,7 @@ void WriteNodalDisplacements(const TGrillageModel& model, std::string& out) {
         AppendInteger(out, i);
         out += "   ";
         for (std::int32_t m = 3 * i - 2; m <= 3 * i; ++m)
-            AppendFixedField(out, model.Displacements[m], 7, 30);
+            AppendFixedField(out, model.Displacements[m], DisplacementDecimals, DisplacementWidth);
         out += NewLine;
     }
 }
@@ -48,12 +93,12 @@ void WriteEndForces(const TGrillageModel& model, std::string& out) {
         out.append(10, ' ');
         AppendInteger(out, model.Bars[b].N1);
         for (int p = 0; p < 3; ++p)
-            AppendFixedField(out, f[p], 4, 18);
+            AppendFixedField(out, f[p], EndForceDecimals, EndForceWidth);
         out += NewLine;
         out.append(11, ' ');
         AppendInteger(out, model.Bars[b].N2);
         for (int p = 3; p < 6; ++p)
-            AppendFixedField(out, f[p], 4, 18);
+            AppendFixedField(out, f[p], EndForceDecimals, EndForceWidth);
         out += NewLine;
     }
     out += NewLine;

@@ -321,7 +321,8 @@ TEST(Events, DoubleClickListsBySelectionOrderAndSkipsWalls) {
     EXPECT_EQ(outcome.current, 61);
     EXPECT_EQ(outcome.panel, std::nullopt);
 
-    const EntityView beamLast[] = {BeamFrom({0, 0, 0}, {100, 0, 0}).View()};
+    const StoredEntity beam = BeamFrom({0, 0, 0}, {100, 0, 0});
+    const EntityView beamLast[] = {beam.View()};
     EXPECT_EQ(OnDoubleClick(beamLast, {}).panel, EditPanel(ClearedBeamPanel()));
     EXPECT_FALSE(OnDoubleClick({}, {}).handled);
 }

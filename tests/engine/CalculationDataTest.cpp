@@ -2,23 +2,21 @@
 #include "CalculationDataReader.h"
 #include "CalculationDataWriter.h"
 #include "GrillageFixtures.h"
+#include "ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <filesystem>
+#include <random>
 
 namespace quadrilo::engine {
 namespace {
 
 using fixtures::ModelFromText;
+using fixtures::ReadBytes;
+using fixtures::WriteBytes;
 using ::testing::HasSubstr;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 const std::string ExampleFile = std::string(QUADRILO_EXAMPLES_DIR) + "/laje-400x500.txt";
 
@@ -110,9 +108,8 @@ struct BadFile {
 
 TEST(CalculationData, BadFilesAreRefusedNamingTheLine) {
     const BadFile cases[] = {
-        {"1\n1 2 3 4\n2 1\n0 0 with a comment long enough to pass the size check\n1 0\n1 2 1\n"
-         "0 0 0\n",
-         8, "o arquivo termina onde se esperava o momento em X do nó"},
+        {"1\n1 2 3 4\n2 1\n0 0\n1 0\n1 2 1\n0 0 0\n", 8,
+         "o arquivo termina onde se esperava o momento em X do nó"},
         {"1\n1 2 3 4\n2 1\n0 0\n1 0\n1 2.0 1\n0 0 0\n0 0 0\n1 1 1\n1 1 1\n", 6,
          "esperado um número inteiro para nó final, encontrado \"2.0\""},
         {"1\n1 2 abc 4\n0 0\n", 2, "esperado um número real para G do material"},
@@ -123,7 +120,8 @@ TEST(CalculationData, BadFilesAreRefusedNamingTheLine) {
          "material 2 da barra 1 fora do intervalo 1..1"},
         {"1\n1 2 3 4\n2 1\n0 0\n0 0\n1 2 1\n0 0 0\n0 0 0\n1 1 1\n1 1 1\n", 6,
          "a barra 1 tem comprimento nulo"},
-        {"1\n1 2 3 4\n99999999 1\n", 3, "o arquivo termina antes dos dados de todos os nós"},
+        {"1\n1 2 3 4\n99999999 1\n", 4,
+         "o arquivo termina onde se esperava a coordenada X do nó 1"},
         {"1\n1 2 3 nan\n0 0\n", 2, "encontrado \"nan\""},
         {"", 1, "onde se esperava o número de materiais"},
     };
@@ -139,9 +137,63 @@ TEST(CalculationData, BadFilesAreRefusedNamingTheLine) {
     }
 }
 
-TEST(CalculationData, MissingFileIsAnError) {
-    TGrillageModel model;
-    EXPECT_THROW(ReadCalculationData("/nonexistent/gInput.txt", model), CalculationDataError);
+TEST(CalculationData, OnlyRegularFilesAreRead) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/nonexistent/gInput.txt", "/nonexistent/gInput.txt: não foi possível abrir o arquivo"},
+        {"/tmp", "/tmp: é uma pasta, não um arquivo"},
+        {"/dev/zero", "/dev/zero: não é um arquivo comum"}, // an endless run of separators
+    };
+    for (const auto& [path, message] : cases) {
+        TGrillageModel model;
+        try {
+            ReadCalculationData(path, model);
+            ADD_FAILURE() << "accepted: " << path;
+        } catch (const CalculationDataError& e) {
+            EXPECT_STREQ(e.what(), message);
+        }
+    }
+}
+
+// The file is read a block at a time: whatever a block boundary cuts (a count, a value, a
+// negative material value that runs into the one before it, the rest of a line), the model is
+// the one read from the same text in memory.
+TEST(CalculationData, FileReadInBlocksGivesTheModelOfTheTextInMemory) {
+    std::mt19937 rng(7);
+    const auto text = fixtures::RandomCalculationData(rng, true);
+    ASSERT_NE(text.find("E+0007-"), std::string::npos); // materials with no blank between
+    const auto expected = FormatCalculationData(ModelFromText(text));
+
+    const auto path = std::filesystem::temp_directory_path() / "quadrilo-blocks.txt";
+    constexpr std::size_t block = 64 * 1024;
+    for (std::size_t cut = 0; cut < 400; ++cut) { // the counts and the four material lines
+        // Blank lines before the first count are separators: they move the block boundary.
+        WriteBytes(path, std::string(block - cut, '\n') + text);
+        TGrillageModel model;
+        ReadCalculationData(path.string(), model);
+        ASSERT_EQ(FormatCalculationData(model), expected) << "cut at " << cut;
+    }
+    std::filesystem::remove(path);
+}
+
+// A load of 1e308 written with its three decimals takes 313 characters and reads back; a token
+// that no number of the file can be is refused without being held whole.
+TEST(CalculationData, LongValuesReadBackAndEndlessTokensAreRefused) {
+    CalculationDataWriter out;
+    out.MaterialCount(0);
+    out.Counts(1, 0);
+    out.Coordinates(0, 0);
+    out.Loads(0, 0, -1e308);
+    out.Restraint(1, 1, 1, 0);
+    EXPECT_EQ(ModelFromText(out.Text()).Loads[3], -1e308);
+
+    const auto endless = "1\n" + std::string(5000, '7') + " 1 1 1\n0 0\n";
+    try {
+        (void)ModelFromText(endless);
+        ADD_FAILURE() << "accepted a 5000-character value";
+    } catch (const CalculationDataError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("teste:2: esperado um número para E do material 1, "
+                                        "encontrado um valor de mais de 1024 caracteres"));
+    }
 }
 
 } // namespace

@@ -1,30 +1,23 @@
 // The calculation driver: messages, progress, the results file and failures that leave no trace.
 #include "GrillageCalculation.h"
+#include "ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace quadrilo::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using fixtures::ReadBytes;
+using fixtures::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 const std::string ExampleFile = std::string(QUADRILO_EXAMPLES_DIR) + "/laje-400x500.txt";
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class RecordingProgress : public ProgressIndicator {
 public:
@@ -37,18 +30,7 @@ private:
     int m_maximum;
 };
 
-class GrillageCalculationTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quadrilo-calc-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-};
+using GrillageCalculationTest = fixtures::ScratchFolderTest;
 
 TEST_F(GrillageCalculationTest, ExampleRunsWithItsMessageAndProgress) {
     GrillageCalculation calculation;
@@ -126,6 +108,55 @@ TEST_F(GrillageCalculationTest, FailedRunsLeaveTheEarlierResultsUntouched) {
         }
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 3);
+}
+
+// A bar of length L along X, clamped at node 1, with the vertical force P at its free node 2.
+std::string Cantilever(const std::string& material, const std::string& L, const std::string& P) {
+    return "1\n" + material + "\n2 1\n0 0\n" + L + " 0\n1 2 1\n0 0 0\n0 0 " + P +
+           "\n0 0 0 0\n1 1 1\n";
+}
+
+// NaN in the results file, or numbers run together into the neighbouring column, would be read
+// back as wrong results: such a run must stop with the result named and write nothing.
+TEST_F(GrillageCalculationTest, ResultsTheFileCannotHoldStopTheRun) {
+    struct Case {
+        std::string input;
+        const char* message;
+    };
+    const Case cases[] = {
+        // P·L²/(2EI) = 2e308: beyond the doubles, and the solution turns to NaN and infinity
+        // (at node 2 for one solver, at the clamped node 1 for the other).
+        {Cantilever("1 1 1 1", "2", "1e308"), "não é um número finito (NaN)"},
+        // Rotations of 5e299 rad: 300 digits.
+        {Cantilever("1 1 1 1", "1", "1e300"),
+         "Resultado grande demais: a rotação ry do nó 2 vale -5E299"},
+        // P·L²/(2EI) = 5e24 rad: 25 digits in a field of 30 with 7 decimals.
+        {Cantilever("1 1 1 1", "1", "1e25"),
+         "Resultado grande demais: a rotação ry do nó 2 vale -5E24 e não cabe no campo de 30 "
+         "caracteres"},
+        // Displacements of a third of a metre, but a clamping moment P·L = 1e12 kN·m: 13 digits
+        // in a field of 18 with 4 decimals.
+        {Cantilever("1e12 1 1e12 1", "1", "1e12"),
+         "Resultado grande demais: o momento fletor da barra 1 no nó 1 vale 1000000000000 e não "
+         "cabe no campo de 18 caracteres"},
+        // 12·E·I/L³ overflows before anything is solved.
+        {Cantilever("1e308 10 1 1", "1", "-1"), "Rigidez grande demais no nó 1"},
+    };
+    const auto output = dir / "gOutput.txt";
+    WriteBytes(output, "earlier results");
+    for (const auto solver : {SolverKind::Sparse, SolverKind::Dense}) {
+        for (const auto& c : cases) {
+            const auto input = dir / "hostile.txt";
+            WriteBytes(input, c.input);
+            GrillageCalculation calculation;
+            calculation.SetSolver(solver);
+            const auto outcome =
+                calculation.RunGrillageCalculation(input.string(), output.string());
+            EXPECT_FALSE(outcome.Succeeded) << c.input;
+            EXPECT_THAT(outcome.Error, HasSubstr(c.message));
+            EXPECT_EQ(ReadBytes(output), "earlier results");
+        }
+    }
 }
 
 TEST_F(GrillageCalculationTest, UnwritableOutputIsAnErrorNamingTheFile) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 namespace quadrilo::engine {
@@ -62,6 +63,34 @@ TEST(NumberText, FixedFieldsAgreeWithTheMessageFormatOnRandomValues) {
         AppendFixed(out, value, d);
         ASSERT_EQ(out, Format("%." + std::to_string(d) + "f", value)) << value << " " << d;
     }
+}
+
+// A results field holds a number only when at least one blank is left before it.
+TEST(NumberText, AFieldHoldsFiniteNumbersThatLeaveABlank) {
+    struct FitCase {
+        double value;
+        int decimals;
+        int width;
+        bool fits;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const FitCase cases[] = {
+        {1e20, 7, 30, true},  // 21 digits, point, 7 decimals: 29 characters
+        {1e21, 7, 30, false}, // 30 characters: no blank left
+        {-9.9e19, 7, 30, true},
+        {-1e20, 7, 30, false}, // the sign takes the blank
+        {999999999999.9999, 4, 18, true},
+        {-999999999999.9999, 4, 18, false},
+        {-99999999999.9999, 4, 18, true},
+        {-99999999999.99996, 4, 18, false}, // rounding to 4 decimals adds a digit
+        {-1e-9, 4, 18, true},               // "0.0000"
+        {1e300, 7, 30, false},
+        {std::nan(""), 7, 30, false},
+        {inf, 4, 18, false},
+        {-inf, 4, 18, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitsFixedField(c.value, c.decimals, c.width), c.fits) << c.value;
 }
 
 TEST(NumberText, MaterialFieldHasFifteenDigitsAndAFourDigitExponent) {
