@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <set>
 
 namespace quadrilo::cad::canvas {
@@ -26,6 +27,13 @@ namespace {
 
 QString text(CadCanvas& canvas, TextId id) {
     return QString::fromStdString(canvas.document().texts().text(id));
+}
+
+// A warning shown window-modal, without a nested event loop.
+void warn(QWidget* parent, const QString& title, const QString& message) {
+    auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // OK and Cancel buttons with the table's captions.
@@ -329,7 +337,7 @@ void LayerDialog::deleteRow(int row) {
     else if (m_table->item(row, 3)->checkState() == Qt::Checked)
         refusal = TextId::LayerIsCurrent;
     if (refusal) {
-        QMessageBox::warning(this, m_canvas.messageTitle(), text(m_canvas, *refusal));
+        warn(this, m_canvas.messageTitle(), text(m_canvas, *refusal));
         return;
     }
     if (id)
@@ -381,7 +389,7 @@ std::vector<Subscription> registerDialogCommands(CadCanvas& canvas) {
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &QDialog::accepted, c, [c, dialog] {
             if (!dialog->apply())
-                QMessageBox::warning(c, c->messageTitle(), text(*c, TextId::LayerNameInvalid));
+                warn(c, c->messageTitle(), text(*c, TextId::LayerNameInvalid));
         });
         dialog->open();
     });
