@@ -403,6 +403,12 @@ bool Document::setCurrentLayer(LayerId layer) {
     return true;
 }
 
+void Document::setViewAngles(double hor, double ver) {
+    m_drawing->settings().view.angleHor = hor;
+    m_drawing->settings().view.angleVer = ver;
+    m_events.changed.notify();
+}
+
 // ---------------------------------------------------------------- selection
 
 // Hidden and locked entities, and those of hidden or locked layers, are out of the user's reach.

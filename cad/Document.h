@@ -112,8 +112,10 @@ public:
     const Point3& cursor() const { return m_cursor; }
     void setCursor(const Point3& p) { m_cursor = p; }
 
-    // ---- working settings (not undone)
+    // ---- working settings (not undone); the views follow
     bool setCurrentLayer(LayerId layer);
+    // Degrees: hor is the bearing looked towards, ver the elevation (90, 90: the plan).
+    void setViewAngles(double hor, double ver);
 
     // ---- pointer events from the canvas
     void reportMouseMove(const Point3& p);

@@ -1,6 +1,7 @@
 // The registry of drawing formats by extension.
 #include "cad/DrawingFormats.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
@@ -8,8 +9,7 @@ namespace quadrilo::cad {
 namespace {
 
 std::string lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
     return s;
 }
 

@@ -145,15 +145,24 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
     }
 }
 
-CommandTask rectangleTool(Document& doc) {
-    Tool t(doc);
+// Two opposite corners, the first one anchored for the rubber band; none when the user stops.
+using Corners = std::optional<std::pair<Point3, Point3>>;
+CommandTask pickCorners(Tool& t, Corners& corners) {
     if (!co_await t.pick(TextId::FirstCorner))
         co_return;
     const Point3 a = t.point();
     t.anchor(a);
-    if (!co_await t.pick(TextId::OppositeCorner))
+    if (co_await t.pick(TextId::OppositeCorner))
+        corners = std::pair{a, t.point()};
+}
+
+CommandTask rectangleTool(Document& doc) {
+    Tool t(doc);
+    Corners corners;
+    co_await pickCorners(t, corners);
+    if (!corners)
         co_return;
-    const Point3 b = t.point();
+    const auto [a, b] = *corners;
     if (a.x == b.x || a.y == b.y)
         co_return;
     t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
@@ -230,13 +239,11 @@ CommandTask textTool(Document& doc) {
 
 CommandTask mtextTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(TextId::FirstCorner))
+    Corners corners;
+    co_await pickCorners(t, corners);
+    if (!corners)
         co_return;
-    const Point3 a = t.point();
-    t.anchor(a);
-    if (!co_await t.pick(TextId::OppositeCorner))
-        co_return;
-    const Point3 b = t.point();
+    const auto [a, b] = *corners;
     std::string text;
     for (;;) {
         t.ask(TextId::MTextLines);

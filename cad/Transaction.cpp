@@ -281,34 +281,28 @@ BlockId Transaction::addBlock(const std::string& name, const Point3& base) {
     return id;
 }
 
-MlineStyleId Transaction::addMlineStyle(const MlineStyle& style) {
-    const MlineStyleId id = m_drawing.insertMlineStyle(style);
-    if (id && m_events)
+template <class Change> auto Transaction::changeStyles(Change change) {
+    const std::uint64_t revision = m_drawing.revision();
+    const auto result = change();
+    if (m_drawing.revision() != revision && m_events)
         m_events->stylesChanged.notify();
-    return id;
+    return result;
+}
+
+MlineStyleId Transaction::addMlineStyle(const MlineStyle& style) {
+    return changeStyles([&] { return m_drawing.insertMlineStyle(style); });
 }
 
 bool Transaction::changeMlineStyle(MlineStyleId id, const MlineStyle& style) {
-    const std::uint64_t revision = m_drawing.revision();
-    const bool done = m_drawing.replaceMlineStyle(id, style);
-    if (m_drawing.revision() != revision && m_events)
-        m_events->stylesChanged.notify();
-    return done;
+    return changeStyles([&] { return m_drawing.replaceMlineStyle(id, style); });
 }
 
 DimStyleId Transaction::addDimStyle(const DimStyle& style) {
-    const DimStyleId id = m_drawing.insertDimStyle(style);
-    if (id && m_events)
-        m_events->stylesChanged.notify();
-    return id;
+    return changeStyles([&] { return m_drawing.insertDimStyle(style); });
 }
 
 bool Transaction::changeDimStyle(DimStyleId id, const DimStyle& style) {
-    const std::uint64_t revision = m_drawing.revision();
-    const bool done = m_drawing.replaceDimStyle(id, style);
-    if (m_drawing.revision() != revision && m_events)
-        m_events->stylesChanged.notify();
-    return done;
+    return changeStyles([&] { return m_drawing.replaceDimStyle(id, style); });
 }
 
 void Transaction::setDrawingData(std::vector<std::uint8_t> data) {

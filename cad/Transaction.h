@@ -73,6 +73,8 @@ private:
     bool validInModelSpace(const Entity& e) const;
     bool validReferences(const Entity& e) const;
     bool replace(EntityId id, Entity changed);
+    // Runs a change of the named style tables and raises stylesChanged if it changed anything.
+    template <class Change> auto changeStyles(Change change);
     void end();
 
     Drawing& m_drawing;

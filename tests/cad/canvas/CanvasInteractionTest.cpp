@@ -164,15 +164,10 @@ TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing) {
     canvas->execute(131);
     EXPECT_DOUBLE_EQ(doc.drawing().settings().view.angleHor, 90.0);
     // Set from outside, as the application does for the deformed grillage.
-    const auto setAngles = [&](double hor, double ver) {
-        drawing().settings().view.angleHor = hor;
-        drawing().settings().view.angleVer = ver;
-        doc.notifyChanged();
-    };
-    setAngles(90.0, 0.0);
+    doc.setViewAngles(90.0, 0.0);
     EXPECT_DOUBLE_EQ(canvas->view().angles().ver, 0.0);
     // Turning left by ten degrees, as the isometric rotation buttons do.
-    setAngles(drawing().settings().view.angleHor + 10.0, 35.0);
+    doc.setViewAngles(drawing().settings().view.angleHor + 10.0, 35.0);
     EXPECT_DOUBLE_EQ(canvas->view().angles().hor, 100.0);
     const QPointF yAxis = canvas->view().toScreenDirection({0, 1, 0});
     EXPECT_GT(yAxis.x(), 0.0); // +Y, straight ahead before: the view turned left of it
