@@ -304,7 +304,8 @@ CommandTask Document::moveCommand() {
     if (co_await m_runner.nextInput() != int(InputKind::Point))
         co_return;
     m_runner.points().push_back(m_runner.inputPoint());
-    moveEntities(m_selection.entities(), m_runner.inputPoint() - base);
+    // A copy: the move's handlers may change the selection.
+    moveEntities(std::vector<EntityId>(m_selection.entities()), m_runner.inputPoint() - base);
 }
 
 CommandTask Document::pasteCommand() {

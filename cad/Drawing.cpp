@@ -178,10 +178,10 @@ void Drawing::rollback() {
     Trace* traced = tracing() ? &trace : nullptr;
     for (std::size_t i = m_records.size(); i-- > at.records;)
         apply(m_records[i], traced);
+    keepSettingsValid();
+    announce(trace, HistoryKind::RollBack); // while the records still hold what went
     m_records.resize(at.records);
     m_open.pop_back();
-    keepSettingsValid();
-    announce(trace, HistoryKind::RollBack);
     if (m_open.empty())
         finishOutermost(m_revisionAtBegin);
 }
@@ -303,8 +303,8 @@ void Drawing::apply(Record& r, Trace* trace) {
 }
 
 void Drawing::applyEntity(Record& r, Trace* trace) {
-    auto& other = std::get<std::unique_ptr<Entity>>(r.other);
-    std::unique_ptr<Entity>& current = m_entities.at(r.id);
+    auto& other = std::get<EntityPtr>(r.other);
+    EntityPtr& current = m_entities.at(r.id);
     if (trace)
         trace->before(r.id, current != nullptr);
     const bool sameList = current && other && current->owner == other->owner &&
@@ -335,7 +335,7 @@ void Drawing::applyLayerContents(Record& r, Trace* trace) {
     taken.reserve(list.count);
     for (EntityId id = list.first; id;) {
         const EntityId next = m_links.at(id.value).next;
-        std::unique_ptr<Entity>& slot = m_entities.at(id.value);
+        EntityPtr& slot = m_entities.at(id.value);
         if (trace)
             trace->before(id.value, true);
         unindex(*slot);
@@ -346,11 +346,11 @@ void Drawing::applyLayerContents(Record& r, Trace* trace) {
         id = next;
     }
     list = {};
-    for (std::unique_ptr<Entity>& e : stored) {
+    for (EntityPtr& e : stored) {
         const std::uint32_t id = e->id.value;
         if (trace)
             trace->before(id, false);
-        std::unique_ptr<Entity>& slot = m_entities.at(id);
+        EntityPtr& slot = m_entities.at(id);
         slot = std::move(e);
         append(*slot);
         index(*slot);
@@ -649,16 +649,16 @@ EntityId Drawing::nextEntity(EntityId id) const {
 
 EntityId Drawing::insertEntity(Entity&& entity) {
     entity.id = EntityId(m_nextId++);
-    std::unique_ptr<Entity>& slotOfNew = m_entities.at(entity.id.value);
-    slotOfNew = std::make_unique<Entity>(std::move(entity));
+    EntityPtr& slotOfNew = m_entities.at(entity.id.value);
+    slotOfNew = ownEntity(std::move(entity));
     const Entity& e = *slotOfNew;
     append(e);
     index(e);
-    record(Record{Target::Entity, e.id.value, 0, std::unique_ptr<Entity>()});
+    record(Record{Target::Entity, e.id.value, 0, EntityPtr()});
     return e.id;
 }
 
-void Drawing::replaceEntity(EntityId id, std::unique_ptr<Entity> changed) {
+void Drawing::replaceEntity(EntityId id, EntityPtr changed) {
     Record r{Target::Entity, id.value, m_links.at(id.value).prev.value, std::move(changed)};
     applyEntity(r, nullptr);
     if (createdInOpenTransaction(id)) {
@@ -672,22 +672,24 @@ void Drawing::replaceEntity(EntityId id, std::unique_ptr<Entity> changed) {
 }
 
 void Drawing::removeEntity(EntityId id) {
-    Record r{Target::Entity, id.value, 0, std::unique_ptr<Entity>()};
+    Record r{Target::Entity, id.value, 0, EntityPtr()};
     applyEntity(r, nullptr);
     record(std::move(r));
 }
 
 std::vector<EntityId> Drawing::replaceLayerContents(LayerId layer, std::vector<Entity>&& entities) {
+    // The entities stay where the caller built them: the block is adopted whole.
+    const auto block = std::make_shared<std::vector<Entity>>(std::move(entities));
     auto incoming = std::make_unique<EntityPtrs>();
-    incoming->reserve(entities.size());
+    incoming->reserve(block->size());
     std::vector<EntityId> ids;
-    ids.reserve(entities.size());
-    for (Entity& e : entities) {
+    ids.reserve(block->size());
+    for (Entity& e : *block) {
         e.id = EntityId(m_nextId++);
         e.layer = layer;
         e.owner = BlockId();
         ids.push_back(e.id);
-        incoming->push_back(std::make_unique<Entity>(std::move(e)));
+        incoming->push_back(EntityPtr(&e, EntityRelease{block}));
     }
     Record r{Target::LayerContents, layer.value, 0, std::move(incoming)};
     applyLayerContents(r, nullptr);

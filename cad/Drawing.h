@@ -87,6 +87,21 @@ enum class EraseLayerResult { Erased, NoSuchLayer, LayerZero, HoldsEntities, Cur
 
 class Transaction;
 
+// Owns one entity of the drawing or of the undo log. Most are owned alone; the entities a
+// layer's contents were replaced with share the one block they came in, so that replacing a
+// grillage allocates nothing per entity. The block goes with the last of its entities.
+struct EntityRelease {
+    std::shared_ptr<std::vector<Entity>> block; // none: the entity is owned alone
+    void operator()(Entity* e) const noexcept {
+        if (!block)
+            delete e;
+    }
+};
+using EntityPtr = std::unique_ptr<Entity, EntityRelease>;
+inline EntityPtr ownEntity(Entity&& e) {
+    return EntityPtr(new Entity(std::move(e)));
+}
+
 class Drawing {
 public:
     Drawing();
@@ -185,10 +200,10 @@ private:
         Data,
         LayerContents
     };
-    using EntityPtrs = std::vector<std::unique_ptr<Entity>>;
+    using EntityPtrs = std::vector<EntityPtr>;
     using Payload =
-        std::variant<std::monostate, std::unique_ptr<Entity>, std::unique_ptr<Layer>,
-                     std::unique_ptr<Block>, std::unique_ptr<MlineStyle>, std::unique_ptr<DimStyle>,
+        std::variant<std::monostate, EntityPtr, std::unique_ptr<Layer>, std::unique_ptr<Block>,
+                     std::unique_ptr<MlineStyle>, std::unique_ptr<DimStyle>,
                      std::unique_ptr<DrawingData>, std::unique_ptr<EntityPtrs>>;
     // A change, stored as the state on the other side of it: applying a record swaps the
     // stored state with the current one, so the same record serves undo and redo.
@@ -207,7 +222,7 @@ private:
 
     // ---- the primitives a Transaction builds on; each makes one record
     EntityId insertEntity(Entity&& entity);
-    void replaceEntity(EntityId id, std::unique_ptr<Entity> changed);
+    void replaceEntity(EntityId id, EntityPtr changed);
     void removeEntity(EntityId id);
     std::vector<EntityId> replaceLayerContents(LayerId layer, std::vector<Entity>&& entities);
     LayerId insertLayer(const Layer& layer);
@@ -267,9 +282,9 @@ private:
     void keepSettingsValid();
     void trimUndo();
 
-    PagedTable<std::unique_ptr<Entity>> m_entities; // by id
-    PagedTable<Links> m_links;                      // by entity id
-    std::vector<std::unique_ptr<Layer>> m_layers;   // by id
+    PagedTable<EntityPtr> m_entities;             // by id
+    PagedTable<Links> m_links;                    // by entity id
+    std::vector<std::unique_ptr<Layer>> m_layers; // by id
     std::vector<EntityList> m_layerLists;
     std::vector<LayerId> m_layerOrder;
     std::unordered_map<std::string, std::uint32_t> m_layerNames;

@@ -255,8 +255,8 @@ private:
             throw FormatError("an entity names a missing layer");
         if (const auto* ins = std::get_if<InsertShape>(&e.shape); ins && !d.block(ins->block))
             throw FormatError("an insert names a missing block");
-        std::unique_ptr<Entity>& slot = d.m_entities.at(id);
-        slot = std::make_unique<Entity>(std::move(e));
+        EntityPtr& slot = d.m_entities.at(id);
+        slot = ownEntity(std::move(e));
         d.append(*slot);
         d.countInsert(*slot, +1);
     }

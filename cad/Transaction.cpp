@@ -117,7 +117,7 @@ bool Transaction::replace(EntityId id, Entity changed) {
         return false;
     if (changed == *current)
         return true;
-    m_drawing.replaceEntity(id, std::make_unique<Entity>(std::move(changed)));
+    m_drawing.replaceEntity(id, ownEntity(std::move(changed)));
     return true;
 }
 
