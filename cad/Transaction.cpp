@@ -315,17 +315,23 @@ void Transaction::setDrawingData(std::vector<std::uint8_t> data) {
         m_events->dataChanged.notify();
 }
 
-bool Transaction::setPaletteColor(int index, std::uint32_t rgb) {
-    if (index < 0 || index > 255)
-        return false;
-    const auto slot = static_cast<std::size_t>(index);
-    if (m_drawing.data().palette[slot] == (rgb & 0xFFFFFF))
-        return true;
+void Transaction::setPalette(const std::array<std::uint32_t, 256>& palette) {
     auto changed = std::make_unique<DrawingData>(m_drawing.data());
-    changed->palette[slot] = rgb & 0xFFFFFF;
+    for (std::size_t i = 0; i < palette.size(); ++i)
+        changed->palette[i] = palette[i] & 0xFFFFFF;
+    if (changed->palette == m_drawing.data().palette)
+        return;
     m_drawing.replaceData(std::move(changed));
     if (m_events)
         m_events->dataChanged.notify();
+}
+
+bool Transaction::setPaletteColor(int index, std::uint32_t rgb) {
+    if (index < 0 || index > 255)
+        return false;
+    std::array<std::uint32_t, 256> palette = m_drawing.data().palette;
+    palette[static_cast<std::size_t>(index)] = rgb;
+    setPalette(palette);
     return true;
 }
 

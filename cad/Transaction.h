@@ -67,6 +67,8 @@ public:
     DimStyleId addDimStyle(const DimStyle& style);
     bool changeDimStyle(DimStyleId id, const DimStyle& style);
     void setDrawingData(std::vector<std::uint8_t> data);
+    // Palette entries are 0x00RRGGBB; an index outside 0-255 is refused.
+    void setPalette(const std::array<std::uint32_t, 256>& palette);
     bool setPaletteColor(int index, std::uint32_t rgb);
 
 private:
