@@ -158,14 +158,12 @@ CommandTask pickCorners(Tool& t, Corners& corners) {
 
 CommandTask rectangleTool(Document& doc) {
     Tool t(doc);
-    Corners corners;
-    co_await pickCorners(t, corners);
-    if (!corners)
-        co_return;
-    const auto [a, b] = *corners;
-    if (a.x == b.x || a.y == b.y)
-        co_return;
-    t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
+    Corners c;
+    co_await pickCorners(t, c);
+    if (c && c->first.x != c->second.x && c->first.y != c->second.y) {
+        const auto [a, b] = *c;
+        t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
+    }
 }
 
 CommandTask circleTool(Document& doc) {
