@@ -47,16 +47,27 @@ struct Tool {
     void ask(TextId id, const std::string& arg) { doc.prompt(doc.texts().format(id, {arg})); }
     InputKind kindOf(int input) const { return static_cast<InputKind>(input); }
 
-    // Prompts and waits: `co_await t.pick(id)` is true when a point was picked.
+    // Prompts and waits: `co_await t.pick(id)` is true when a point was picked; pickAnchored
+    // also anchors the point it picked.
     struct PickAwaiter {
         CommandRunner::InputAwaiter input;
+        Tool* anchoring = nullptr;
         bool await_ready() const noexcept { return input.await_ready(); }
         void await_suspend(std::coroutine_handle<> h) noexcept { input.await_suspend(h); }
-        bool await_resume() const noexcept { return input.await_resume() == int(InputKind::Point); }
+        bool await_resume() const {
+            const bool picked = input.await_resume() == int(InputKind::Point);
+            if (picked && anchoring)
+                anchoring->anchor(anchoring->point());
+            return picked;
+        }
     };
     PickAwaiter pick(TextId id) {
         ask(id);
         return PickAwaiter{run.nextInput()};
+    }
+    PickAwaiter pickAnchored(TextId id) {
+        ask(id);
+        return PickAwaiter{run.nextInput(), this};
     }
     Point3 point() const { return run.inputPoint(); }
     // Remembers p as the point rubber bands and relative coordinates start from.
@@ -88,10 +99,9 @@ CommandTask pointTool(Document& doc) {
 
 CommandTask lineTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(TextId::SpecifyPoint))
+    if (!co_await t.pickAnchored(TextId::SpecifyPoint))
         co_return;
     Point3 previous = t.point();
-    t.anchor(previous);
     for (;;) {
         if (!co_await t.pick(TextId::NextPoint))
             co_return;
@@ -148,10 +158,9 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
 // Two opposite corners, the first one anchored for the rubber band; none when the user stops.
 using Corners = std::optional<std::pair<Point3, Point3>>;
 CommandTask pickCorners(Tool& t, Corners& corners) {
-    if (!co_await t.pick(TextId::FirstCorner))
+    if (!co_await t.pickAnchored(TextId::FirstCorner))
         co_return;
     const Point3 a = t.point();
-    t.anchor(a);
     if (co_await t.pick(TextId::OppositeCorner))
         corners = std::pair{a, t.point()};
 }
@@ -168,10 +177,9 @@ CommandTask rectangleTool(Document& doc) {
 
 CommandTask circleTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(TextId::Centre))
+    if (!co_await t.pickAnchored(TextId::Centre))
         co_return;
     const Point3 centre = t.point();
-    t.anchor(centre);
     for (;;) {
         t.ask(TextId::Radius);
         const int input = co_await t.run.nextInput();
@@ -217,10 +225,9 @@ CommandTask askNumber(Tool& t, TextId prompt, double fallback, NumberAnswer& ans
 
 CommandTask textTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(TextId::InsertionPoint))
+    if (!co_await t.pickAnchored(TextId::InsertionPoint))
         co_return;
     const Point3 at = t.point();
-    t.anchor(at);
     NumberAnswer height, angle;
     co_await askNumber(t, TextId::TextHeight, doc.drawing().settings().textHeight, height);
     if (!height.ok || !(height.value > 0.0))
@@ -286,14 +293,12 @@ CommandTask insertTool(Document& doc, std::string& lastBlock) {
 
 CommandTask dimensionTool(Document& doc, bool aligned) {
     Tool t(doc);
-    if (!co_await t.pick(TextId::FirstExtension))
+    if (!co_await t.pickAnchored(TextId::FirstExtension))
         co_return;
     const Point3 first = t.point();
-    t.anchor(first);
-    if (!co_await t.pick(TextId::SecondExtension))
+    if (!co_await t.pickAnchored(TextId::SecondExtension))
         co_return;
     const Point3 second = t.point();
-    t.anchor(second);
     if (!co_await t.pick(TextId::DimensionLine))
         co_return;
     const Point3 pos = t.point();
