@@ -94,11 +94,12 @@ void SpatialIndex::flush() {
     if (m_pending.size() > rtree.size() || 4 * m_stale.size() > rtree.size()) {
         // Many changes (a drawing just built or opened, a layer replaced): repacking is far
         // faster than inserting and removing entries one by one, and gives a better tree.
-        std::vector<Value> values;
-        values.reserve(rtree.size() + m_pending.size());
+        std::vector<Value> values; // what stays in the tree, then what comes
+        values.reserve(rtree.size() - std::min(rtree.size(), m_stale.size()) + m_pending.size());
         for (const Value& v : rtree)
             if (*m_state.find(v.second) == State::InTree)
                 values.push_back(v);
+        rtree.clear(); // first, so that the new tree can take the old one's memory
         takePending([&](const Value& v) { values.push_back(v); });
         rtree = std::remove_reference_t<decltype(rtree)>(values.begin(), values.end());
     } else {
