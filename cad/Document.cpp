@@ -426,6 +426,14 @@ bool Document::select(EntityId id, bool on) {
     return true;
 }
 
+std::size_t Document::selectEntities(std::vector<EntityId> ids, bool on) {
+    std::erase_if(ids, [this](EntityId id) {
+        const Entity* e = m_drawing->entity(id);
+        return !e || e->owner;
+    });
+    return applySelection(std::move(ids), on);
+}
+
 void Document::clearSelection() {
     if (m_selection.empty())
         return;

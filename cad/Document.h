@@ -104,6 +104,8 @@ public:
     std::size_t selectPolygon(const std::vector<Point3>& polygon, bool crossing, bool on);
     std::size_t selectFence(const std::vector<std::pair<Point3, Point3>>& fence, bool on);
     std::size_t selectLayer(LayerId layer, bool on);
+    // The given model-space entities (a layer's elements of one kind, say); others are skipped.
+    std::size_t selectEntities(std::vector<EntityId> ids, bool on);
     void clearSelection();
     // The selectable entity nearest to p within the aperture, or none.
     [[nodiscard]] EntityId entityAt(const Point3& p, double aperture);

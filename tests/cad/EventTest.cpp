@@ -240,13 +240,15 @@ TEST_F(Events, EverySelectionActionRaisesOneEventWithTheEntitiesItChanged) {
                       false, true);
     doc.selectLayer(current(), false);
     EXPECT_TRUE(doc.select(far, true));
-    ASSERT_EQ(changes.size(), 6u);
+    EXPECT_EQ(doc.selectEntities({crossing, EntityId(99), inside}, true), 2u);
+    ASSERT_EQ(changes.size(), 7u);
     EXPECT_EQ(changes[0].selected, Ids{inside});
     EXPECT_EQ(changes[1].selected, Ids{crossing});
     EXPECT_EQ(changes[2].deselected, (Ids{inside, crossing}));
     EXPECT_EQ(changes[3].selected, (Ids{inside, crossing})) << "in drawing order";
     EXPECT_EQ(changes[4].deselected, (Ids{inside, crossing}));
     EXPECT_EQ(changes[5].selected, Ids{far});
+    EXPECT_EQ(changes[6].selected, (Ids{inside, crossing})) << "a stale id skipped";
 }
 
 TEST_F(Events, UndoAndRedoNameWhatCameBackAndWhatWent) {
