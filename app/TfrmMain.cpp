@@ -186,8 +186,8 @@ void TfrmMain::createDrawingWindow() {
     connect(m_drawingWindow, &DrawingWindow::cursorMoved, m_label14, [this](double x, double y) {
         m_label14->setText(QString::fromStdString(Format("X:_(%f) ; Y:_(%f)", x, y)));
     });
-    (void)m_state.cad.addImmediateCommand(CmdExit, "SAIR",
-                                          [this] { QTimer::singleShot(0, this, &QWidget::close); });
+    m_exitCommand = m_state.cad.addImmediateCommand(
+        CmdExit, "SAIR", [this] { QTimer::singleShot(0, this, &QWidget::close); });
 }
 
 void TfrmMain::shutDown() {

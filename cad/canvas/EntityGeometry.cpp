@@ -1,10 +1,10 @@
 // Derived geometry of multilines, inserts and dimensions, and each entity's snap geometry.
-#include "EntityGeometry.h"
+#include "cad/canvas/EntityGeometry.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 namespace {
 
 struct Vec2 {
@@ -164,4 +164,4 @@ void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry&
     addShapeSnapGeometry(drawing, entity.shape, Placement{}, out, 0);
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

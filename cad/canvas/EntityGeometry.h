@@ -2,13 +2,13 @@
 // dimension parts.
 #pragma once
 
-#include "Drawing.h"
-#include "Snap.h"
+#include "cad/Drawing.h"
+#include "cad/canvas/Snap.h"
 
 #include <string>
 #include <vector>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 // One polyline per line of the multiline's style, offset from the vertex path (mitred corners).
 struct MlinePath {
@@ -41,4 +41,4 @@ struct DimensionParts {
 // Adds the snap geometry of one entity (with its block content for inserts).
 void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry& out);
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

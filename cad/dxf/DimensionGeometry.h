@@ -1,7 +1,7 @@
 // The lines, arrows and text a linear or aligned dimension is drawn with.
 #pragma once
 
-#include "Drawing.h"
+#include "cad/Drawing.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The path of one line of a multiline: its vertices offset sideways, corners mitred.
 #pragma once
 
-#include "Geometry.h"
+#include "cad/Geometry.h"
 
 #include <vector>
 

@@ -35,7 +35,7 @@ protected:
     }
     TProjectData recordIn(const QString& path) {
         const auto opened = cad::openDrawing(path.toStdString());
-        EXPECT_TRUE(opened.drawing) << opened.error;
+        EXPECT_TRUE(opened.drawing) << opened.status.detail;
         return TProjectData::Decode(opened.drawing->data().exData);
     }
 };
@@ -185,7 +185,7 @@ TEST_F(Documents, TheViewToolBarShowsForEveryStoredViewButTopAndBottom) {
         stored.drawing->settings().view.angleHor = angles.hor;
         stored.drawing->settings().view.angleVer = angles.ver;
         const QString path = temp.filePath(QStringLiteral("vista.vec"));
-        ASSERT_TRUE(cad::saveDrawing(*stored.drawing, path.toStdString()).ok);
+        ASSERT_TRUE(cad::saveDrawing(*stored.drawing, path.toStdString()));
         ASSERT_TRUE(window->documents().open(path));
         EXPECT_EQ(control<QToolBar>("ToolBar2").isVisible(), shown)
             << angles.hor << " " << angles.ver;
