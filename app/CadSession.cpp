@@ -4,6 +4,7 @@
 #include "app/DrawingLayers.h"
 
 #include "cad/Transaction.h"
+#include "cad/dxf/DxfFormats.h"
 
 #include <QGuiApplication>
 
@@ -42,6 +43,8 @@ CadSession::CadSession() {
         m_clipboard = std::make_unique<cad::canvas::SystemClipboard>();
         m_engine.setClipboard(m_clipboard.get());
     }
+    // DXF opens for viewing; DWG is refused with the way round it.
+    dxf::AddDxfFormats(m_engine.formats());
     m_document = &m_engine.createDocument();
 }
 

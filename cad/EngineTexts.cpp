@@ -214,6 +214,8 @@ std::string describe(const FileResult& r, const TextTable& texts) {
         return texts.format(TextId::FileUnknownFormat, {r.path});
     case FileError::InsideCommand:
         return texts.text(TextId::FileInsideCommand);
+    case FileError::Refused:
+        return r.detail;
     }
     return {};
 }

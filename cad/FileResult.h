@@ -19,6 +19,7 @@ enum class FileError {
     CannotWrite,   // the folder or disk refused it; the previous file is intact
     UnknownFormat, // no reader or writer for the extension
     InsideCommand, // a command's own code cannot replace its drawing
+    Refused,       // an added format could not read or write it; the detail is its own message
 };
 
 struct FileResult {

@@ -6,6 +6,7 @@
 
 #include "cad/DrawingFile.h"
 #include "cad/canvas/ViewTransform.h"
+#include "cad/dxf/DwgSupport.h"
 
 #include <QFile>
 #include <QToolBar>
@@ -175,6 +176,26 @@ TEST_F(Documents, OtherFileKindsHideThePropertiesPanelUntilADrawingOpens) {
         "Arquivos não dwg ou dxf não só podem ser mostrados, mas não podem ser calculados.")));
     window->documents().documentOpened(temp.filePath(QStringLiteral("planta.VeC")));
     EXPECT_TRUE(panel.isVisible());
+}
+
+TEST_F(Documents, ADxfDrawingOpensForViewingAndADwgIsRefusedWithTheWayRound) {
+    change();
+    const QString dxf = temp.filePath(QStringLiteral("planta.dxf"));
+    ASSERT_TRUE(cad().document().saveCopy(dxf.toStdString()));
+    EXPECT_TRUE(cad().modified()) << "a copy is not the document's save";
+    answer(AnswerNo);
+    ASSERT_TRUE(window->documents().open(dxf));
+    EXPECT_FALSE(control<QWidget>("pnlProp").isVisible());
+    const auto lines = shapes<cad::XLineShape>();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& line) {
+        return line.second.base == cad::Point3{0, 75, 0};
+    })) << "the construction line came through the DXF file";
+
+    const QString dwg = temp.filePath(QStringLiteral("planta.dwg"));
+    EXPECT_FALSE(window->documents().open(dwg));
+    EXPECT_EQ(log().mid(log().size() - 2),
+              (QStringList{QStringLiteral("Não foi possíve abrir o arquivo: ") + dwg,
+                           QStringLiteral("Erro: ") + QString::fromUtf8(dxf::DwgOpenRefusal)}));
 }
 
 TEST_F(Documents, TheViewToolBarShowsForEveryStoredViewButTopAndBottom) {
