@@ -1,6 +1,7 @@
 // Renderer: turns entities into batched screen lines, points and texts, then paints them.
 #include "cad/canvas/Renderer.h"
 
+#include "cad/ShapeParts.h"
 #include "cad/canvas/EntityGeometry.h"
 #include "common/AtomicFile.h"
 
@@ -374,7 +375,7 @@ private:
                 } else if constexpr (std::is_same_v<T, MlineShape>) {
                     for (const auto& path : mlinePaths(s)) {
                         usePen(m_fixed ? color : resolve(path.color, color, color));
-                        polyline(path.points, false, place);
+                        polyline(path.points, s.closed, place);
                     }
                 } else if constexpr (std::is_same_v<T, TextShape>) {
                     text(s.at, {QString::fromStdString(s.text)}, s.look.height, s.look.angle,
@@ -430,21 +431,8 @@ private:
         segment(P(d.ext1From), P(d.ext1To));
         segment(P(d.ext2From), P(d.ext2To));
         segment(P(d.lineFrom), P(d.lineTo));
-        // Open arrowheads pointing at the extension lines.
-        const double len = std::hypot(d.lineTo.x - d.lineFrom.x, d.lineTo.y - d.lineFrom.y);
-        if (len > 0.0) {
-            const double ux = (d.lineTo.x - d.lineFrom.x) / len;
-            const double uy = (d.lineTo.y - d.lineFrom.y) / len;
-            const double a = style.arrowSize;
-            for (const auto& [tip, sign] :
-                 {std::pair{d.lineFrom, 1.0}, std::pair{d.lineTo, -1.0}}) {
-                for (const double side : {1.0, -1.0}) {
-                    const Point3 wing{tip.x + sign * ux * a - side * uy * a * 0.3,
-                                      tip.y + sign * uy * a + side * ux * a * 0.3, tip.z};
-                    segment(P(tip), P(wing));
-                }
-            }
-        }
+        for (const auto& [tip, wing] : d.arrows)
+            segment(P(tip), P(wing));
         text(d.textAt, {QString::fromStdString(dimensionText(d.value, style))}, style.textHeight,
              d.textAngle, {1, 2}, place, color);
     }
