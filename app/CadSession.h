@@ -47,8 +47,10 @@ public:
     [[nodiscard]] QString describe(const cad::FileResult& result) const;
     [[nodiscard]] QString fileName() const;
     void setFileName(const QString& name);
-    // The filter of the file dialogs, in Qt's form.
+    // The filter of the file dialogs, in Qt's form, and the folder they start in.
     [[nodiscard]] QString fileFilter() const;
+    [[nodiscard]] const QString& defaultDir() const { return m_defaultDir; }
+    void setDefaultDir(const QString& dir) { m_defaultDir = dir; }
     [[nodiscard]] bool modified() const { return drawing().dirty(); }
     void setModified(bool modified) { drawing().setDirty(modified); }
     // The set-up of an opened document is not the user's to undo.
@@ -105,6 +107,7 @@ private:
     cad::canvas::EngineUi m_ui{m_engine};
     std::unique_ptr<cad::canvas::SystemClipboard> m_clipboard;
     cad::Document* m_document = nullptr;
+    QString m_defaultDir;
 };
 
 // The drawing's palette keeps 0x00RRGGBB, the program's records 0x00BBGGRR: swapping red and

@@ -36,7 +36,7 @@ void DocumentController::createDrawing() {
     m_state.cad.setFileName(NewDocumentName);
     m_fileName = m_state.cad.fileName();
     m_view.resetProjectData();
-    m_state.cad.ui().defaultDir = m_state.folders.home;
+    m_state.cad.setDefaultDir(m_state.folders.home);
 }
 
 void DocumentController::documentOpened(const QString& name) {
@@ -122,9 +122,8 @@ bool DocumentController::open(const std::optional<QString>& name) {
     if (!settleUnsavedChanges())
         return false;
     const std::optional<QString> path =
-        name
-            ? name
-            : m_prompts.askFile({false, m_state.cad.ui().defaultDir, m_state.cad.fileFilter(), {}});
+        name ? name
+             : m_prompts.askFile({false, m_state.cad.defaultDir(), m_state.cad.fileFilter(), {}});
     return path && openPath(*path);
 }
 
@@ -147,7 +146,7 @@ bool DocumentController::saveAs(const std::optional<QString>& name) {
     const std::optional<QString> chosen =
         name ? name
              : m_prompts.askFile(
-                   {true, m_state.cad.ui().defaultDir, m_state.cad.fileFilter(), m_fileName});
+                   {true, m_state.cad.defaultDir(), m_state.cad.fileFilter(), m_fileName});
     if (!chosen || !saveFile(WithDrawingExtension(*chosen)))
         return false;
     documentOpened(m_state.cad.fileName());

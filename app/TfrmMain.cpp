@@ -167,7 +167,7 @@ void TfrmMain::runStartUp() {
     // 15. The save prompt and the file dialogs start in "Drawings".
     (void)m_state.folders.makeFolders();
     m_savePrompt->SetDirectory(m_state.folders.drawingsDir());
-    cad.ui().defaultDir = m_state.folders.drawingsDir();
+    cad.setDefaultDir(m_state.folders.drawingsDir());
     // 16. Regenerate.
     m_drawingWindow->redraw();
     // 17. The document of the command line.

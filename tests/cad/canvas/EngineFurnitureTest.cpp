@@ -1,5 +1,5 @@
-// The engine's furniture: layer dialogs, text tables, context menus, accelerators, profile and
-// recent files, bitmaps, the file-dialog filter.
+// The engine's furniture: layer dialogs, text tables, context menus, accelerators, bitmaps, the
+// file-dialog filter.
 #include "CanvasFixture.h"
 
 #include "cad/canvas/CanvasDialogs.h"
@@ -185,47 +185,6 @@ TEST_F(EngineFurniture, TheEngineHasItsOwnMenusUntilTheApplicationFillsThem) {
     CadCanvas later(doc);
     ui.addWindow(later);
     EXPECT_EQ(menuTexts(later, 3), QStringList({"Zoom exteção", "", "Pan tempo real"}));
-}
-
-TEST_F(EngineFurniture, RecentFilesAreUniqueNewestFirstAndSurviveSaveAndLoad) {
-    for (int i = 0; i < 12; ++i)
-        ui.addRecent("/d/p" + std::to_string(i) + ".vec");
-    ui.addRecent("/D/P5.VEC"); // the same file in other letters moves to the top
-    ASSERT_EQ(ui.recentFiles.size(), EngineUi::maxRecentFiles);
-    EXPECT_EQ(ui.recentFiles.front().toStdString(), "/D/P5.VEC");
-    EXPECT_EQ(ui.recentFiles.filter(QStringLiteral("/d/p5.vec"), Qt::CaseInsensitive).size(), 1);
-    ASSERT_TRUE(ui.saveRecent(path("Recent.txt")));
-    const QStringList saved = ui.recentFiles;
-    ui.recentFiles.clear();
-    ASSERT_TRUE(ui.loadRecent(path("Recent.txt")));
-    EXPECT_EQ(ui.recentFiles, saved);
-    EXPECT_FALSE(ui.loadRecent(path("missing.txt")));
-    EXPECT_EQ(ui.recentFiles, saved); // a failed load keeps the list
-    EXPECT_FALSE(ui.saveRecent(path("no/such/dir/Recent.txt")));
-}
-
-TEST_F(EngineFurniture, ProfileKeepsTheDraftingSettings) {
-    canvas->snapSettings().modes = SnapEndpoint | SnapGrid;
-    canvas->snapSettings().gridSpacingX = canvas->snapSettings().gridSpacingY = 12.5;
-    canvas->setOrtho(true);
-    canvas->renderStyle().showGrid = true;
-    ui.setShowCross(false);
-    ASSERT_TRUE(ui.saveProfile(path("User.prf")));
-    canvas->snapSettings() = SnapSettings{};
-    canvas->setOrtho(false);
-    canvas->renderStyle().showGrid = false;
-    ui.setShowCross(true);
-    ASSERT_TRUE(ui.loadProfile(path("User.prf")));
-    EXPECT_EQ(canvas->snapSettings().modes, SnapEndpoint | SnapGrid);
-    EXPECT_DOUBLE_EQ(canvas->snapSettings().gridSpacingX, 12.5);
-    EXPECT_TRUE(canvas->ortho());
-    EXPECT_TRUE(canvas->renderStyle().showGrid);
-    EXPECT_FALSE(canvas->showCross());
-    // A damaged line is ignored, the rest still read.
-    std::ofstream(path("bad.prf")) << "gridSpacingX=abc\northo=0\n";
-    ASSERT_TRUE(ui.loadProfile(path("bad.prf")));
-    EXPECT_DOUBLE_EQ(canvas->snapSettings().gridSpacingX, 12.5);
-    EXPECT_FALSE(canvas->ortho());
 }
 
 TEST_F(EngineFurniture, DefaultAcceleratorsRunUndoAndRedo) {
