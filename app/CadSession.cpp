@@ -2,12 +2,9 @@
 #include "app/CadSession.h"
 
 #include "app/DrawingLayers.h"
-#include "app/SystemClipboard.h"
 
-#include "cad/canvas/CadCanvas.h"
-#include "cad/canvas/CanvasTexts.h"
-#include "cad/canvas/DrawingTools.h"
-#include "cad/canvas/ImmediateCommand.h"
+#include "cad/Transaction.h"
+#include "cad/dxf/DxfFormats.h"
 
 #include <QGuiApplication>
 
@@ -43,11 +40,12 @@ cad::LayerId LayerNamed(const cad::Drawing& drawing, const QString& name) {
 
 CadSession::CadSession() {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        m_clipboard = std::make_unique<SystemClipboard>();
+        m_clipboard = std::make_unique<cad::canvas::SystemClipboard>();
         m_engine.setClipboard(m_clipboard.get());
     }
+    // DXF opens for viewing; DWG is refused with the way round it.
+    dxf::AddDxfFormats(m_engine.formats());
     m_document = &m_engine.createDocument();
-    cad::canvas::registerDrawingTools(*m_document);
 }
 
 CadSession::~CadSession() {
@@ -57,8 +55,8 @@ CadSession::~CadSession() {
 // ---------------------------------------------------------------- furniture
 
 void CadSession::installEngineTexts() {
-    cad::canvas::installCanvasTexts(m_engine, cad::canvas::TextLanguage::Portuguese);
-    m_ui.messageTitle = QStringLiteral("CadBox:");
+    m_engine.texts().install(cad::TextLanguage::Portuguese);
+    m_ui.setMessageTitle(QStringLiteral("CadBox:"));
 }
 
 void CadSession::installContextMenus() {
@@ -86,16 +84,15 @@ void CadSession::installContextMenus() {
                                    {7, "Apagar vértice", 332},
                                    {7, "-", 0},
                                    {7, "Editar vértice...", 333}};
-    auto& entries = m_ui.menuEntries;
-    entries.clear();
+    // The program's menus replace the engine's own, every one of them.
+    for (int menu = 1; menu <= 7; ++menu)
+        m_ui.menuClear(menu);
     for (const int menu : {3, 2})
         for (const Entry& e : common)
-            entries.emplace_back(menu, QString::fromUtf8(e.text), e.command);
+            m_ui.menuAdd(menu, QString::fromUtf8(e.text), e.command);
     for (const Entry& e : others)
-        entries.emplace_back(e.menu, QString::fromUtf8(e.text), e.command);
-    m_ui.defaultAccelerators = true;
-    for (cad::canvas::CadCanvas* canvas : m_ui.windows())
-        m_ui.applyFurniture(*canvas);
+        m_ui.menuAdd(e.menu, QString::fromUtf8(e.text), e.command);
+    m_ui.setDefaultAccelerators();
 }
 
 void CadSession::applyEngineSettings() {
@@ -105,26 +102,16 @@ void CadSession::applyEngineSettings() {
 
 // ---------------------------------------------------------------- file
 
-bool CadSession::open(const QString& path, QString& error) {
-    std::string reason;
-    if (m_document->runner().executing()) {
-        error = QStringLiteral("um comando está em execução");
-        return false;
-    }
-    if (!m_document->open(utf8(path), reason)) {
-        error = QString::fromStdString(reason);
-        return false;
-    }
-    return true;
+cad::FileResult CadSession::open(const QString& path) {
+    return m_document->open(utf8(path));
 }
 
-bool CadSession::save(const QString& path, QString& error) {
-    std::string reason;
-    if (!m_document->save(utf8(path), reason)) {
-        error = QString::fromStdString(reason);
-        return false;
-    }
-    return true;
+cad::FileResult CadSession::save(const QString& path) {
+    return m_document->save(utf8(path));
+}
+
+QString CadSession::describe(const cad::FileResult& result) const {
+    return QString::fromStdString(cad::describe(result, m_engine.texts()));
 }
 
 QString CadSession::fileName() const {
@@ -136,23 +123,19 @@ void CadSession::setFileName(const QString& name) {
 }
 
 QString CadSession::fileFilter() const {
-    return cad::canvas::qtFileFilter(
-        cad::canvas::canvasText(m_engine, cad::canvas::CanvasText::FileFilter));
+    return cad::canvas::qtFileFilter(m_engine.texts().text(cad::TextId::FileFilter));
 }
 
 // ---------------------------------------------------------------- layers
 
 void CadSession::addProgramLayers() {
+    cad::Transaction tx(drawing());
     for (const LayerSpec& spec : ProgramLayers)
-        drawing().addLayer(cad::Layer{spec.name, spec.color, 0, -1, true, false});
+        tx.addLayer(cad::Layer{spec.name, spec.color, 0, -1, true, false});
 }
 
 bool CadSession::setCurrentLayer(const QString& name) {
-    const cad::LayerId id = LayerNamed(drawing(), name);
-    if (!id)
-        return false;
-    drawing().settings().currentLayer = id;
-    return true;
+    return m_document->setCurrentLayer(LayerNamed(drawing(), name));
 }
 
 QString CadSession::currentLayerName() const {
@@ -165,9 +148,9 @@ void CadSession::setLayerVisible(const QString& name, bool visible) {
     const cad::LayerId id = LayerNamed(d, name);
     if (!id)
         return;
-    cad::UndoGroup step(d);
+    cad::Transaction tx(d);
     for (cad::EntityId e = d.firstInLayer(id); e; e = d.nextEntity(e))
-        d.editEntity(e, [visible](cad::Entity& changed) { changed.visible = visible; });
+        (void)tx.setVisible(e, visible);
     setLayerShown(name, visible);
 }
 
@@ -182,7 +165,7 @@ void CadSession::editLayer(const QString& name, const std::function<void(cad::La
     cad::Layer changed = *layer;
     change(changed);
     if (!(changed == *layer))
-        (void)drawing().changeLayer(LayerNamed(drawing(), name), changed);
+        (void)cad::Transaction(drawing()).changeLayer(LayerNamed(drawing(), name), changed);
 }
 
 void CadSession::setLayerShown(const QString& name, bool shown) {
@@ -207,7 +190,7 @@ std::optional<int> CadSession::layerColor(const QString& name) const {
 
 void CadSession::setUpStyles() {
     cad::Drawing& d = drawing();
-    (void)d.addMlineStyle(
+    (void)cad::Transaction(d).addMlineStyle(
         cad::MlineStyle{"stVigas",
                         BeamStyleDrawMode,
                         {{0.5, BeamStyleColor}, {0.0, BeamStyleColor}, {-0.5, BeamStyleColor}}});
@@ -227,15 +210,13 @@ int CadSession::addAxesWhenAbsent() {
         hasY = hasY || isAxis(*d.entity(id), false);
     }
     int added = 0;
+    cad::Transaction tx(d);
     for (const auto& [present, direction] :
          {std::pair{hasX, cad::Point3{100, 0, 0}}, std::pair{hasY, cad::Point3{0, 100, 0}}}) {
         if (present)
             continue;
-        cad::Entity axis;
-        axis.layer = zero;
-        axis.locked = true;
-        axis.shape = cad::XLineShape{{0, 0, 0}, direction};
-        if (m_document->add(std::move(axis)))
+        cad::Entity axis{.layer = zero, .locked = true, .shape = cad::XLineShape{{}, direction}};
+        if (tx.add(std::move(axis)))
             ++added;
     }
     return added;
@@ -248,7 +229,7 @@ const std::vector<std::uint8_t>& CadSession::drawingData() const {
 }
 
 void CadSession::setDrawingData(const std::vector<std::uint8_t>& bytes) {
-    drawing().editData([&bytes](cad::DrawingData& data) { data.exData = bytes; });
+    cad::Transaction(drawing()).setDrawingData(bytes);
 }
 
 std::uint32_t CadSession::paletteColor(int index) const {
@@ -256,37 +237,32 @@ std::uint32_t CadSession::paletteColor(int index) const {
 }
 
 void CadSession::setPaletteColor(int index, std::uint32_t bgr) {
-    drawing().editData([index, bgr](cad::DrawingData& data) {
-        data.palette.at(static_cast<std::size_t>(index)) = SwapRedBlue(bgr);
-    });
+    (void)cad::Transaction(drawing()).setPaletteColor(index, SwapRedBlue(bgr));
 }
 
 // ---------------------------------------------------------------- entities
 
 bool CadSession::addConstructionLine(const cad::Point3& base, const cad::Point3& direction) {
-    if (direction == cad::Point3{})
-        return false;
-    cad::Entity line;
-    line.shape = cad::XLineShape{base, direction};
-    return static_cast<bool>(m_document->add(std::move(line)));
+    // On the current layer; a line without a direction is refused.
+    cad::Transaction tx(drawing());
+    return static_cast<bool>(tx.add(cad::Entity{.shape = cad::XLineShape{base, direction}}));
 }
 
 std::size_t CadSession::selectKindInLayer(const QString& layer, int kind) {
-    cad::Drawing& d = drawing();
+    const cad::Drawing& d = drawing();
     const cad::LayerId id = LayerNamed(d, layer);
-    std::size_t selected = 0;
+    std::vector<cad::EntityId> ofKind;
     for (cad::EntityId e = id ? d.firstInLayer(id) : cad::EntityId{}; e; e = d.nextEntity(e))
-        if (d.entity(e)->userData == kind && m_document->selection().add(e))
-            ++selected;
-    return selected;
+        if (d.entity(e)->userData == kind)
+            ofKind.push_back(e);
+    return m_document->selectEntities(std::move(ofKind), true);
 }
 
 void CadSession::clearSelection() {
-    m_document->selection().clear();
+    m_document->clearSelection();
 }
 
 std::size_t CadSession::eraseSelection() {
-    cad::UndoGroup step(drawing());
     return m_document->eraseSelection();
 }
 
@@ -301,14 +277,10 @@ bool CadSession::viewFromTopOrBottom() const {
     return view.angleHor == 90.0 && std::abs(view.angleVer) == 90.0;
 }
 
-bool CadSession::addImmediateCommand(int id, const char* name, std::function<void()> action) {
-    return m_document->addCommand(
-        cad::CommandDef{id,
-                        name,
-                        "",
-                        0,
-                        [action = std::move(action)] { return cad::canvas::immediately(action); },
-                        {}});
+cad::Subscription CadSession::addImmediateCommand(int id, const char* name,
+                                                  std::function<void()> action) {
+    return m_document->addCommand(cad::CommandDef{
+        id, name, "", 0, [action = std::move(action)] { return cad::immediately(action); }, {}});
 }
 
 bool CadSession::typeCommandLine(const QString& text) {

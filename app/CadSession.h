@@ -4,6 +4,7 @@
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/canvas/EngineUi.h"
+#include "cad/canvas/SystemClipboard.h"
 
 #include <QString>
 
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace quadrilo::app {
-
-class SystemClipboard;
 
 // The program's hold on the CAD engine: the engine, its user-interface furniture and the one
 // document, and every drawing operation the application shell needs, in the shell's terms (layer
@@ -42,12 +41,16 @@ public:
     void applyEngineSettings();
 
     // ---- file: the drawing is replaced in place; a failed open leaves it as it was
-    [[nodiscard]] bool open(const QString& path, QString& error);
-    [[nodiscard]] bool save(const QString& path, QString& error);
+    [[nodiscard]] cad::FileResult open(const QString& path);
+    [[nodiscard]] cad::FileResult save(const QString& path);
+    // What went wrong, in the engine's texts; empty for a success.
+    [[nodiscard]] QString describe(const cad::FileResult& result) const;
     [[nodiscard]] QString fileName() const;
     void setFileName(const QString& name);
-    // The filter of the file dialogs, in Qt's form.
+    // The filter of the file dialogs, in Qt's form, and the folder they start in.
     [[nodiscard]] QString fileFilter() const;
+    [[nodiscard]] const QString& defaultDir() const { return m_defaultDir; }
+    void setDefaultDir(const QString& dir) { m_defaultDir = dir; }
     [[nodiscard]] bool modified() const { return drawing().dirty(); }
     void setModified(bool modified) { drawing().setDirty(modified); }
     // The set-up of an opened document is not the user's to undo.
@@ -79,7 +82,7 @@ public:
     // ---- entities and selection
     // A construction line on the current layer; false when the engine refuses it.
     [[nodiscard]] bool addConstructionLine(const cad::Point3& base, const cad::Point3& direction);
-    // Selects, without selection events, the entities of the layer with the kind code.
+    // Selects the entities of the layer with the kind code, as one selection action.
     std::size_t selectKindInLayer(const QString& layer, int kind);
     void clearSelection();
     std::size_t eraseSelection();
@@ -88,9 +91,10 @@ public:
     // ---- view, command line, clipboard
     // The view stored in the drawing looks straight down or straight up.
     [[nodiscard]] bool viewFromTopOrBottom() const;
-    // A command of the engine's that acts at once, without input; false when the number or
-    // the name is taken.
-    bool addImmediateCommand(int id, const char* name, std::function<void()> action);
+    // A command of the engine's that acts at once, without input, registered while the token
+    // lives; an empty token when the number or the name is taken.
+    [[nodiscard]] cad::Subscription addImmediateCommand(int id, const char* name,
+                                                        std::function<void()> action);
     // Text typed on the engine's command line; false when the engine did not take it.
     [[nodiscard]] bool typeCommandLine(const QString& text);
     [[nodiscard]] bool clipboardHoldsEntities();
@@ -100,11 +104,10 @@ private:
     void editLayer(const QString& name, const std::function<void(cad::Layer&)>& change);
 
     cad::Engine m_engine;
-    CadEngineScope m_engineScope{m_engine};
     cad::canvas::EngineUi m_ui{m_engine};
-    cad::canvas::CadUiScope m_uiScope{m_ui};
-    std::unique_ptr<SystemClipboard> m_clipboard;
+    std::unique_ptr<cad::canvas::SystemClipboard> m_clipboard;
     cad::Document* m_document = nullptr;
+    QString m_defaultDir;
 };
 
 // The drawing's palette keeps 0x00RRGGBB, the program's records 0x00BBGGRR: swapping red and

@@ -23,7 +23,9 @@ DocumentController::DocumentController(ProgramState& state, UserPrompts& prompts
 void DocumentController::openStartDrawing() {
     QString error;
     const QString path = StartDrawingPath(m_state.folders, error);
-    if (path.isEmpty() || !m_state.cad.open(path, error))
+    if (!path.isEmpty())
+        error = m_state.cad.describe(m_state.cad.open(path));
+    if (!error.isEmpty())
         m_state.log.append(QStringLiteral("Atenção: Desenho inicial indisponível: ") + error);
     m_view.zoomAll();
 }
@@ -34,7 +36,7 @@ void DocumentController::createDrawing() {
     m_state.cad.setFileName(NewDocumentName);
     m_fileName = m_state.cad.fileName();
     m_view.resetProjectData();
-    m_state.cad.ui().defaultDir = m_state.folders.home;
+    m_state.cad.setDefaultDir(m_state.folders.home);
 }
 
 void DocumentController::documentOpened(const QString& name) {
@@ -78,10 +80,9 @@ bool DocumentController::storeAndSave(const QString& path) {
 }
 
 bool DocumentController::saveFile(const QString& path) {
-    QString error;
-    if (!m_state.cad.save(path, error)) {
+    if (const cad::FileResult saved = m_state.cad.save(path); !saved) {
         m_state.log.append(CannotSave);
-        m_state.log.append(QStringLiteral("Erro: ") + error);
+        m_state.log.append(QStringLiteral("Erro: ") + m_state.cad.describe(saved));
         return false;
     }
     rememberSaved(path);
@@ -108,10 +109,9 @@ void DocumentController::newDocument() {
 }
 
 bool DocumentController::openPath(const QString& path) {
-    QString error;
-    if (!m_state.cad.open(path, error)) {
+    if (const cad::FileResult opened = m_state.cad.open(path); !opened) {
         m_state.log.append(CannotOpen + path);
-        m_state.log.append(QStringLiteral("Erro: ") + error);
+        m_state.log.append(QStringLiteral("Erro: ") + m_state.cad.describe(opened));
         return false;
     }
     documentOpened(m_state.cad.fileName());
@@ -122,9 +122,8 @@ bool DocumentController::open(const std::optional<QString>& name) {
     if (!settleUnsavedChanges())
         return false;
     const std::optional<QString> path =
-        name
-            ? name
-            : m_prompts.askFile({false, m_state.cad.ui().defaultDir, m_state.cad.fileFilter(), {}});
+        name ? name
+             : m_prompts.askFile({false, m_state.cad.defaultDir(), m_state.cad.fileFilter(), {}});
     return path && openPath(*path);
 }
 
@@ -147,7 +146,7 @@ bool DocumentController::saveAs(const std::optional<QString>& name) {
     const std::optional<QString> chosen =
         name ? name
              : m_prompts.askFile(
-                   {true, m_state.cad.ui().defaultDir, m_state.cad.fileFilter(), m_fileName});
+                   {true, m_state.cad.defaultDir(), m_state.cad.fileFilter(), m_fileName});
     if (!chosen || !saveFile(WithDrawingExtension(*chosen)))
         return false;
     documentOpened(m_state.cad.fileName());

@@ -23,7 +23,7 @@ DrawingWindow::DrawingWindow(CadSession& cad, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_commandLine);
-    (void)cad.ui().addWindow(m_canvas);
+    cad.ui().addWindow(*m_canvas);
     connect(m_canvas, &cad::canvas::CadCanvas::cursorMoved, this,
             [this](double x, double y, double) { emit cursorMoved(x, y); });
 }

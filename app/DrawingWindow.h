@@ -5,10 +5,10 @@
 
 #include <QWidget>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 class CadCanvas;
 class CommandLine;
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas
 
 namespace quadrilo::app {
 

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <filesystem>
+
 namespace quadrilo::app {
 namespace {
 
@@ -38,10 +40,13 @@ const QString Icon = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 </svg>
 )");
 
+// The folder, made when missing; a folder that cannot be made is where writing stops.
 QString folder(const QString& base, const QString& relative) {
     const QString path = QDir(base).filePath(relative);
-    if (!QDir().mkpath(path))
-        throw FileWriteError("não foi possível criar a pasta " + path.toStdString());
+    std::error_code error;
+    std::filesystem::create_directories(path.toStdString(), error);
+    if (error)
+        throw FileWriteError(path.toStdString(), FileWriteError::Stage::CreateTemporary, error);
     return path;
 }
 

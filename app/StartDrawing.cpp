@@ -5,6 +5,7 @@
 #include "app/DrawingLayers.h"
 
 #include "cad/DrawingFile.h"
+#include "cad/Transaction.h"
 #include "common/AtomicFile.h"
 #include "project/TProjectData.h"
 
@@ -18,21 +19,19 @@ constexpr double SignHalf = 3.0;
 constexpr double LabelHeight = 8.0;
 constexpr int BottomCentre = 7;
 
-void addToBlock(cad::Drawing& d, cad::BlockId block, cad::Shape shape) {
-    cad::Entity e;
-    e.shape = std::move(shape);
-    (void)d.moveToBlock(d.addEntity(std::move(e)), block);
+void addToBlock(cad::Transaction& tx, cad::BlockId block, cad::Shape shape) {
+    (void)tx.addToBlock(block, cad::Entity{.shape = std::move(shape)});
 }
 
 // A circled plus (an upward load) or a circled minus (a downward one), with the load's value
 // written above it through the "CARGA" attribute.
-void addLoadBlock(cad::Drawing& d, const char* name, bool upward) {
-    const cad::BlockId block = d.addBlock(name, {0, 0, 0});
-    addToBlock(d, block, cad::CircleShape{{0, 0, 0}, SymbolRadius});
-    addToBlock(d, block, cad::LineShape{{-SignHalf, 0, 0}, {SignHalf, 0, 0}});
+void addLoadBlock(cad::Transaction& tx, const char* name, bool upward) {
+    const cad::BlockId block = tx.addBlock(name, {0, 0, 0});
+    addToBlock(tx, block, cad::CircleShape{{0, 0, 0}, SymbolRadius});
+    addToBlock(tx, block, cad::LineShape{{-SignHalf, 0, 0}, {SignHalf, 0, 0}});
     if (upward)
-        addToBlock(d, block, cad::LineShape{{0, -SignHalf, 0}, {0, SignHalf, 0}});
-    addToBlock(d, block,
+        addToBlock(tx, block, cad::LineShape{{0, -SignHalf, 0}, {0, SignHalf, 0}});
+    addToBlock(tx, block,
                cad::AttDefShape{{0, SymbolRadius + 2.0, 0},
                                 "CARGA",
                                 "0_(kN)",
@@ -44,12 +43,15 @@ void addLoadBlock(cad::Drawing& d, const char* name, bool upward) {
 std::unique_ptr<cad::Drawing> BuildStartDrawing() {
     auto d = std::make_unique<cad::Drawing>();
     d->settings().currentLayer = d->layerByName("0");
-    addLoadBlock(*d, "+Load", true);
-    addLoadBlock(*d, "-Load", false);
-    (void)d->addDimStyle(cad::DimStyle{"Grelha", 10.0, 5.0, 2.0, 2.0, 2});
-    TProjectData record;
-    ResetProjectData(record, SwapRedBlue(d->data().palette[DefaultDeformedColorIndex]));
-    d->editData([&record](cad::DrawingData& data) { data.exData = record.Encode(); });
+    {
+        cad::Transaction tx(*d);
+        addLoadBlock(tx, "+Load", true);
+        addLoadBlock(tx, "-Load", false);
+        (void)tx.addDimStyle(cad::DimStyle{"Grelha", 10.0, 5.0, 2.0, 2.0, 2});
+        TProjectData record;
+        ResetProjectData(record, SwapRedBlue(d->data().palette[DefaultDeformedColorIndex]));
+        tx.setDrawingData(record.Encode());
+    }
     d->clearUndo();
     d->setDirty(false);
     return d;

@@ -167,7 +167,7 @@ void TfrmMain::runStartUp() {
     // 15. The save prompt and the file dialogs start in "Drawings".
     (void)m_state.folders.makeFolders();
     m_savePrompt->SetDirectory(m_state.folders.drawingsDir());
-    cad.ui().defaultDir = m_state.folders.drawingsDir();
+    cad.setDefaultDir(m_state.folders.drawingsDir());
     // 16. Regenerate.
     m_drawingWindow->redraw();
     // 17. The document of the command line.
@@ -186,8 +186,8 @@ void TfrmMain::createDrawingWindow() {
     connect(m_drawingWindow, &DrawingWindow::cursorMoved, m_label14, [this](double x, double y) {
         m_label14->setText(QString::fromStdString(Format("X:_(%f) ; Y:_(%f)", x, y)));
     });
-    (void)m_state.cad.addImmediateCommand(CmdExit, "SAIR",
-                                          [this] { QTimer::singleShot(0, this, &QWidget::close); });
+    m_exitCommand = m_state.cad.addImmediateCommand(
+        CmdExit, "SAIR", [this] { QTimer::singleShot(0, this, &QWidget::close); });
 }
 
 void TfrmMain::shutDown() {

@@ -4,6 +4,8 @@
 #include "app/DocumentController.h"
 #include "app/MainActions.h"
 
+#include "cad/Signal.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -144,6 +146,7 @@ private:
     QWidget* m_pnlCad = nullptr;
     QListWidget* m_hist = nullptr;
     DrawingWindow* m_drawingWindow = nullptr;
+    cad::Subscription m_exitCommand; // the engine's "SAIR", registered while the window lives
 
     InitialDataTab* m_initialData = nullptr;
     ConstructionLinesTab* m_constructionLines = nullptr;

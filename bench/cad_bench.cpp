@@ -1,16 +1,21 @@
-// cad-bench: builds a 141 x 141 grillage drawing through the flat API, as the mesh generator
-// does, and prints one figure a line as "name value".
-#include "CadApi.h"
-#include "Engine.h"
+// cad-bench: builds a 141 x 141 grillage drawing through the typed interface, as the mesh
+// generator does (each node, bar and label created whole with its record), and prints one
+// figure a line as "name value".
+#include "cad/Document.h"
+#include "cad/Engine.h"
+#include "cad/Transaction.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <random>
 #include <string>
 #include <vector>
+
+using namespace quadrilo::cad;
 
 namespace {
 
@@ -34,43 +39,49 @@ double residentMb() {
     return 0.0;
 }
 
+// Heap in use: what the program holds now, freed memory not counted.
+double heapMb() {
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<double>(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
+}
+
 constexpr int Divisions = 141;
 constexpr double Step = 50.0; // cm
 
-void buildGrillage(CadHandle dwg) {
+// The grillage's entities, handed to `take` one by one: a node point and its label per
+// crossing, a bar line and its label per segment, each with its 152- or 160-byte record.
+// `shift` moves it, as a regeneration after the slabs changed would.
+template <class Take> void grillage(double shift, Take take) {
     const std::vector<std::uint8_t> node(152, 0x5A);
     const std::vector<std::uint8_t> bar(160, 0xA5);
-    CadSetCurLayer(dwg, CadAddLayer(dwg, "Quadrilo", 254, 0, -1));
-    CadUndoBegin(dwg);
-    auto attach = [](CadHandle e, int kind, const std::vector<std::uint8_t>& record) {
-        CadEntityPutColor(e, 6);
-        CadEntityPutUserData(e, kind);
-        CadEntityPutExData(e, record.data(), static_cast<int>(record.size()));
+    auto make = [&](int kind, const std::vector<std::uint8_t>& record, Shape shape) {
+        take(Entity{.color = 6, .userData = kind, .exData = record, .shape = std::move(shape)});
     };
     int n = 0;
     for (int i = 0; i <= Divisions; ++i) {
         for (int j = 0; j <= Divisions; ++j) {
-            const double x = j * Step;
+            const double x = j * Step + shift;
             const double y = i * Step;
-            attach(CadAddPoint(dwg, x, y, 0), 6, node);
-            attach(CadAddText(dwg, "_" + std::to_string(++n), x, y, 0, Step / 10, 0.785398, 0), 0,
-                   node);
+            make(6, node, PointShape{{x, y, 0}});
+            make(0, node,
+                 TextShape{{x, y, 0}, "_" + std::to_string(++n), {Step / 10, 0.785398, 0}});
         }
     }
     int b = 0;
     for (int i = 0; i <= Divisions; ++i) {
         for (int j = 0; j < Divisions; ++j) {
-            const double x = j * Step;
+            const double x = j * Step + shift;
             const double y = i * Step;
-            attach(CadAddLine(dwg, x, y, 0, x + Step, y, 0), 5, bar);
-            attach(CadAddText(dwg, "B" + std::to_string(++b), x + Step / 2, y, 0, Step / 10, 0, 4),
-                   0, bar);
-            attach(CadAddLine(dwg, y, x, 0, y, x + Step, 0), 5, bar);
-            attach(CadAddText(dwg, "B" + std::to_string(++b), y, x + Step / 2, 0, Step / 10, 0, 4),
-                   0, bar);
+            make(5, bar, LineShape{{x, y, 0}, {x + Step, y, 0}});
+            make(0, bar,
+                 TextShape{{x + Step / 2, y, 0}, "B" + std::to_string(++b), {Step / 10, 0, 4}});
+            make(5, bar, LineShape{{y + shift, x - shift, 0}, {y + shift, x - shift + Step, 0}});
+            make(0, bar,
+                 TextShape{{y + shift, x - shift + Step / 2, 0},
+                           "B" + std::to_string(++b),
+                           {Step / 10, 0, 4}});
         }
     }
-    CadUndoEnd(dwg);
 }
 
 template <class F> double medianMs(int runs, F f) {
@@ -84,52 +95,57 @@ template <class F> double medianMs(int runs, F f) {
     return times[times.size() / 2];
 }
 
+bool pickOnce(Document& doc) {
+    return bool(doc.entityAt({10, 10, 0}, 1.0));
+}
+
 } // namespace
 
 int main() {
-    cad::Engine engine;
-    CadEngineScope scope(engine);
-    const CadHandle dwg = CadCreate();
+    Engine engine;
+    Document& doc = engine.createDocument();
 
+    // Creating the grillage entity by entity, one transaction, as mesh generation does.
     auto start = Clock::now();
-    buildGrillage(dwg);
+    {
+        Transaction tx(doc.drawing());
+        const LayerId layer = tx.addLayer(Layer{"Quadrilo", 254});
+        grillage(0.0, [&](Entity e) {
+            e.layer = layer;
+            (void)tx.add(std::move(e));
+        });
+    }
     const double createMs = msSince(start);
     const double memoryMb = residentMb();
 
     const std::string path =
         (std::filesystem::temp_directory_path() / "quadrilo-cad-bench.vec").string();
     start = Clock::now();
-    if (!CadFileSaveAs(dwg, 0, path)) {
-        std::fprintf(stderr, "save failed: %s\n", CadGetErrorText(dwg).c_str());
+    if (const FileResult saved = doc.save(path); !saved) {
+        std::fprintf(stderr, "save failed: %s\n", describe(saved, engine.texts()).c_str());
         return 1;
     }
     const double saveMs = msSince(start);
 
-    const CadHandle opened = CadCreate();
+    Document& opened = engine.createDocument();
     start = Clock::now();
-    if (!CadFileOpen(opened, 0, path)) {
-        std::fprintf(stderr, "open failed: %s\n", CadGetErrorText(opened).c_str());
+    if (const FileResult read = opened.open(path); !read) {
+        std::fprintf(stderr, "open failed: %s\n", describe(read, engine.texts()).c_str());
         return 1;
     }
     const double openMs = msSince(start);
 
     // The first query after opening builds the spatial index; it is shown on its own.
-    CadPutPickAperture(opened, 1.0);
     start = Clock::now();
-    CadPutCursor(opened, 10, 10, 0);
-    (void)CadGetEntityByCursor(opened);
+    (void)pickOnce(opened);
     const double indexMs = msSince(start);
 
     const double half = Divisions * Step / 2;
-    int selected = 0;
+    std::size_t selected = 0;
     const double windowMs = medianMs(9, [&] {
-        CadSelClear(opened);
-        CadClearVertices(opened);
-        CadAddVertex(opened, -1, -1, 0);
-        CadAddVertex(opened, half, -1, 0);
-        CadAddVertex(opened, half, half, 0);
-        CadAddVertex(opened, -1, half, 0);
-        selected = CadSelectByPolygon(opened, 0, 0, 1);
+        opened.clearSelection();
+        selected = opened.selectPolygon(
+            {{-1, -1, 0}, {half, -1, 0}, {half, half, 0}, {-1, half, 0}}, false, true);
     });
 
     std::mt19937 random(7);
@@ -137,24 +153,42 @@ int main() {
     constexpr int picks = 1000;
     int found = 0;
     start = Clock::now();
-    for (int k = 0; k < picks; ++k) {
-        CadPutCursor(opened, coordinate(random), coordinate(random), 0);
-        found += CadGetEntityByCursor(opened) != 0;
-    }
+    for (int k = 0; k < picks; ++k)
+        found += bool(opened.entityAt({coordinate(random), coordinate(random), 0}, 1.0));
     const double pickMs = msSince(start) / picks;
 
-    // Erasing the whole grillage, as a new mesh generation does first, and undoing that.
+    // Erasing the whole grillage through the selection, as the user would, and undoing that.
+    const LayerId layer = opened.drawing().layerByName("Quadrilo");
     start = Clock::now();
-    CadSelClear(opened);
-    CadSelectByLayer(opened, CadGetLayerByName(opened, "Quadrilo"));
-    CadSelErase(opened);
-    CadPutCursor(opened, 10, 10, 0);
-    (void)CadGetEntityByCursor(opened);
+    opened.clearSelection();
+    opened.selectLayer(layer, true);
+    opened.eraseSelection();
+    (void)pickOnce(opened);
     const double eraseMs = msSince(start);
     start = Clock::now();
-    CadUndo(opened);
-    (void)CadGetEntityByCursor(opened);
+    opened.undo();
+    (void)pickOnce(opened);
     const double undoEraseMs = msSince(start);
+    const double memoryAfterOpenMb = residentMb();
+
+    // Regenerating the grillage: the layer's contents replaced by a new grillage in one step,
+    // then undone. The new entities are built first: the heap the pair takes beyond them is the
+    // undo memory (records, the drawing's tables for the new ids, the spatial index).
+    std::vector<Entity> regenerated;
+    grillage(Step / 2, [&](Entity e) { regenerated.push_back(std::move(e)); });
+    const double beforeReplaceMb = heapMb();
+    start = Clock::now();
+    {
+        Transaction tx(opened.drawing());
+        (void)tx.replaceLayerContents(layer, std::move(regenerated));
+    }
+    (void)pickOnce(opened);
+    const double replaceMs = msSince(start);
+    start = Clock::now();
+    opened.undo();
+    (void)pickOnce(opened);
+    const double replaceUndoMs = msSince(start);
+    const double replaceUndoMb = heapMb() - beforeReplaceMb;
     std::filesystem::remove(path);
     std::filesystem::remove(path + ".bak");
 
@@ -165,12 +199,14 @@ int main() {
     std::printf("pick_ms %.4f\n", pickMs);
     std::printf("memory_mb %.1f\n", memoryMb);
     std::printf("index_build_ms %.1f\n", indexMs);
-    std::printf("entities %d\n",
-                2 * (Divisions + 1) * (Divisions + 1) + 4 * Divisions * (Divisions + 1));
-    std::printf("window_selected %d\n", selected);
+    std::printf("entities %zu\n", opened.drawing().layerCount(layer));
+    std::printf("window_selected %zu\n", selected);
     std::printf("picks_hit %d\n", found);
-    std::printf("memory_after_open_mb %.1f\n", residentMb());
+    std::printf("memory_after_open_mb %.1f\n", memoryAfterOpenMb);
     std::printf("erase_all_ms %.1f\n", eraseMs);
     std::printf("undo_erase_all_ms %.1f\n", undoEraseMs);
+    std::printf("grillage_replace_ms %.1f\n", replaceMs);
+    std::printf("grillage_replace_undo_ms %.1f\n", replaceUndoMs);
+    std::printf("grillage_replace_undo_mb %.1f\n", replaceUndoMb);
     return 0;
 }

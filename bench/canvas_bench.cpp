@@ -1,10 +1,10 @@
 // canvas-bench: redraw and snap times of the canvas on a 141 x 141 grillage drawing (20 164
 // node points, 40 044 bar lines, 60 208 labels). Prints "name value" lines.
-#include "CadApi.h"
-#include "CadCanvas.h"
-#include "Document.h"
-#include "Engine.h"
-#include "Renderer.h"
+#include "cad/Document.h"
+#include "cad/Engine.h"
+#include "cad/Transaction.h"
+#include "cad/canvas/CadCanvas.h"
+#include "cad/canvas/Renderer.h"
 
 #include <QApplication>
 #include <QImage>
@@ -16,32 +16,36 @@
 #include <string>
 #include <vector>
 
+using namespace quadrilo::cad;
+
 namespace {
 
 constexpr int divisions = 141;
 constexpr double spacing = 10.0; // cm between grillage nodes
 constexpr double labelHeight = 2.5;
 
-void buildGrillage(CadHandle d) {
-    CadAddLayer(d, "Quadrilo", 5, 0, -1);
-    CadSetCurLayerByName(d, "Quadrilo");
-    char label[32];
+void buildGrillage(Drawing& d) {
+    Transaction tx(d);
+    const LayerId layer = tx.addLayer(Layer{"Quadrilo", 5});
+    d.settings().currentLayer = layer;
+    const auto add = [&](Shape shape) { tx.add(Entity{.layer = layer, .shape = shape}); };
     int bar = 1;
     for (int i = 0; i <= divisions; ++i)
         for (int j = 0; j <= divisions; ++j) {
             const double x = i * spacing, y = j * spacing;
-            CadAddPoint(d, x, y, 0);
-            std::snprintf(label, sizeof label, "%d", i * (divisions + 1) + j + 1);
-            CadAddText(d, label, x + 1, y + 1, 0, labelHeight, 0, 0);
+            add(PointShape{{x, y, 0}});
+            add(TextShape{{x + 1, y + 1, 0},
+                          std::to_string(i * (divisions + 1) + j + 1),
+                          {labelHeight, 0, 0}});
             if (i < divisions) {
-                CadAddLine(d, x, y, 0, x + spacing, y, 0);
-                std::snprintf(label, sizeof label, "%d", bar++);
-                CadAddText(d, label, x + spacing / 2, y + 1, 0, labelHeight, 0, 7);
+                add(LineShape{{x, y, 0}, {x + spacing, y, 0}});
+                add(TextShape{
+                    {x + spacing / 2, y + 1, 0}, std::to_string(bar++), {labelHeight, 0, 7}});
             }
             if (j < divisions) {
-                CadAddLine(d, x, y, 0, x, y + spacing, 0);
-                std::snprintf(label, sizeof label, "%d", bar++);
-                CadAddText(d, label, x + 1, y + spacing / 2, 0, labelHeight, 1.5708, 7);
+                add(LineShape{{x, y, 0}, {x, y + spacing, 0}});
+                add(TextShape{
+                    {x + 1, y + spacing / 2, 0}, std::to_string(bar++), {labelHeight, 1.5708, 7}});
             }
         }
 }
@@ -60,14 +64,13 @@ template <class F> double medianMs(int runs, F&& f) {
 }
 
 // What the canvas does to rebuild its picture: find, order and paint the entities.
-double redrawMs(cad::canvas::CadCanvas& canvas) {
+double redrawMs(canvas::CadCanvas& canvas) {
     QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     return medianMs(9, [&] {
         image.fill(canvas.renderStyle().background);
         QPainter p(&image);
-        cad::canvas::Renderer renderer(canvas.document().drawing(), canvas.view(),
-                                       canvas.renderStyle());
-        renderer.draw(p, cad::canvas::entitiesToDraw(canvas.document().drawing(), canvas.view()),
+        canvas::Renderer renderer(canvas.document().drawing(), canvas.view(), canvas.renderStyle());
+        renderer.draw(p, canvas::entitiesToDraw(canvas.document().drawing(), canvas.view()),
                       &canvas.document().selection());
     });
 }
@@ -77,11 +80,10 @@ double redrawMs(cad::canvas::CadCanvas& canvas) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    cad::Engine engine;
-    CadEngineScope scope(engine);
-    const CadHandle drawing = CadCreate();
-    buildGrillage(drawing);
-    cad::canvas::CadCanvas canvas(*engine.document(static_cast<int>(drawing)));
+    Engine engine;
+    Document& doc = engine.createDocument();
+    buildGrillage(doc.drawing());
+    canvas::CadCanvas canvas(doc);
     canvas.resize(1200, 800);
     canvas.view().setViewport(canvas.size());
     canvas.zoomExtents();
@@ -90,10 +92,10 @@ int main(int argc, char** argv) {
 
     // Snapping at zoom extents, where the aperture holds the most geometry, on a node.
     const QPointF node = canvas.view().toScreen({700, 700, 0});
-    cad::canvas::SnapKind kind{};
+    canvas::SnapKind kind{};
     const double snap = medianMs(51, [&] {
         (void)canvas.inputPointAt(node + QPointF(2, 1));
-        kind = canvas.currentSnap() ? canvas.currentSnap()->kind : cad::canvas::SnapKind::Grid;
+        kind = canvas.currentSnap() ? canvas.currentSnap()->kind : canvas::SnapKind::Grid;
     });
 
     canvas.view().zoomAt(canvas.view().toScreen({700, 700, 0}), 10.0);
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
     std::printf("snap_ms %.3f\n", snap);
 
     // The south-west isometric view of the whole grillage (no index: every entity is projected).
-    canvas.setViewAngles(cad::canvas::standardView(137));
+    canvas.setViewAngles(canvas::standardView(137));
     std::printf("redraw_iso_ms %.2f\n", redrawMs(canvas));
-    return kind == cad::canvas::SnapKind::Grid ? 1 : 0; // the snap must have found the node
+    return kind == canvas::SnapKind::Grid ? 1 : 0; // the snap must have found the node
 }

@@ -1,7 +1,8 @@
 // Little-endian field-by-field writing and bounds-checked reading of binary records.
 #pragma once
 
-#include "Geometry.h"
+#include "cad/FileResult.h"
+#include "cad/Geometry.h"
 
 #include <bit>
 #include <cstdint>
@@ -10,13 +11,18 @@
 #include <string>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 // Raised by ByteReader on data that runs short or breaks a rule; caught where a file or a
-// clipboard payload is read, never let through to callers.
+// clipboard payload is read, never let through to callers. what() names what is wrong.
 class FormatError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit FormatError(const std::string& detail, FileError kind = FileError::Damaged)
+        : std::runtime_error(detail), m_kind(kind) {}
+    FileError kind() const { return m_kind; }
+
+private:
+    FileError m_kind;
 };
 
 // Unlike common/RecordCodec.h (records of one fixed size), this stream grows as it is written.
@@ -118,4 +124,4 @@ private:
     std::size_t m_pos = 0;
 };
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,13 +1,13 @@
 // Clipboard payloads of copied entities, framed like the drawing file.
-#include "Clipboard.h"
+#include "cad/Clipboard.h"
 
-#include "DrawingFile.h"
-#include "EntityCodec.h"
+#include "cad/DrawingFile.h"
+#include "cad/EntityCodec.h"
 
 #include <set>
 #include <tuple>
 
-namespace cad {
+namespace quadrilo::cad {
 namespace {
 
 constexpr char ClipMagic[9] = "QDRLCLIP";
@@ -31,8 +31,8 @@ void MemoryClipboard::setData(const std::string& mimeType, std::vector<std::uint
     m_data = std::move(data);
 }
 
-std::vector<std::string> MemoryClipboard::formats() const {
-    return m_mime.empty() ? std::vector<std::string>{} : std::vector<std::string>{m_mime};
+bool MemoryClipboard::hasFormat(const std::string& mimeType) const {
+    return !m_mime.empty() && mimeType == m_mime;
 }
 
 std::vector<std::uint8_t> MemoryClipboard::data(const std::string& mimeType) const {
@@ -40,8 +40,7 @@ std::vector<std::uint8_t> MemoryClipboard::data(const std::string& mimeType) con
 }
 
 bool clipboardHoldsEntities(const Clipboard& clipboard) {
-    const auto formats = clipboard.formats();
-    return !formats.empty() && formats.front() == EntityClipboardMime;
+    return clipboard.hasFormat(EntityClipboardMime);
 }
 
 std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<EntityId>& ids) {
@@ -87,7 +86,7 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
 }
 
 ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
-    const auto [at, size] = unframe(ClipMagic, ClipVersion, bytes, "The clipboard content");
+    const auto [at, size] = unframe(ClipMagic, ClipVersion, bytes);
     ByteReader in(bytes.data() + at, size);
     ClipboardContent c;
     std::set<std::uint32_t> layerIds;
@@ -95,7 +94,7 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
     for (std::uint32_t i = 0, n = in.count(24); i < n; ++i) {
         auto [id, l] = readLayer(in);
         if (l.name.empty())
-            throw FormatError("The clipboard content is damaged (a layer without name).");
+            throw FormatError("a layer without name");
         layerIds.insert(id);
         c.layers.emplace_back(id, std::move(l));
     }
@@ -105,13 +104,13 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
     auto check = [&](const Entity& e) {
         const auto* ins = std::get_if<InsertShape>(&e.shape);
         if (!layerIds.count(e.layer.value) || (ins && !blockIds.count(ins->block.value)))
-            throw FormatError("The clipboard content is damaged (a missing layer or block).");
+            throw FormatError("a missing layer or block");
     };
     for (std::uint32_t i = 0, n = in.count(36); i < n; ++i) {
         ClipboardContent::StoredBlock b;
         std::tie(b.storedId, b.block) = readBlockHead(in);
         if (b.block.name.empty())
-            throw FormatError("The clipboard content is damaged (a block without name).");
+            throw FormatError("a block without name");
         for (std::uint32_t k = 0, m = in.count(40); k < m; ++k) {
             b.entities.push_back(readEntity(in));
             check(b.entities.back());
@@ -124,8 +123,8 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
         check(c.entities.back());
     }
     if (in.remaining() != 0)
-        throw FormatError("The clipboard content is damaged (unexpected data at its end).");
+        throw FormatError("unexpected data at its end");
     return c;
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,14 +1,15 @@
 // The clipboard as the engine sees it: byte payloads under MIME types. The GUI plugs the
-// system clipboard in; tests and headless use take the in-memory one.
+// system clipboard in (cad/canvas/SystemClipboard.h); tests and headless use take the
+// in-memory one.
 #pragma once
 
-#include "Drawing.h"
+#include "cad/Drawing.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 // Our format for copied entities (kind codes, extended data, layers and blocks included).
 inline constexpr const char* EntityClipboardMime = "application/x-quadrilo-cadbox6";
@@ -18,15 +19,16 @@ public:
     virtual ~Clipboard() = default;
     // Replaces the clipboard's content by one payload.
     virtual void setData(const std::string& mimeType, std::vector<std::uint8_t> data) = 0;
-    // The formats on offer, the preferred (first listed) one first.
-    virtual std::vector<std::string> formats() const = 0;
+    // Whether the content is offered in that format. Asked by name: the system clipboard lists
+    // its formats in no fixed order.
+    virtual bool hasFormat(const std::string& mimeType) const = 0;
     virtual std::vector<std::uint8_t> data(const std::string& mimeType) const = 0;
 };
 
 class MemoryClipboard : public Clipboard {
 public:
     void setData(const std::string& mimeType, std::vector<std::uint8_t> data) override;
-    std::vector<std::string> formats() const override;
+    bool hasFormat(const std::string& mimeType) const override;
     std::vector<std::uint8_t> data(const std::string& mimeType) const override;
 
 private:
@@ -34,7 +36,7 @@ private:
     std::vector<std::uint8_t> m_data;
 };
 
-// True when the first format the clipboard lists is ours.
+// True when the clipboard holds copied entities in our format.
 bool clipboardHoldsEntities(const Clipboard& clipboard);
 
 // Payload of the given entities of a drawing, with the layers and blocks they use.
@@ -52,7 +54,7 @@ struct ClipboardContent {
     std::vector<std::pair<std::uint32_t, DimStyle>> dimStyles; // stored id, style
     std::vector<Entity> entities;
 };
-// Throws FormatError with a message for the user on a foreign or damaged payload.
+// Throws FormatError naming what is wrong with a foreign or damaged payload.
 ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes);
 
-} // namespace cad
+} // namespace quadrilo::cad

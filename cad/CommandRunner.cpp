@@ -1,9 +1,9 @@
 // The command runner: starts commands as coroutines and resumes them with each input event.
-#include "CommandRunner.h"
+#include "cad/CommandRunner.h"
 
-namespace cad {
+namespace quadrilo::cad {
 
-CommandRunner::CommandRunner(std::function<void()> onBegin, std::function<void()> onEnd)
+CommandRunner::CommandRunner(Begin onBegin, End onEnd)
     : m_onBegin(std::move(onBegin)), m_onEnd(std::move(onEnd)) {}
 
 CommandRunner::~CommandRunner() {
@@ -22,7 +22,7 @@ bool CommandRunner::start(const CommandDef& def) {
     m_inputText.clear();
     m_inputKind = InputKind::Cancel;
     m_lastError.clear();
-    m_onBegin();
+    m_onBegin(m_def);
     m_task = m_def.run();
     if (!m_task.valid()) {
         finish();
@@ -93,7 +93,7 @@ void CommandRunner::finishIfDone() {
 void CommandRunner::finish() {
     m_task.reset();
     m_resume = {};
-    m_onEnd();
+    m_onEnd(m_def, std::exchange(m_lastError, {}));
 }
 
 Point3 CommandRunner::lastPoint() const {
@@ -133,4 +133,4 @@ void CommandRunner::drawPolyline(bool closed) {
         m_band.push_back(RubberBand{std::exchange(m_bandVertices, {}), closed});
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -2,17 +2,17 @@
 // cancel) from any source: the canvas after snapping, the command line or a test script.
 #pragma once
 
-#include "CommandTask.h"
-#include "Geometry.h"
+#include "cad/CommandTask.h"
+#include "cad/Geometry.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
-// What a waiting command received; the numbers are those CadCmdUserInput returns.
+// What a waiting command received.
 enum class InputKind : int { Cancel = 0, Point = 1, Text = 2, Enter = 3 };
 
 // A line or polyline of the rubber band the running command draws while the cursor moves.
@@ -26,14 +26,19 @@ struct CommandDef {
     std::string name;
     std::string alias;
     int cursor = 0;
-    std::function<CommandTask()> run;
-    std::function<void(int mode, const Point3& cursor)> drag; // may be empty
+    std::function<CommandTask()> run{};
+    std::function<void(int mode, const Point3& cursor)> drag{}; // may be empty
+    // The command's changes make one undo step; undo and redo themselves must not.
+    bool undoStep = true;
 };
 
 class CommandRunner {
 public:
-    // onBegin/onEnd bracket each command (one undo step per command).
-    CommandRunner(std::function<void()> onBegin, std::function<void()> onEnd);
+    // onBegin and onEnd bracket each command; onEnd hears the error that ended it, if its
+    // code threw (empty otherwise).
+    using Begin = std::function<void(const CommandDef&)>;
+    using End = std::function<void(const CommandDef&, const std::string& error)>;
+    CommandRunner(Begin onBegin, End onEnd);
     ~CommandRunner();
     CommandRunner(const CommandRunner&) = delete;
     CommandRunner& operator=(const CommandRunner&) = delete;
@@ -56,8 +61,8 @@ public:
     bool text(const std::string& text);
     bool enter();
 
-    // The awaitable of CadCmdUserInput.
-    // Without a runner (no drawing) it completes at once with Cancel.
+    // What a command awaits for its next input: `co_await runner.nextInput()` gives the
+    // InputKind as an int. Without a runner it completes at once with Cancel.
     struct InputAwaiter {
         CommandRunner* runner = nullptr;
         bool await_ready() const noexcept { return runner == nullptr; }
@@ -68,7 +73,7 @@ public:
     };
     InputAwaiter nextInput() { return InputAwaiter{this}; }
 
-    // State of the running command, as CadCmd... calls see it.
+    // State of the running command.
     const Point3& inputPoint() const { return m_inputPoint; }
     const std::string& inputText() const { return m_inputText; }
     std::vector<Point3>& points() { return m_points; }
@@ -83,17 +88,14 @@ public:
     void drawAddVertex(const Point3& p);
     void drawPolyline(bool closed);
 
-    // The error that ended the last command, if its code threw; empty otherwise.
-    const std::string& lastError() const { return m_lastError; }
-
 private:
     bool feed(InputKind kind);
     void resume(std::coroutine_handle<> h);
     void finishIfDone();
     void finish();
 
-    std::function<void()> m_onBegin;
-    std::function<void()> m_onEnd;
+    Begin m_onBegin;
+    End m_onEnd;
     CommandDef m_def;
     CommandTask m_task;
     std::coroutine_handle<> m_resume;
@@ -110,4 +112,4 @@ private:
     std::string m_lastError;
 };
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -4,9 +4,10 @@
 
 #include <coroutine>
 #include <exception>
+#include <functional>
 #include <utility>
 
-namespace cad {
+namespace quadrilo::cad {
 
 class CommandTask {
 public:
@@ -72,4 +73,10 @@ private:
     Handle m_handle;
 };
 
-} // namespace cad
+// A command that does its work at once, without waiting for input.
+inline CommandTask immediately(std::function<void()> action) {
+    action();
+    co_return;
+}
+
+} // namespace quadrilo::cad

@@ -1,11 +1,11 @@
-// One open drawing: the operations that raise events, selection, picking, grips, commands,
-// clipboard and file.
-#include "Document.h"
+// One open drawing: the user's operations, selection, picking, grips, commands, clipboard and
+// file, and the events they raise.
+#include "cad/Document.h"
 
-#include "ByteIo.h"
-#include "Clipboard.h"
-#include "DrawingFile.h"
-#include "Engine.h"
+#include "cad/ByteIo.h"
+#include "cad/Clipboard.h"
+#include "cad/DrawingFile.h"
+#include "cad/Engine.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,7 +13,7 @@
 #include <limits>
 #include <unordered_set>
 
-namespace cad {
+namespace quadrilo::cad {
 namespace {
 
 std::string upper(std::string s) {
@@ -118,9 +118,17 @@ std::optional<Point3> parseCoordinates(const std::string& input, const Point3& l
     return relative ? last + point : point;
 }
 
-Document::Document(Engine& engine, int handle)
-    : m_engine(engine), m_handle(handle), m_drawing(std::make_unique<Drawing>()),
-      m_runner([this] { m_drawing->beginGroup(); }, [this] { endCommand(); }) {
+Document::Document(Engine& engine)
+    : m_engine(engine), m_drawing(std::make_unique<Drawing>()),
+      m_runner(
+          [this](const CommandDef& def) { beginCommand(def); },
+          [this](const CommandDef& def, const std::string& error) { endCommand(def, error); }) {
+    m_drawing->attachEvents(&m_events);
+    // Whatever a transaction, undo or redo took away cannot stay selected; then views repaint.
+    m_onCompleted = m_events.completed.subscribe([this] {
+        pruneSelection();
+        m_events.changed.notify();
+    });
     registerBuiltins();
 }
 
@@ -128,84 +136,278 @@ Document::~Document() {
     m_runner.cancel();
 }
 
-void Document::endCommand() {
-    m_drawing->endGroup();
-    if (!m_runner.lastError().empty()) {
-        std::string message = m_engine.text(EngineText::CommandFailed);
-        if (const auto at = message.find("%s"); at != std::string::npos)
-            message.replace(at, 2, m_runner.lastError());
-        prompt(message);
+const TextTable& Document::texts() const {
+    return m_engine.texts();
+}
+
+// ---------------------------------------------------------------- commands and their steps
+
+void Document::beginCommand(const CommandDef& def) {
+    if (def.undoStep)
+        m_commandStep.emplace(*m_drawing);
+}
+
+void Document::endCommand(const CommandDef& def, const std::string& error) {
+    // A command that failed takes its partial change back: no half-made element stays.
+    if (m_commandStep && !error.empty())
+        m_commandStep->rollback();
+    m_commandStep.reset();
+    if (!error.empty())
+        prompt(texts().format(TextId::CommandFailed, {error}));
+    m_events.commandEnded.notify(def.id);
+    m_events.changed.notify();
+}
+
+Subscription Document::addCommand(CommandDef def) {
+    if (def.id <= 0 || m_commands.count(def.id) || !def.run || trim(def.name).empty() ||
+        commandByName(def.name) || (!def.alias.empty() && commandByName(def.alias)))
+        return {};
+    const int id = def.id;
+    m_commands.emplace(id, std::move(def));
+    return Subscription(m_lifetime, [this, id] { removeCommand(id); });
+}
+
+void Document::removeCommand(int id) {
+    // The owner of a waiting command is going: the command must not run on without it.
+    if (m_runner.activeId() == id && !m_runner.executing())
+        m_runner.cancel();
+    m_commands.erase(id);
+    if (m_lastCommand == id)
+        m_lastCommand = 0;
+}
+
+const CommandDef* Document::command(int id) const {
+    const auto it = m_commands.find(id);
+    return it == m_commands.end() ? nullptr : &it->second;
+}
+
+const CommandDef* Document::commandByName(const std::string& nameOrAlias) const {
+    const std::string wanted = upper(trim(nameOrAlias));
+    if (wanted.empty())
+        return nullptr;
+    for (const auto& [id, def] : m_commands)
+        if (upper(def.name) == wanted || (!def.alias.empty() && upper(def.alias) == wanted))
+            return &def;
+    return nullptr;
+}
+
+bool Document::execute(int id) {
+    if (m_events.executing.ask(id) == Verdict::Refuse)
+        return true; // a handler did the work instead
+    const CommandDef* def = command(id);
+    if (!def || !m_runner.start(*def))
+        return false;
+    m_lastCommand = id;
+    m_events.changed.notify();
+    return true;
+}
+
+// Input may change the drawing inside the command's open step: the views repaint at once.
+bool Document::afterInput(std::uint64_t revisionBefore, bool fed) {
+    if (fed && m_drawing->revision() != revisionBefore)
+        m_events.changed.notify();
+    return fed;
+}
+
+bool Document::typeText(const std::string& input) {
+    const std::string text = trim(input);
+    const std::uint64_t revision = m_drawing->revision();
+    if (m_runner.waiting()) {
+        if (text.empty())
+            return afterInput(revision, m_runner.enter());
+        if (const auto p = parseCoordinates(text, m_runner.lastPoint())) {
+            m_cursor = *p;
+            return afterInput(revision, m_runner.point(*p));
+        }
+        if (const CommandDef* def = commandByName(text))
+            return execute(def->id);
+        return afterInput(revision, m_runner.text(text));
     }
-    notifyChanged();
+    if (text.empty())
+        return m_lastCommand != 0 && execute(m_lastCommand);
+    if (const CommandDef* def = commandByName(text))
+        return execute(def->id);
+    prompt(texts().format(TextId::UnknownCommand, {text}));
+    return false;
+}
+
+bool Document::inputPoint(const Point3& p) {
+    m_cursor = p;
+    const std::uint64_t revision = m_drawing->revision();
+    return afterInput(revision, m_runner.point(p));
+}
+
+void Document::cancelCommand() {
+    m_runner.cancel();
+}
+
+void Document::addBuiltin(CommandDef def) {
+    m_commands.emplace(def.id, std::move(def));
+}
+
+void Document::registerBuiltins() {
+    // Commands that act at once; when there was nothing to act on they say so.
+    auto addImmediate = [this](int id, const char* name, const char* alias,
+                               std::function<bool()> act, TextId nothing, bool undoStep) {
+        CommandDef def{id, name, alias, 0, [this, act, nothing] {
+                           return immediately([this, act, nothing] {
+                               if (!act())
+                                   prompt(nothing);
+                           });
+                       }};
+        def.undoStep = undoStep;
+        addBuiltin(std::move(def));
+    };
+    addImmediate(
+        CmdUndo, "UNDO", "U", [this] { return undo(); }, TextId::NothingToUndo, false);
+    addImmediate(
+        CmdRedo, "REDO", "", [this] { return redo(); }, TextId::NothingToRedo, false);
+    addImmediate(
+        CmdCopy, "COPYCLIP", "", [this] { return copySelection(); }, TextId::NothingSelected,
+        false);
+    addImmediate(
+        CmdErase, "ERASE", "E", [this] { return eraseSelection() > 0; }, TextId::NothingSelected,
+        true);
+    auto rubberLine = [this](int mode, const Point3& cursor) {
+        if (mode == 1 && m_runner.basePoint())
+            m_runner.drawLine(*m_runner.basePoint(), cursor);
+    };
+    addBuiltin(CommandDef{CmdMove, "MOVE", "M", 0, [this] { return moveCommand(); }, rubberLine});
+    addBuiltin(
+        CommandDef{CmdPaste, "PASTECLIP", "", 0, [this] { return pasteCommand(); }, rubberLine});
+}
+
+CommandTask Document::moveCommand() {
+    if (m_selection.empty()) {
+        prompt(TextId::SelectObjects);
+        for (;;) {
+            const auto input = static_cast<InputKind>(co_await m_runner.nextInput());
+            if (input == InputKind::Point) {
+                const EntityId id = entityAt(m_runner.inputPoint(), m_pickAperture);
+                const bool found = id && select(id, true);
+                prompt(texts().format(TextId::SelectObjectsFound,
+                                      {found ? "1" : "0", std::to_string(m_selection.size())}));
+                continue;
+            }
+            if (input == InputKind::Enter && !m_selection.empty())
+                break;
+            co_return;
+        }
+    }
+    prompt(TextId::BasePoint);
+    if (co_await m_runner.nextInput() != int(InputKind::Point))
+        co_return;
+    const Point3 base = m_runner.inputPoint();
+    m_runner.points().push_back(base);
+    m_runner.setBasePoint(base);
+    prompt(TextId::SecondPoint);
+    if (co_await m_runner.nextInput() != int(InputKind::Point))
+        co_return;
+    m_runner.points().push_back(m_runner.inputPoint());
+    // A copy: the move's handlers may change the selection.
+    moveEntities(std::vector<EntityId>(m_selection.entities()), m_runner.inputPoint() - base);
+}
+
+CommandTask Document::pasteCommand() {
+    // The engine's own paste: copies in place, then moved like the move command.
+    const PasteResult pasted = paste(Point3{});
+    if (pasted.pasted == 0) {
+        prompt(pasted.error == PasteError::Damaged
+                   ? texts().format(TextId::ClipboardDamaged, {pasted.detail})
+                   : texts().text(TextId::ClipboardEmpty));
+        co_return;
+    }
+    co_await moveCommand();
 }
 
 // ---------------------------------------------------------------- file
 
-bool Document::open(const std::string& path, std::string& error) {
-    OpenResult result = openDrawing(path);
-    if (!result.drawing) {
-        error = result.error;
-        return false;
-    }
-    m_runner.cancel();
-    m_selection.clear();
-    m_vertices.clear();
-    m_drawing = std::move(result.drawing);
-    m_fileName = path;
-    notifyChanged();
-    return true;
+void Document::adopt(std::unique_ptr<Drawing> drawing) {
+    m_drawing = std::move(drawing);
+    m_drawing->attachEvents(&m_events);
 }
 
-bool Document::save(const std::string& path, std::string& error) {
-    const SaveResult result = saveDrawing(*m_drawing, path);
-    if (!result.ok) {
-        error = result.error;
-        return false;
-    }
+FileResult Document::open(const std::string& path) {
+    if (path.empty())
+        return {FileError::NoFileName, path, {}};
+    if (m_runner.executing())
+        return {FileError::InsideCommand, path, {}};
+    const DrawingFormat* format = m_engine.formats().forPath(path);
+    if (!format || !format->read)
+        return {FileError::UnknownFormat, path, {}};
+    OpenResult result = format->read(path);
+    if (!result.drawing)
+        return result.status;
+    m_runner.cancel();
+    clearSelection();
+    adopt(std::move(result.drawing));
     m_fileName = path;
-    m_drawing->setDirty(false);
-    return true;
+    m_events.changed.notify();
+    return result.status;
+}
+
+FileResult Document::saveCopy(const std::string& path) const {
+    if (path.empty())
+        return {FileError::NoFileName, path, {}};
+    const DrawingFormat* format = m_engine.formats().forPath(path);
+    if (!format || !format->write)
+        return {FileError::UnknownFormat, path, {}};
+    return format->write(*m_drawing, path);
+}
+
+FileResult Document::save(const std::string& path) {
+    FileResult result = saveCopy(path);
+    if (result) {
+        m_fileName = path;
+        m_drawing->setDirty(false);
+    }
+    return result;
 }
 
 // ---------------------------------------------------------------- entities
 
-EntityId Document::add(Entity entity) {
-    const EntityId id = m_drawing->addEntity(std::move(entity));
-    m_engine.fire(m_engine.events().entCreate, m_handle, id);
-    return id;
-}
-
-bool Document::erase(EntityId id) {
-    if (!m_drawing->entity(id))
-        return false;
-    if (m_engine.fire(m_engine.events().entErase, m_handle, id) == 1)
-        return false;
-    m_selection.remove(id);
-    return m_drawing->eraseEntity(id);
-}
-
 std::size_t Document::eraseSelection() {
     const std::vector<EntityId> ids = m_selection.entities();
-    m_selection.clear();
     std::size_t erased = 0;
-    UndoGroup group(*m_drawing);
-    for (EntityId id : ids)
-        erased += erase(id) ? 1 : 0;
+    {
+        Transaction tx(*m_drawing);
+        for (EntityId id : ids)
+            erased += tx.erase(id) ? 1 : 0;
+    }
+    clearSelection(); // what a handler kept stays, but not selected
     return erased;
 }
 
 std::size_t Document::moveEntities(const std::vector<EntityId>& ids, const Point3& d) {
     std::size_t moved = 0;
-    UndoGroup group(*m_drawing);
-    for (EntityId id : ids) {
-        if (!m_drawing->entity(id))
-            continue;
-        Point3 shift = d;
-        if (m_engine.fire(m_engine.events().entMove, m_handle, id, shift) == 1)
-            continue;
-        moved += m_drawing->editEntity(id, [&](Entity& e) { translate(e.shape, shift); }) ? 1 : 0;
-    }
+    Transaction tx(*m_drawing);
+    for (EntityId id : ids)
+        moved += tx.move(id, d) ? 1 : 0;
     return moved;
+}
+
+bool Document::dragGrip(EntityId id, int grip, const Point3& d) {
+    Transaction tx(*m_drawing);
+    return tx.dragGrip(id, grip, d);
+}
+
+std::vector<Point3> Document::grips(EntityId id) const {
+    const Entity* e = m_drawing->entity(id);
+    return e ? gripPoints(e->shape) : std::vector<Point3>{};
+}
+
+bool Document::setCurrentLayer(LayerId layer) {
+    if (!m_drawing->layer(layer))
+        return false;
+    m_drawing->settings().currentLayer = layer;
+    m_events.changed.notify();
+    return true;
+}
+
+void Document::setViewAngles(double hor, double ver) {
+    m_drawing->settings().view.angleHor = hor;
+    m_drawing->settings().view.angleVer = ver;
+    m_events.changed.notify();
 }
 
 // ---------------------------------------------------------------- selection
@@ -218,12 +420,36 @@ bool Document::selectable(const Entity& e) const {
 
 bool Document::select(EntityId id, bool on) {
     const Entity* e = m_drawing->entity(id);
-    if (!e || e->owner)
+    if (!e || e->owner || m_selection.contains(id) == on)
         return false;
-    const bool changed = on ? m_selection.add(id) : m_selection.remove(id);
-    if (changed)
-        m_engine.fire(m_engine.events().entSelect, m_handle, id, on);
-    return changed;
+    applySelection({id}, on);
+    return true;
+}
+
+std::size_t Document::selectEntities(std::vector<EntityId> ids, bool on) {
+    std::erase_if(ids, [this](EntityId id) {
+        const Entity* e = m_drawing->entity(id);
+        return !e || e->owner;
+    });
+    return applySelection(std::move(ids), on);
+}
+
+void Document::clearSelection() {
+    if (m_selection.empty())
+        return;
+    SelectionChange change{{}, m_selection.entities()};
+    m_selection.clear();
+    m_events.selectionChanged.notify(change);
+}
+
+void Document::pruneSelection() {
+    SelectionChange change;
+    change.deselected = m_selection.removeIf([this](EntityId id) {
+        const Entity* e = m_drawing->entity(id);
+        return !e || e->owner;
+    });
+    if (!change.deselected.empty())
+        m_events.selectionChanged.notify(change);
 }
 
 void Document::inDrawingOrder(std::vector<EntityId>& ids) const {
@@ -245,10 +471,16 @@ void Document::inDrawingOrder(std::vector<EntityId>& ids) const {
     }
 }
 
+// Returns how many entities the action found; the event names those whose state changed.
 std::size_t Document::applySelection(std::vector<EntityId> ids, bool on) {
     inDrawingOrder(ids);
+    SelectionChange change;
+    std::vector<EntityId>& changed = on ? change.selected : change.deselected;
     for (EntityId id : ids)
-        on ? m_selection.add(id) : m_selection.remove(id);
+        if (on ? m_selection.add(id) : m_selection.remove(id))
+            changed.push_back(id);
+    if (!changed.empty())
+        m_events.selectionChanged.notify(change);
     return ids.size();
 }
 
@@ -351,178 +583,16 @@ EntityId Document::entityAt(const Point3& p, double aperture) {
     return best;
 }
 
-// ---------------------------------------------------------------- pointer events and grips
+// ---------------------------------------------------------------- pointer events
 
 void Document::reportMouseMove(const Point3& p) {
     m_cursor = p;
-    m_engine.fire(m_engine.events().mouseMove, m_handle, p);
+    m_events.mouseMoved.notify(p);
 }
 
 bool Document::reportDoubleClick(const Point3& p) {
     m_cursor = p;
-    return m_engine.fire(m_engine.events().mouseDblClk, m_handle, p) == 1;
-}
-
-std::vector<Point3> Document::grips(EntityId id) const {
-    const Entity* e = m_drawing->entity(id);
-    return e ? gripPoints(e->shape) : std::vector<Point3>{};
-}
-
-bool Document::dragGrip(EntityId id, int grip, const Point3& d) {
-    const Entity* e = m_drawing->entity(id);
-    if (!e || grip < 0 || static_cast<std::size_t>(grip) >= gripPoints(e->shape).size())
-        return false;
-    Point3 shift = d;
-    if (m_engine.fire(m_engine.events().gripMove, m_handle, id, grip, shift) == 1)
-        return false;
-    if (!m_drawing->editEntity(id, [&](Entity& changed) { moveGrip(changed.shape, grip, shift); }))
-        return false;
-    m_engine.fire(m_engine.events().entChange, m_handle, id);
-    return true;
-}
-
-// ---------------------------------------------------------------- commands
-
-bool Document::addCommand(CommandDef def) {
-    if (def.id <= 0 || m_commands.count(def.id) || !def.run || trim(def.name).empty() ||
-        commandByName(def.name) || (!def.alias.empty() && commandByName(def.alias)))
-        return false;
-    m_commands.emplace(def.id, std::move(def));
-    return true;
-}
-
-const CommandDef* Document::command(int id) const {
-    const auto it = m_commands.find(id);
-    return it == m_commands.end() ? nullptr : &it->second;
-}
-
-const CommandDef* Document::commandByName(const std::string& nameOrAlias) const {
-    const std::string wanted = upper(trim(nameOrAlias));
-    if (wanted.empty())
-        return nullptr;
-    for (const auto& [id, def] : m_commands)
-        if (upper(def.name) == wanted || (!def.alias.empty() && upper(def.alias) == wanted))
-            return &def;
-    return nullptr;
-}
-
-bool Document::execute(int id) {
-    if (m_engine.fire(m_engine.events().execute, m_handle, id) == 1)
-        return true; // a handler did the work instead
-    const CommandDef* def = command(id);
-    if (!def || !m_runner.start(*def))
-        return false;
-    m_lastCommand = id;
-    notifyChanged();
-    return true;
-}
-
-bool Document::typeText(const std::string& input) {
-    const std::string text = trim(input);
-    if (m_runner.waiting()) {
-        if (text.empty())
-            return m_runner.enter();
-        if (const auto p = parseCoordinates(text, m_runner.lastPoint())) {
-            m_cursor = *p;
-            return m_runner.point(*p);
-        }
-        if (const CommandDef* def = commandByName(text))
-            return execute(def->id);
-        return m_runner.text(text);
-    }
-    if (text.empty())
-        return m_lastCommand != 0 && execute(m_lastCommand);
-    if (const CommandDef* def = commandByName(text))
-        return execute(def->id);
-    std::string message = m_engine.text(EngineText::UnknownCommand);
-    if (const auto at = message.find("%s"); at != std::string::npos)
-        message.replace(at, 2, text);
-    prompt(message);
-    return false;
-}
-
-void Document::addBuiltin(int id, const char* name, const char* alias,
-                          std::function<CommandTask()> run,
-                          std::function<void(int, const Point3&)> drag) {
-    m_commands.emplace(id, CommandDef{id, name, alias, 0, std::move(run), std::move(drag)});
-}
-
-namespace {
-
-CommandTask immediate(std::function<void()> action) {
-    action();
-    co_return;
-}
-
-} // namespace
-
-void Document::registerBuiltins() {
-    // Commands that act at once; when there was nothing to act on they say so.
-    auto addImmediate = [this](int id, const char* name, const char* alias,
-                               std::function<bool()> act, EngineText nothing) {
-        addBuiltin(id, name, alias, [this, act, nothing] {
-            return immediate([this, act, nothing] {
-                if (!act())
-                    prompt(m_engine.text(nothing));
-            });
-        });
-    };
-    addImmediate(
-        CmdUndo, "UNDO", "U", [this] { return undo(); }, EngineText::NothingToUndo);
-    addImmediate(
-        CmdRedo, "REDO", "", [this] { return redo(); }, EngineText::NothingToRedo);
-    addImmediate(
-        CmdCopy, "COPYCLIP", "", [this] { return copySelection(); }, EngineText::NothingSelected);
-    addImmediate(
-        CmdErase, "ERASE", "E", [this] { return eraseSelection() > 0; },
-        EngineText::NothingSelected);
-    auto rubberLine = [this](int mode, const Point3& cursor) {
-        if (mode == 1 && m_runner.basePoint())
-            m_runner.drawLine(*m_runner.basePoint(), cursor);
-    };
-    addBuiltin(
-        CmdMove, "MOVE", "M", [this] { return moveCommand(); }, rubberLine);
-    addBuiltin(
-        CmdPaste, "PASTECLIP", "", [this] { return pasteCommand(); }, rubberLine);
-}
-
-CommandTask Document::moveCommand() {
-    if (m_selection.empty()) {
-        prompt(m_engine.text(EngineText::SelectObjects));
-        for (;;) {
-            const auto input = static_cast<InputKind>(co_await m_runner.nextInput());
-            if (input == InputKind::Point) {
-                if (const EntityId id = entityAt(m_runner.inputPoint(), m_pickAperture))
-                    select(id, true);
-                continue;
-            }
-            if (input == InputKind::Enter && !m_selection.empty())
-                break;
-            co_return;
-        }
-    }
-    prompt(m_engine.text(EngineText::BasePoint));
-    if (co_await m_runner.nextInput() != int(InputKind::Point))
-        co_return;
-    const Point3 base = m_runner.inputPoint();
-    m_runner.points().push_back(base);
-    m_runner.setBasePoint(base);
-    prompt(m_engine.text(EngineText::SecondPoint));
-    if (co_await m_runner.nextInput() != int(InputKind::Point))
-        co_return;
-    m_runner.points().push_back(m_runner.inputPoint());
-    moveEntities(m_selection.entities(), m_runner.inputPoint() - base);
-    notifyChanged();
-}
-
-CommandTask Document::pasteCommand() {
-    // The engine's own paste: copies in place, then moved like the move command.
-    std::string error;
-    if (paste(Point3{}, error) == 0) {
-        prompt(error.empty() ? m_engine.text(EngineText::ClipboardEmpty) : error);
-        co_return;
-    }
-    co_await moveCommand();
+    return m_events.doubleClicked.ask(p) == Verdict::Refuse;
 }
 
 // ---------------------------------------------------------------- clipboard
@@ -536,90 +606,77 @@ bool Document::copySelection() {
     return true;
 }
 
-std::size_t Document::paste(const Point3& offset, std::string& error) {
+PasteResult Document::paste(const Point3& offset) {
     Clipboard& clipboard = m_engine.clipboard();
     if (!clipboardHoldsEntities(clipboard))
-        return 0;
+        return {0, PasteError::NothingToPaste, {}};
     ClipboardContent content;
     try {
         content = decodeEntities(clipboard.data(EntityClipboardMime));
     } catch (const FormatError& e) {
-        error = e.what();
-        return 0;
+        return {0, PasteError::Damaged, e.what()};
     }
-    Drawing& d = *m_drawing;
-    UndoGroup group(d);
-    std::map<std::uint32_t, LayerId> layers;
-    for (const auto& [stored, layer] : content.layers)
-        layers[stored] = d.addLayer(layer); // an existing layer of that name is kept as it is
-    std::map<std::uint32_t, DimStyleId> dimStyles;
-    for (const auto& [stored, style] : content.dimStyles) {
-        const DimStyleId existing = d.dimStyleByName(style.name);
-        dimStyles[stored] = existing ? existing : d.addDimStyle(style);
-    }
-    std::map<std::uint32_t, BlockId> blocks;
-    auto remap = [&](Entity& e) {
-        e.layer = layers[e.layer.value];
-        e.owner = BlockId();
-        if (auto* ins = std::get_if<InsertShape>(&e.shape))
-            ins->block = blocks[ins->block.value];
-        if (auto* dim = std::get_if<DimensionShape>(&e.shape))
-            dim->style = dimStyles.count(dim->style.value) ? dimStyles[dim->style.value]
-                                                           : d.settings().currentDimStyle;
-    };
-    for (auto& stored : content.blocks) {
-        // A block of the same name in this drawing is taken as the same block.
-        if (const BlockId existing = d.blockByName(stored.block.name)) {
-            blocks[stored.storedId] = existing;
-            continue;
+    std::vector<EntityId> pasted;
+    {
+        Transaction tx(*m_drawing);
+        const Drawing& d = *m_drawing;
+        std::map<std::uint32_t, LayerId> layers;
+        for (const auto& [stored, layer] : content.layers)
+            layers[stored] = tx.addLayer(layer); // an existing layer of that name stays as it is
+        std::map<std::uint32_t, DimStyleId> dimStyles;
+        for (const auto& [stored, style] : content.dimStyles) {
+            const DimStyleId existing = d.dimStyleByName(style.name);
+            dimStyles[stored] = existing ? existing : tx.addDimStyle(style);
         }
-        const BlockId id = d.addBlock(stored.block.name, stored.block.base);
-        blocks[stored.storedId] = id;
-        for (Entity& e : stored.entities) {
+        std::map<std::uint32_t, BlockId> blocks;
+        auto remap = [&](Entity& e) {
+            e.layer = layers[e.layer.value];
+            if (auto* ins = std::get_if<InsertShape>(&e.shape))
+                ins->block = blocks[ins->block.value];
+            if (auto* dim = std::get_if<DimensionShape>(&e.shape))
+                dim->style = dimStyles.count(dim->style.value) ? dimStyles[dim->style.value]
+                                                               : d.settings().currentDimStyle;
+        };
+        for (auto& stored : content.blocks) {
+            // A block of the same name in this drawing is taken as the same block.
+            if (const BlockId existing = d.blockByName(stored.block.name)) {
+                blocks[stored.storedId] = existing;
+                continue;
+            }
+            const BlockId id = tx.addBlock(stored.block.name, stored.block.base);
+            blocks[stored.storedId] = id;
+            for (Entity& e : stored.entities) {
+                remap(e);
+                (void)tx.addToBlock(id, std::move(e));
+            }
+        }
+        for (Entity& e : content.entities) {
             remap(e);
-            d.moveToBlock(d.addEntity(std::move(e)), id);
+            translate(e.shape, offset);
+            if (const EntityId id = tx.add(std::move(e)))
+                pasted.push_back(id);
         }
     }
-    m_selection.clear();
-    for (Entity& e : content.entities) {
-        remap(e);
-        translate(e.shape, offset);
-        m_selection.add(add(std::move(e)));
-    }
-    notifyChanged();
-    return content.entities.size();
+    clearSelection();
+    applySelection(pasted, true);
+    return {pasted.size(), PasteError::None, {}};
 }
 
-// ---------------------------------------------------------------- undo and listeners
+// ---------------------------------------------------------------- undo and prompts
 
 bool Document::undo() {
-    return afterHistoryStep(m_drawing->undo());
+    m_runner.cancel();
+    return m_drawing->undo();
 }
 
 bool Document::redo() {
-    return afterHistoryStep(m_drawing->redo());
-}
-
-// Entities that an undo or redo took away, or moved into a block, cannot stay selected.
-bool Document::afterHistoryStep(bool stepped) {
-    if (!stepped)
-        return false;
-    for (EntityId id : std::vector<EntityId>(m_selection.entities()))
-        if (!m_drawing->entity(id) || m_drawing->entity(id)->owner)
-            m_selection.remove(id);
-    notifyChanged();
-    return true;
+    m_runner.cancel();
+    return m_drawing->redo();
 }
 
 void Document::prompt(const std::string& text) {
     m_prompt = text;
-    if (m_promptListener)
-        m_promptListener(text);
+    m_events.prompted.notify(text);
 }
 
-void Document::notifyChanged() {
-    if (m_changeListener)
-        m_changeListener();
-}
-
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,19 +1,23 @@
 // One open drawing with everything that acts on it: selection, picking, grips, the command
-// runner and its commands, the clipboard, the file, and the events these raise.
+// runner and its commands, the clipboard, the file, and the events all of these raise. The
+// document lives while drawings are opened into it, so subscriptions to its events stay.
 #pragma once
 
-#include "CommandRunner.h"
-#include "Drawing.h"
-#include "Selection.h"
+#include "cad/CommandRunner.h"
+#include "cad/Drawing.h"
+#include "cad/DrawingEvents.h"
+#include "cad/EngineTexts.h"
+#include "cad/FileResult.h"
+#include "cad/Selection.h"
+#include "cad/Transaction.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 class Engine;
 
@@ -31,41 +35,78 @@ enum BuiltinCommand : int {
 // decimal separator whatever the locale.
 std::optional<Point3> parseCoordinates(const std::string& text, const Point3& last);
 
+// The entities whose selection state one action changed, in drawing order.
+struct SelectionChange {
+    std::vector<EntityId> selected;
+    std::vector<EntityId> deselected;
+};
+
+// The drawing's events, and what the document itself tells.
+struct DocumentEvents : DrawingEvents {
+    Signal<const SelectionChange&> selectionChanged;
+    // A command is about to start; a handler refusing it has done the work itself.
+    VerdictSignal<int> executing;
+    // A command ended: done, cancelled or failed.
+    Signal<int> commandEnded;
+    Signal<const Point3&> mouseMoved;
+    // A handler refusing the double click has taken it over (no ordinary click follows).
+    VerdictSignal<const Point3&> doubleClicked;
+    Signal<const std::string&> prompted;
+    // The document shows something else (drawing, selection, view, a new file): views repaint.
+    Signal<> changed;
+};
+
+enum class PasteError { None, NothingToPaste, Damaged };
+struct PasteResult {
+    std::size_t pasted = 0;
+    PasteError error = PasteError::None;
+    std::string detail; // what is wrong with a damaged clipboard content
+};
+
 class Document {
 public:
-    Document(Engine& engine, int handle);
+    explicit Document(Engine& engine);
     ~Document();
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
-    int handle() const { return m_handle; }
     Engine& engine() { return m_engine; }
+    const TextTable& texts() const;
+    // Expires when the document goes: windows that outlive it check it.
+    std::weak_ptr<const void> lifetime() const { return m_lifetime; }
     Drawing& drawing() { return *m_drawing; }
-    Selection& selection() { return m_selection; }
+    const Drawing& drawing() const { return *m_drawing; }
+    DocumentEvents& events() { return m_events; }
+    const Selection& selection() const { return m_selection; }
+    // The running command's input state and rubber band.
     CommandRunner& runner() { return m_runner; }
+    const CommandRunner& runner() const { return m_runner; }
 
-    // ---- file
+    // ---- file: the format follows the extension (Engine::formats)
     const std::string& fileName() const { return m_fileName; }
     void setFileName(std::string name) { m_fileName = std::move(name); }
     // Replaces the drawing by the file's; on failure the open drawing stays as it was.
-    [[nodiscard]] bool open(const std::string& path, std::string& error);
-    [[nodiscard]] bool save(const std::string& path, std::string& error);
-    // The reason of the last failed file operation, for the flat API's error text.
-    std::string& lastError() { return m_lastError; }
+    [[nodiscard]] FileResult open(const std::string& path);
+    // Writes the drawing, which then bears that name and counts as saved.
+    [[nodiscard]] FileResult save(const std::string& path);
+    // Writes the drawing under another name, leaving the document's name and modified flag.
+    [[nodiscard]] FileResult saveCopy(const std::string& path) const;
 
-    // ---- entities, raising the create and erase events
-    EntityId add(Entity entity);
-    bool erase(EntityId id);
+    // ---- what the user does to entities, each one undo step with the drawing's events
     std::size_t eraseSelection();
-    // Moves each entity by d after the move event (which may change d, or refuse with 1).
     std::size_t moveEntities(const std::vector<EntityId>& ids, const Point3& d);
+    bool dragGrip(EntityId id, int grip, const Point3& d);
+    std::vector<Point3> grips(EntityId id) const;
 
-    // ---- selection
-    bool select(EntityId id, bool on); // raises the select event when the state changes
+    // ---- selection; each action raises one selectionChanged
+    bool select(EntityId id, bool on);
     std::size_t selectWindow(const Extent& window, bool crossing, bool on);
     std::size_t selectPolygon(const std::vector<Point3>& polygon, bool crossing, bool on);
     std::size_t selectFence(const std::vector<std::pair<Point3, Point3>>& fence, bool on);
     std::size_t selectLayer(LayerId layer, bool on);
+    // The given model-space entities (a layer's elements of one kind, say); others are skipped.
+    std::size_t selectEntities(std::vector<EntityId> ids, bool on);
+    void clearSelection();
     // The selectable entity nearest to p within the aperture, or none.
     [[nodiscard]] EntityId entityAt(const Point3& p, double aperture);
     double pickAperture() const { return m_pickAperture; }
@@ -73,74 +114,75 @@ public:
     const Point3& cursor() const { return m_cursor; }
     void setCursor(const Point3& p) { m_cursor = p; }
 
+    // ---- working settings (not undone); the views follow
+    bool setCurrentLayer(LayerId layer);
+    // Degrees: hor is the bearing looked towards, ver the elevation (90, 90: the plan).
+    void setViewAngles(double hor, double ver);
+
     // ---- pointer events from the canvas
     void reportMouseMove(const Point3& p);
-    // True when a handler took the double click over (returned 1).
+    // True when a handler took the double click over.
     bool reportDoubleClick(const Point3& p);
 
-    // ---- grips
-    std::vector<Point3> grips(EntityId id) const;
-    // Raises the grip event, then applies the drag unless the handler refused it.
-    bool dragGrip(EntityId id, int grip, const Point3& d);
-
     // ---- commands
-    bool addCommand(CommandDef def); // false for a taken id or name
+    // Registers a command until the returned token goes; empty for a taken id, name or alias.
+    [[nodiscard]] Subscription addCommand(CommandDef def);
     const CommandDef* command(int id) const;
     const CommandDef* commandByName(const std::string& nameOrAlias) const;
-    // Raises the execute event; unless a handler returns 1, starts the command.
+    // Raises executing; unless a handler refuses, starts the command.
     bool execute(int id);
     // Command-line text: coordinates, a command name or alias, or text for the waiting command;
     // an empty line is Enter (repeats the last command when none waits).
     bool typeText(const std::string& text);
-    void cancelCommand() { m_runner.cancel(); }
-    // The vertex list that multilines, polylines and polygon selection take their points from.
-    std::vector<Point3>& vertices() { return m_vertices; }
+    // A picked (snapped) point for the waiting command.
+    bool inputPoint(const Point3& p);
+    void cancelCommand();
 
     // ---- clipboard
     bool copySelection();
     // Pastes the clipboard's entities moved by offset; they become the selection.
-    std::size_t paste(const Point3& offset, std::string& error);
+    PasteResult paste(const Point3& offset);
 
-    // ---- undo
+    // ---- undo; a waiting command ends first
     bool undo();
     bool redo();
 
     // ---- what the canvas and the command line listen to
     void prompt(const std::string& text);
+    void prompt(TextId id) { prompt(texts().text(id)); }
     const std::string& promptText() const { return m_prompt; }
-    void setPromptListener(std::function<void(const std::string&)> f) {
-        m_promptListener = std::move(f);
-    }
-    void setChangeListener(std::function<void()> f) { m_changeListener = std::move(f); }
-    void notifyChanged();
+    // Tells the views to repaint after a change of working settings (view, current layer).
+    void notifyChanged() { m_events.changed.notify(); }
 
 private:
     void registerBuiltins();
-    void endCommand();
-    void addBuiltin(int id, const char* name, const char* alias, std::function<CommandTask()> run,
-                    std::function<void(int, const Point3&)> drag = {});
+    void addBuiltin(CommandDef def);
+    void beginCommand(const CommandDef& def);
+    void endCommand(const CommandDef& def, const std::string& error);
+    void removeCommand(int id);
+    bool afterInput(std::uint64_t revisionBefore, bool fed);
+    void adopt(std::unique_ptr<Drawing> drawing);
+    void pruneSelection();
     bool selectable(const Entity& e) const;
     void inDrawingOrder(std::vector<EntityId>& ids) const;
     std::size_t applySelection(std::vector<EntityId> ids, bool on);
-    bool afterHistoryStep(bool stepped);
     CommandTask moveCommand();
     CommandTask pasteCommand();
 
     Engine& m_engine;
-    int m_handle;
+    DocumentEvents m_events;
     std::unique_ptr<Drawing> m_drawing;
     Selection m_selection;
     std::string m_fileName;
-    std::string m_lastError;
-    std::vector<Point3> m_vertices;
     Point3 m_cursor;
     double m_pickAperture = 1.0;
     std::map<int, CommandDef> m_commands;
     int m_lastCommand = 0;
     std::string m_prompt;
-    std::function<void(const std::string&)> m_promptListener;
-    std::function<void()> m_changeListener;
-    CommandRunner m_runner; // last: ends its command before the rest goes
+    std::shared_ptr<int> m_lifetime = std::make_shared<int>(0); // guards command tokens
+    Subscription m_onCompleted;
+    std::optional<Transaction> m_commandStep; // the running command's undo step
+    CommandRunner m_runner;                   // last: ends its command before the rest goes
 };
 
-} // namespace cad
+} // namespace quadrilo::cad

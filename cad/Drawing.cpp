@@ -1,11 +1,11 @@
 // The drawing database and its undo log: every change is a swap record applied the same way
-// forwards and backwards.
-#include "Drawing.h"
+// forwards and backwards; open transactions are savepoints in the log.
+#include "cad/Drawing.h"
 
 #include <algorithm>
-#include <cassert>
+#include <unordered_map>
 
-namespace cad {
+namespace quadrilo::cad {
 namespace {
 
 constexpr int MaxBlockNesting = 16;
@@ -57,40 +57,75 @@ Drawing::Drawing() : m_index([this](EntityId id) { return extentOf(*entity(id));
     m_dimStyles.resize(1);
     // Every drawing has the layer "0" and a standard multiline and dimension style; they are
     // part of the empty drawing, not undoable changes.
-    m_settings.currentLayer = addLayer(Layer{"0", 7, 0, -1, true, false});
+    begin();
+    m_settings.currentLayer = insertLayer(Layer{"0", 7, 0, -1, true, false});
     m_settings.currentMlineStyle =
-        addMlineStyle(MlineStyle{"Standard", 0, {{0.5, ByLayerColor}, {-0.5, ByLayerColor}}});
-    m_settings.currentDimStyle = addDimStyle(DimStyle{"Standard"});
+        insertMlineStyle(MlineStyle{"Standard", 0, {{0.5, ByLayerColor}, {-0.5, ByLayerColor}}});
+    m_settings.currentDimStyle = insertDimStyle(DimStyle{"Standard"});
+    commit();
     clearUndo();
     m_dirty = false;
 }
+
+// ---------------------------------------------------------------- history trace
+
+// Which entities an undo, redo or roll-back touched, from their state before the first record
+// and after the last one that names them.
+class Drawing::Trace {
+public:
+    void before(std::uint32_t id, bool present) {
+        if (m_ids.try_emplace(id, State{present, present, nullptr}).second)
+            m_order.push_back(id);
+    }
+    void after(std::uint32_t id, const Entity* now, const Entity* gone) {
+        State& s = m_ids[id];
+        s.present = now != nullptr;
+        s.gone = now ? nullptr : gone;
+    }
+    HistoryStep result(HistoryKind kind) const {
+        HistoryStep step{kind, {}, {}, {}};
+        for (std::uint32_t id : m_order) {
+            const State& s = m_ids.at(id);
+            if (!s.wasPresent && s.present)
+                step.cameBack.emplace_back(id);
+            else if (s.wasPresent && !s.present)
+                step.went.push_back(s.gone);
+            else if (s.present)
+                step.changed.emplace_back(id);
+        }
+        return step;
+    }
+
+private:
+    struct State {
+        bool wasPresent;
+        bool present;
+        const Entity* gone; // where it went: the record that holds it now
+    };
+    std::unordered_map<std::uint32_t, State> m_ids;
+    std::vector<std::uint32_t> m_order;
+};
 
 // ---------------------------------------------------------------- undo log
 
 void Drawing::record(Record&& r) {
     m_dirty = true;
-    if (m_undoneFrom < m_steps.size()) {
-        // A new change after undo: the undone steps can no longer be redone.
-        m_records.resize(m_steps[m_undoneFrom]);
-        m_steps.resize(m_undoneFrom);
-    }
-    if (m_groupDepth == 0 || !m_groupHasStep) {
-        trimUndo();
+    ++m_revision;
+    if (!m_stepOpen) {
         m_steps.push_back(m_records.size());
         m_undoneFrom = m_steps.size();
-        m_groupHasStep = m_groupDepth > 0;
-        m_stepFirstId = m_nextId;
+        m_stepOpen = true;
     }
     m_records.push_back(std::move(r));
 }
 
 void Drawing::trimUndo() {
     std::size_t drop = 0; // whole steps, oldest first, while the log is over its limit
-    while (drop < m_steps.size() && m_records.size() - m_steps[drop] > m_undoLimit)
+    while (drop + 1 < m_steps.size() && m_records.size() - m_steps[drop] > m_undoLimit)
         ++drop;
     if (drop == 0)
         return;
-    const std::size_t first = drop < m_steps.size() ? m_steps[drop] : m_records.size();
+    const std::size_t first = m_steps[drop];
     m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(first));
     m_steps.erase(m_steps.begin(), m_steps.begin() + static_cast<std::ptrdiff_t>(drop));
     for (std::size_t& start : m_steps)
@@ -98,42 +133,118 @@ void Drawing::trimUndo() {
     m_undoneFrom = m_steps.size();
 }
 
-void Drawing::beginGroup() {
-    if (m_groupDepth++ == 0)
-        m_groupHasStep = false;
+void Drawing::stashRedoSteps() {
+    if (m_undoneFrom >= m_steps.size())
+        return;
+    const std::size_t first = m_steps[m_undoneFrom];
+    m_redoRecords.assign(std::make_move_iterator(m_records.begin() + std::ptrdiff_t(first)),
+                         std::make_move_iterator(m_records.end()));
+    m_records.resize(first);
+    m_redoSteps.clear();
+    for (std::size_t i = m_undoneFrom; i < m_steps.size(); ++i)
+        m_redoSteps.push_back(m_steps[i] - first);
+    m_steps.resize(m_undoneFrom);
 }
 
-void Drawing::endGroup() {
-    if (m_groupDepth > 0 && --m_groupDepth == 0)
-        m_groupHasStep = false;
+void Drawing::restoreRedoSteps() {
+    const std::size_t first = m_records.size();
+    for (std::size_t start : m_redoSteps)
+        m_steps.push_back(first + start);
+    m_records.insert(m_records.end(), std::make_move_iterator(m_redoRecords.begin()),
+                     std::make_move_iterator(m_redoRecords.end()));
+    m_redoRecords.clear();
+    m_redoSteps.clear();
+}
+
+void Drawing::begin() {
+    if (m_open.empty()) {
+        // The undone steps wait aside: a change drops them, no change gives them back.
+        stashRedoSteps();
+        m_stepOpen = false;
+        m_revisionAtBegin = m_revision;
+    }
+    m_open.push_back(Savepoint{m_records.size(), m_nextId});
+}
+
+void Drawing::commit() {
+    m_open.pop_back();
+    if (m_open.empty())
+        finishOutermost(m_revisionAtBegin);
+}
+
+void Drawing::rollback() {
+    const Savepoint at = m_open.back();
+    Trace trace;
+    Trace* traced = tracing() ? &trace : nullptr;
+    for (std::size_t i = m_records.size(); i-- > at.records;)
+        apply(m_records[i], traced);
+    keepSettingsValid();
+    announce(trace, HistoryKind::RollBack); // while the records still hold what went
+    m_records.resize(at.records);
+    m_open.pop_back();
+    if (m_open.empty())
+        finishOutermost(m_revisionAtBegin);
+}
+
+void Drawing::finishOutermost(std::uint64_t revisionAtBegin) {
+    const bool madeStep = m_stepOpen && m_steps.back() < m_records.size();
+    if (m_stepOpen && !madeStep)
+        m_steps.pop_back(); // everything in it was rolled back
+    m_undoneFrom = m_steps.size();
+    m_stepOpen = false;
+    if (madeStep) {
+        m_redoRecords.clear();
+        m_redoSteps.clear();
+        trimUndo();
+    } else {
+        restoreRedoSteps();
+    }
+    if (m_revision != revisionAtBegin && m_events)
+        m_events->completed.notify();
+}
+
+bool Drawing::createdInOpenTransaction(EntityId id) const {
+    // Ids only grow, so an entity with an id handed out since the innermost open transaction
+    // began was created in it: rolling that back or undoing the step removes it whole, and its
+    // earlier states need no record.
+    return !m_open.empty() && id.value >= m_open.back().firstId;
 }
 
 bool Drawing::undo() {
-    if (!canUndo())
-        return false;
-    m_groupDepth = 0;
-    m_groupHasStep = false;
-    const std::size_t step = --m_undoneFrom;
-    const std::size_t end = step + 1 < m_steps.size() ? m_steps[step + 1] : m_records.size();
-    for (std::size_t i = end; i-- > m_steps[step];)
-        apply(m_records[i]);
-    keepSettingsValid();
-    m_dirty = true;
-    return true;
+    return canUndo() && step(false);
 }
 
 bool Drawing::redo() {
-    if (!canRedo())
-        return false;
-    m_groupDepth = 0;
-    m_groupHasStep = false;
-    const std::size_t step = m_undoneFrom++;
-    const std::size_t end = step + 1 < m_steps.size() ? m_steps[step + 1] : m_records.size();
-    for (std::size_t i = m_steps[step]; i < end; ++i)
-        apply(m_records[i]);
+    return canRedo() && step(true);
+}
+
+bool Drawing::step(bool forward) {
+    const std::size_t at = forward ? m_undoneFrom++ : --m_undoneFrom;
+    const std::size_t first = m_steps[at];
+    const std::size_t end = at + 1 < m_steps.size() ? m_steps[at + 1] : m_records.size();
+    Trace trace;
+    Trace* traced = tracing() ? &trace : nullptr;
+    if (forward)
+        for (std::size_t i = first; i < end; ++i)
+            apply(m_records[i], traced);
+    else
+        for (std::size_t i = end; i-- > first;)
+            apply(m_records[i], traced);
     keepSettingsValid();
     m_dirty = true;
+    announce(trace, forward ? HistoryKind::Redo : HistoryKind::Undo);
+    if (m_events)
+        m_events->completed.notify();
     return true;
+}
+
+bool Drawing::tracing() const {
+    return m_events && !m_events->historyStepped.empty();
+}
+
+void Drawing::announce(Trace& trace, HistoryKind kind) {
+    if (tracing())
+        m_events->historyStepped.notify(trace.result(kind));
 }
 
 void Drawing::keepSettingsValid() {
@@ -154,17 +265,18 @@ void Drawing::keepSettingsValid() {
 }
 
 void Drawing::clearUndo() {
+    if (!m_open.empty())
+        return;
     m_records.clear();
     m_steps.clear();
     m_undoneFrom = 0;
-    m_groupDepth = 0;
-    m_groupHasStep = false;
 }
 
-void Drawing::apply(Record& r) {
+void Drawing::apply(Record& r, Trace* trace) {
+    ++m_revision;
     switch (r.target) {
     case Target::Entity:
-        applyEntity(r);
+        applyEntity(r, trace);
         break;
     case Target::Layer:
         applyLayer(r);
@@ -184,12 +296,17 @@ void Drawing::apply(Record& r) {
     case Target::Data:
         std::swap(m_data, *std::get<std::unique_ptr<DrawingData>>(r.other));
         break;
+    case Target::LayerContents:
+        applyLayerContents(r, trace);
+        break;
     }
 }
 
-void Drawing::applyEntity(Record& r) {
-    auto& other = std::get<std::unique_ptr<Entity>>(r.other);
-    std::unique_ptr<Entity>& current = m_entities.at(r.id);
+void Drawing::applyEntity(Record& r, Trace* trace) {
+    auto& other = std::get<EntityPtr>(r.other);
+    EntityPtr& current = m_entities.at(r.id);
+    if (trace)
+        trace->before(r.id, current != nullptr);
     const bool sameList = current && other && current->owner == other->owner &&
                           (current->owner || current->layer == other->layer);
     std::optional<EntityId> before;
@@ -206,6 +323,41 @@ void Drawing::applyEntity(Record& r) {
     }
     if (before)
         r.anchor = before->value;
+    if (trace)
+        trace->after(r.id, current.get(), other.get());
+}
+
+void Drawing::applyLayerContents(Record& r, Trace* trace) {
+    // Swaps the layer's whole list with the stored one: pointers move, entities are not copied.
+    EntityPtrs& stored = *std::get<std::unique_ptr<EntityPtrs>>(r.other);
+    EntityList& list = m_layerLists[r.id];
+    EntityPtrs taken;
+    taken.reserve(list.count);
+    for (EntityId id = list.first; id;) {
+        const EntityId next = m_links.at(id.value).next;
+        EntityPtr& slot = m_entities.at(id.value);
+        if (trace)
+            trace->before(id.value, true);
+        unindex(*slot);
+        m_links.at(id.value) = {};
+        taken.push_back(std::move(slot));
+        if (trace)
+            trace->after(id.value, nullptr, taken.back().get());
+        id = next;
+    }
+    list = {};
+    for (EntityPtr& e : stored) {
+        const std::uint32_t id = e->id.value;
+        if (trace)
+            trace->before(id, false);
+        EntityPtr& slot = m_entities.at(id);
+        slot = std::move(e);
+        append(*slot);
+        index(*slot);
+        if (trace)
+            trace->after(id, slot.get(), nullptr);
+    }
+    stored = std::move(taken);
 }
 
 void Drawing::applyLayer(Record& r) {
@@ -439,53 +591,6 @@ double Drawing::distanceTo(const Entity& entity, const Point3& p) const {
 
 // ---------------------------------------------------------------- layers
 
-LayerId Drawing::addLayer(const Layer& layer) {
-    if (const LayerId existing = layerByName(layer.name))
-        return existing;
-    const auto id = static_cast<std::uint32_t>(m_layers.size());
-    m_layers.emplace_back();
-    m_layerLists.emplace_back();
-    Record r{Target::Layer, id, static_cast<std::uint32_t>(m_layerOrder.size()),
-             std::make_unique<Layer>(layer)};
-    applyLayer(r);
-    record(std::move(r));
-    return LayerId(id);
-}
-
-bool Drawing::changeLayer(LayerId id, const Layer& layer) {
-    const Layer* current = this->layer(id);
-    if (!current || layer.name.empty())
-        return false;
-    const LayerId named = layerByName(layer.name);
-    if (named && named != id)
-        return false;
-    if (*current == layer)
-        return true;
-    Record r{Target::Layer, id.value, 0, std::make_unique<Layer>(layer)};
-    applyLayer(r);
-    record(std::move(r));
-    return true;
-}
-
-bool Drawing::moveLayer(LayerId id, std::size_t position) {
-    if (!layer(id) || position >= m_layerOrder.size())
-        return false;
-    Record r{Target::LayerOrder, id.value, static_cast<std::uint32_t>(position), {}};
-    applyLayerOrder(r);
-    record(std::move(r));
-    return true;
-}
-
-bool Drawing::eraseLayer(LayerId id) {
-    if (!layer(id) || layerCount(id) > 0 || id == m_settings.currentLayer ||
-        m_layerOrder.size() == 1)
-        return false;
-    Record r{Target::Layer, id.value, 0, std::unique_ptr<Layer>()};
-    applyLayer(r);
-    record(std::move(r));
-    return true;
-}
-
 const Layer* Drawing::layer(LayerId id) const {
     return slot(m_layers, id.value);
 }
@@ -502,107 +607,97 @@ std::size_t Drawing::layerCount(LayerId id) const {
     return layer(id) ? m_layerLists[id.value].count : 0;
 }
 
-// ---------------------------------------------------------------- entities
-
-EntityId Drawing::addEntity(Entity entity) {
-    if (!layer(entity.layer))
-        entity.layer = m_settings.currentLayer;
-    if (!layer(entity.layer))
-        entity.layer = m_layerOrder.front();
-    entity.owner = BlockId();
-    entity.id = EntityId(m_nextId++);
-    std::unique_ptr<Entity>& slotOfNew = m_entities.at(entity.id.value);
-    slotOfNew = std::make_unique<Entity>(std::move(entity));
-    const Entity& e = *slotOfNew;
-    append(e);
-    index(e);
-    record(Record{Target::Entity, e.id.value, 0, std::unique_ptr<Entity>()});
-    return e.id;
+LayerId Drawing::insertLayer(const Layer& layer) {
+    const auto id = static_cast<std::uint32_t>(m_layers.size());
+    m_layers.emplace_back();
+    m_layerLists.emplace_back();
+    Record r{Target::Layer, id, static_cast<std::uint32_t>(m_layerOrder.size()),
+             std::make_unique<Layer>(layer)};
+    applyLayer(r);
+    record(std::move(r));
+    return LayerId(id);
 }
+
+void Drawing::replaceLayer(LayerId id, const Layer& layer) {
+    Record r{Target::Layer, id.value, 0, std::make_unique<Layer>(layer)};
+    applyLayer(r);
+    record(std::move(r));
+}
+
+void Drawing::reorderLayer(LayerId id, std::size_t position) {
+    Record r{Target::LayerOrder, id.value, static_cast<std::uint32_t>(position), {}};
+    applyLayerOrder(r);
+    record(std::move(r));
+}
+
+void Drawing::removeLayer(LayerId id) {
+    Record r{Target::Layer, id.value, 0, std::unique_ptr<Layer>()};
+    applyLayer(r);
+    record(std::move(r));
+}
+
+// ---------------------------------------------------------------- entities
 
 const Entity* Drawing::entity(EntityId id) const {
     const auto* found = m_entities.find(id.value);
     return found ? found->get() : nullptr;
 }
 
-bool Drawing::createdInOpenStep(EntityId id) const {
-    // Ids only grow, so an entity with an id handed out since the open step began was created
-    // in it: undoing the step removes it whole, and its earlier states need no record.
-    return m_groupDepth > 0 && m_groupHasStep && id.value >= m_stepFirstId &&
-           m_undoneFrom == m_steps.size();
-}
-
-bool Drawing::editEntity(EntityId id, const std::function<void(Entity&)>& change) {
-    const Entity* current = entity(id);
-    if (!current)
-        return false;
-    if (createdInOpenStep(id))
-        return editInPlace(*m_entities.at(id.value), change);
-    auto changed = std::make_unique<Entity>(*current);
-    change(*changed);
-    changed->id = id;
-    if (!layer(changed->layer) || (changed->owner && !block(changed->owner)))
-        return false;
-    if (*changed == *current)
-        return true;
-    Record r{Target::Entity, id.value, m_links.at(id.value).prev.value, std::move(changed)};
-    applyEntity(r);
-    record(std::move(r));
-    return true;
-}
-
-bool Drawing::editInPlace(Entity& e, const std::function<void(Entity&)>& change) {
-    const EntityId id = e.id;
-    const LayerId layer = e.layer;
-    const BlockId owner = e.owner;
-    unindex(e);
-    change(e);
-    e.id = id;
-    const LayerId newLayer = e.layer;
-    const BlockId newOwner = e.owner;
-    const bool valid = this->layer(newLayer) && (!newOwner || block(newOwner));
-    if (valid && (newLayer != layer || newOwner != owner)) {
-        e.layer = layer;
-        e.owner = owner;
-        unlink(e);
-        e.layer = newLayer;
-        e.owner = newOwner;
-        append(e);
-    } else if (!valid) {
-        e.layer = layer;
-        e.owner = owner;
-    }
-    index(e);
-    m_dirty = true;
-    return valid;
-}
-
-bool Drawing::eraseEntity(EntityId id) {
-    if (!entity(id))
-        return false;
-    Record r{Target::Entity, id.value, 0, std::unique_ptr<Entity>()};
-    applyEntity(r);
-    record(std::move(r));
-    return true;
-}
-
 EntityId Drawing::nextEntity(EntityId id) const {
     return entity(id) ? m_links.find(id.value)->next : EntityId();
 }
 
-// ---------------------------------------------------------------- blocks
-
-BlockId Drawing::addBlock(const std::string& name, const Point3& base) {
-    if (name.empty() || blockByName(name))
-        return BlockId();
-    const auto id = static_cast<std::uint32_t>(m_blocks.size());
-    m_blocks.emplace_back();
-    m_blockLists.emplace_back();
-    Record r{Target::Block, id, 0, std::make_unique<Block>(Block{name, base})};
-    applyBlock(r);
-    record(std::move(r));
-    return BlockId(id);
+EntityId Drawing::insertEntity(Entity&& entity) {
+    entity.id = EntityId(m_nextId++);
+    EntityPtr& slotOfNew = m_entities.at(entity.id.value);
+    slotOfNew = ownEntity(std::move(entity));
+    const Entity& e = *slotOfNew;
+    append(e);
+    index(e);
+    record(Record{Target::Entity, e.id.value, 0, EntityPtr()});
+    return e.id;
 }
+
+void Drawing::replaceEntity(EntityId id, EntityPtr changed) {
+    Record r{Target::Entity, id.value, m_links.at(id.value).prev.value, std::move(changed)};
+    applyEntity(r, nullptr);
+    if (createdInOpenTransaction(id)) {
+        // Created in this transaction: undoing or rolling back removes it whole, so its
+        // earlier state is not worth a record.
+        m_dirty = true;
+        ++m_revision;
+        return;
+    }
+    record(std::move(r));
+}
+
+void Drawing::removeEntity(EntityId id) {
+    Record r{Target::Entity, id.value, 0, EntityPtr()};
+    applyEntity(r, nullptr);
+    record(std::move(r));
+}
+
+std::vector<EntityId> Drawing::replaceLayerContents(LayerId layer, std::vector<Entity>&& entities) {
+    // The entities stay where the caller built them: the block is adopted whole.
+    const auto block = std::make_shared<std::vector<Entity>>(std::move(entities));
+    auto incoming = std::make_unique<EntityPtrs>();
+    incoming->reserve(block->size());
+    std::vector<EntityId> ids;
+    ids.reserve(block->size());
+    for (Entity& e : *block) {
+        e.id = EntityId(m_nextId++);
+        e.layer = layer;
+        e.owner = BlockId();
+        ids.push_back(e.id);
+        incoming->push_back(EntityPtr(&e, EntityRelease{block}));
+    }
+    Record r{Target::LayerContents, layer.value, 0, std::move(incoming)};
+    applyLayerContents(r, nullptr);
+    record(std::move(r));
+    return ids;
+}
+
+// ---------------------------------------------------------------- blocks
 
 const Block* Drawing::block(BlockId id) const {
     return slot(m_blocks, id.value);
@@ -628,13 +723,32 @@ std::size_t Drawing::blockCount(BlockId id) const {
     return block(id) ? m_blockLists[id.value].count : 0;
 }
 
-bool Drawing::moveToBlock(EntityId id, BlockId blockId) {
-    const Entity* e = entity(id);
-    if (!e || !block(blockId) || e->owner)
-        return false;
-    if (const auto* ins = std::get_if<InsertShape>(&e->shape); ins && ins->block == blockId)
-        return false; // a block cannot hold an insert of itself
-    return editEntity(id, [&](Entity& changed) { changed.owner = blockId; });
+BlockId Drawing::insertBlock(const std::string& name, const Point3& base) {
+    const auto id = static_cast<std::uint32_t>(m_blocks.size());
+    m_blocks.emplace_back();
+    m_blockLists.emplace_back();
+    Record r{Target::Block, id, 0, std::make_unique<Block>(Block{name, base})};
+    applyBlock(r);
+    record(std::move(r));
+    return BlockId(id);
+}
+
+std::optional<InsertShape> Drawing::insertOf(BlockId id, const Point3& at, double scale,
+                                             double angle) const {
+    const Block* b = block(id);
+    if (!b)
+        return std::nullopt;
+    InsertShape ins{id, at, scale, angle, {}};
+    for (EntityId e = firstInBlock(id); e; e = nextEntity(e)) {
+        if (const auto* def = std::get_if<AttDefShape>(&entity(e)->shape)) {
+            TextLook look = def->look;
+            look.height *= std::abs(scale);
+            look.angle += angle;
+            const Point3 place = rotatePlan((def->at - b->base) * scale, angle) + at;
+            ins.attributes.push_back(Attribute{def->tag, def->defaultText, place, look});
+        }
+    }
+    return ins;
 }
 
 // ---------------------------------------------------------------- styles and data
@@ -670,12 +784,20 @@ bool Drawing::changeStyle(Target target, std::vector<std::unique_ptr<T>>& table,
     return true;
 }
 
-MlineStyleId Drawing::addMlineStyle(const MlineStyle& style) {
+MlineStyleId Drawing::insertMlineStyle(const MlineStyle& style) {
     return MlineStyleId(addStyle(Target::MlineStyle, m_mlineStyles, m_mlineStyleNames, style));
 }
 
-bool Drawing::changeMlineStyle(MlineStyleId id, const MlineStyle& style) {
+bool Drawing::replaceMlineStyle(MlineStyleId id, const MlineStyle& style) {
     return changeStyle(Target::MlineStyle, m_mlineStyles, m_mlineStyleNames, id.value, style);
+}
+
+DimStyleId Drawing::insertDimStyle(const DimStyle& style) {
+    return DimStyleId(addStyle(Target::DimStyle, m_dimStyles, m_dimStyleNames, style));
+}
+
+bool Drawing::replaceDimStyle(DimStyleId id, const DimStyle& style) {
+    return changeStyle(Target::DimStyle, m_dimStyles, m_dimStyleNames, id.value, style);
 }
 
 const MlineStyle* Drawing::mlineStyle(MlineStyleId id) const {
@@ -686,12 +808,12 @@ MlineStyleId Drawing::mlineStyleByName(const std::string& name) const {
     return MlineStyleId(idByName(m_mlineStyleNames, name));
 }
 
-DimStyleId Drawing::addDimStyle(const DimStyle& style) {
-    return DimStyleId(addStyle(Target::DimStyle, m_dimStyles, m_dimStyleNames, style));
-}
-
-bool Drawing::changeDimStyle(DimStyleId id, const DimStyle& style) {
-    return changeStyle(Target::DimStyle, m_dimStyles, m_dimStyleNames, id.value, style);
+std::optional<MlineShape> Drawing::mlineOf(MlineStyleId id, std::vector<Point3> vertices,
+                                           bool closed) const {
+    const MlineStyle* style = mlineStyle(id);
+    if (!style)
+        return std::nullopt;
+    return MlineShape{std::move(vertices), closed, style->name, style->drawMode, style->lines};
 }
 
 const DimStyle* Drawing::dimStyle(DimStyleId id) const {
@@ -702,14 +824,10 @@ DimStyleId Drawing::dimStyleByName(const std::string& name) const {
     return DimStyleId(idByName(m_dimStyleNames, name));
 }
 
-void Drawing::editData(const std::function<void(DrawingData&)>& change) {
-    auto changed = std::make_unique<DrawingData>(m_data);
-    change(*changed);
-    if (*changed == m_data)
-        return;
-    Record r{Target::Data, 0, 0, std::move(changed)};
-    apply(r);
+void Drawing::replaceData(std::unique_ptr<DrawingData> data) {
+    Record r{Target::Data, 0, 0, std::move(data)};
+    apply(r, nullptr);
     record(std::move(r));
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,10 +1,12 @@
-// The drawing database: layers, blocks, styles, entities and drawing-level data, with one
-// transaction path for every change so that undo and redo cover all of it.
+// The drawing database: layers, blocks, styles, entities and drawing-level data. Reading is
+// open to all; every change goes through a Transaction (cad/Transaction.h), so that undo, redo
+// and the drawing's events cover all of it.
 #pragma once
 
-#include "Entity.h"
-#include "PagedTable.h"
-#include "SpatialIndex.h"
+#include "cad/DrawingEvents.h"
+#include "cad/Entity.h"
+#include "cad/PagedTable.h"
+#include "cad/SpatialIndex.h"
 
 #include <array>
 #include <functional>
@@ -15,7 +17,7 @@
 #include <variant>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 struct Layer {
     std::string name;
@@ -80,6 +82,26 @@ struct DrawingSettings {
 
 std::array<std::uint32_t, 256> defaultPalette();
 
+// Why a layer was not erased.
+enum class EraseLayerResult { Erased, NoSuchLayer, LayerZero, HoldsEntities, CurrentLayer };
+
+class Transaction;
+
+// Owns one entity of the drawing or of the undo log. Most are owned alone; the entities a
+// layer's contents were replaced with share the one block they came in, so that replacing a
+// grillage allocates nothing per entity. The block goes with the last of its entities.
+struct EntityRelease {
+    std::shared_ptr<std::vector<Entity>> block; // none: the entity is owned alone
+    void operator()(Entity* e) const noexcept {
+        if (!block)
+            delete e;
+    }
+};
+using EntityPtr = std::unique_ptr<Entity, EntityRelease>;
+inline EntityPtr ownEntity(Entity&& e) {
+    return EntityPtr(new Entity(std::move(e)));
+}
+
 class Drawing {
 public:
     Drawing();
@@ -87,69 +109,68 @@ public:
     Drawing& operator=(const Drawing&) = delete;
 
     // ---- layers, in the drawing's layer order
-    // Adds a layer; a name that exists keeps the existing layer as it is and returns it.
-    LayerId addLayer(const Layer& layer);
-    [[nodiscard]] bool changeLayer(LayerId id, const Layer& layer); // false: bad id or name taken
-    [[nodiscard]] bool moveLayer(LayerId id, std::size_t position);
-    [[nodiscard]] bool eraseLayer(LayerId id); // only an empty layer that is not current
     const Layer* layer(LayerId id) const;
     LayerId layerByName(const std::string& name) const;
     const std::vector<LayerId>& layerOrder() const { return m_layerOrder; }
+    // Model-space entities of a layer in drawing order: firstInLayer, then nextEntity.
     EntityId firstInLayer(LayerId id) const;
     std::size_t layerCount(LayerId id) const;
 
     // ---- entities
-    // Adds to model space (the layer defaults to the current one); the id is assigned here.
-    EntityId addEntity(Entity entity);
     const Entity* entity(EntityId id) const;
-    // Changes an entity through a copy; the change is recorded for undo.
-    bool editEntity(EntityId id, const std::function<void(Entity&)>& change);
-    bool eraseEntity(EntityId id);
     // Next entity in the same layer (model space) or block.
     EntityId nextEntity(EntityId id) const;
     std::uint32_t nextId() const { return m_nextId; }
 
     // ---- blocks
-    BlockId addBlock(const std::string& name, const Point3& base); // none if the name exists
     const Block* block(BlockId id) const;
     BlockId blockByName(const std::string& name) const;
     std::vector<BlockId> blocks() const;
     EntityId firstInBlock(BlockId id) const;
     std::size_t blockCount(BlockId id) const;
-    bool moveToBlock(EntityId entity, BlockId block);
+    // An insert of the block with one attribute per definition, each starting with the
+    // definition's text and placed like the block's content; none for a missing block.
+    [[nodiscard]] std::optional<InsertShape> insertOf(BlockId block, const Point3& at, double scale,
+                                                      double angle) const;
 
     // ---- styles
-    MlineStyleId addMlineStyle(const MlineStyle& style); // none if the name exists
-    bool changeMlineStyle(MlineStyleId id, const MlineStyle& style);
     const MlineStyle* mlineStyle(MlineStyleId id) const;
     MlineStyleId mlineStyleByName(const std::string& name) const;
     std::size_t mlineStyleSlots() const { return m_mlineStyles.size(); }
-    DimStyleId addDimStyle(const DimStyle& style);
-    bool changeDimStyle(DimStyleId id, const DimStyle& style);
+    // A multiline through the vertices in the style's lines; none for a missing style.
+    [[nodiscard]] std::optional<MlineShape>
+    mlineOf(MlineStyleId style, std::vector<Point3> vertices, bool closed) const;
     const DimStyle* dimStyle(DimStyleId id) const;
     DimStyleId dimStyleByName(const std::string& name) const;
     std::size_t dimStyleSlots() const { return m_dimStyles.size(); }
 
-    // ---- drawing-level data and settings
+    // ---- drawing-level data and working settings (current layer and styles, view: saved in
+    // the file, not undone, no event)
     const DrawingData& data() const { return m_data; }
-    void editData(const std::function<void(DrawingData&)>& change);
     DrawingSettings& settings() { return m_settings; }
     const DrawingSettings& settings() const { return m_settings; }
     bool dirty() const { return m_dirty; }
     void setDirty(bool dirty) { m_dirty = dirty; }
+    // Counts every change, done or undone: equal counts, the same drawing.
+    std::uint64_t revision() const { return m_revision; }
 
-    // ---- undo: every change above is one record; a group makes one undo step of many
-    void beginGroup();
-    void endGroup();
+    // ---- undo: each outermost transaction is one step
+    // Refused (false) while a transaction is open.
     bool undo();
     bool redo();
-    bool canUndo() const { return m_undoneFrom > 0; }
-    bool canRedo() const { return m_undoneFrom < m_steps.size(); }
+    bool canUndo() const { return m_open.empty() && m_undoneFrom > 0; }
+    bool canRedo() const { return m_open.empty() && m_undoneFrom < m_steps.size(); }
+    bool inTransaction() const { return !m_open.empty(); }
     void clearUndo();
-    // Oldest steps are dropped when the log holds more records than this (an erased grillage
-    // keeps every erased entity in its step).
+    // Oldest steps are dropped when the log holds more records than this.
     void setUndoLimit(std::size_t records) { m_undoLimit = records; }
     std::size_t undoSteps() const { return m_steps.size(); }
+    std::size_t undoRecords() const { return m_records.size(); }
+
+    // ---- events: a document attaches its own; a drawing on its own (a file being read, an
+    // import) raises none
+    void attachEvents(DrawingEvents* events) { m_events = events; }
+    DrawingEvents* events() const { return m_events; }
 
     // ---- plan geometry and the spatial index of model space
     Extent extentOf(const Entity& entity) const;
@@ -158,10 +179,10 @@ public:
     [[nodiscard]] std::vector<EntityId> entitiesMeeting(const Extent& window);
     [[nodiscard]] std::vector<EntityId> entitiesInside(const Extent& window);
 
-    // ---- restoring a stored drawing (no undo records; used by the file reader)
-    friend class DrawingLoader;
-
 private:
+    friend class Transaction;
+    friend class DrawingLoader; // restores a stored drawing without undo records
+
     struct Links {
         EntityId prev, next;
     };
@@ -176,11 +197,14 @@ private:
         Block,
         MlineStyle,
         DimStyle,
-        Data
+        Data,
+        LayerContents
     };
-    using Payload = std::variant<std::monostate, std::unique_ptr<Entity>, std::unique_ptr<Layer>,
-                                 std::unique_ptr<Block>, std::unique_ptr<MlineStyle>,
-                                 std::unique_ptr<DimStyle>, std::unique_ptr<DrawingData>>;
+    using EntityPtrs = std::vector<EntityPtr>;
+    using Payload =
+        std::variant<std::monostate, EntityPtr, std::unique_ptr<Layer>, std::unique_ptr<Block>,
+                     std::unique_ptr<MlineStyle>, std::unique_ptr<DimStyle>,
+                     std::unique_ptr<DrawingData>, std::unique_ptr<EntityPtrs>>;
     // A change, stored as the state on the other side of it: applying a record swaps the
     // stored state with the current one, so the same record serves undo and redo.
     struct Record {
@@ -189,16 +213,28 @@ private:
         std::uint32_t anchor = 0; // entity before it in its list / position in the layer order
         Payload other;
     };
+    // Where an open transaction began: what a roll-back returns to.
+    struct Savepoint {
+        std::size_t records;
+        std::uint32_t firstId;
+    };
+    class Trace;
 
-    void record(Record&& r);
-    void apply(Record& r);
-    void applyEntity(Record& r);
-    void applyLayer(Record& r);
-    void applyLayerOrder(Record& r);
-    void applyBlock(Record& r);
-    template <class T>
-    void applyNamed(Record& r, std::vector<std::unique_ptr<T>>& table,
-                    std::unordered_map<std::string, std::uint32_t>& names);
+    // ---- the primitives a Transaction builds on; each makes one record
+    EntityId insertEntity(Entity&& entity);
+    void replaceEntity(EntityId id, EntityPtr changed);
+    void removeEntity(EntityId id);
+    std::vector<EntityId> replaceLayerContents(LayerId layer, std::vector<Entity>&& entities);
+    LayerId insertLayer(const Layer& layer);
+    void replaceLayer(LayerId id, const Layer& layer);
+    void reorderLayer(LayerId id, std::size_t position);
+    void removeLayer(LayerId id);
+    BlockId insertBlock(const std::string& name, const Point3& base);
+    void replaceData(std::unique_ptr<DrawingData> data);
+    MlineStyleId insertMlineStyle(const MlineStyle& style);
+    bool replaceMlineStyle(MlineStyleId id, const MlineStyle& style);
+    DimStyleId insertDimStyle(const DimStyle& style);
+    bool replaceDimStyle(DimStyleId id, const DimStyle& style);
     template <class T>
     std::uint32_t addStyle(Target target, std::vector<std::unique_ptr<T>>& table,
                            std::unordered_map<std::string, std::uint32_t>& names, const T& style);
@@ -206,6 +242,29 @@ private:
     bool changeStyle(Target target, std::vector<std::unique_ptr<T>>& table,
                      std::unordered_map<std::string, std::uint32_t>& names, std::uint32_t id,
                      const T& style);
+
+    // ---- transactions
+    void begin();
+    void commit();
+    void rollback();
+    void finishOutermost(std::uint64_t revisionAtBegin);
+    void stashRedoSteps();
+    void restoreRedoSteps();
+    bool createdInOpenTransaction(EntityId id) const;
+
+    void record(Record&& r);
+    void apply(Record& r, Trace* trace);
+    void applyEntity(Record& r, Trace* trace);
+    void applyLayer(Record& r);
+    void applyLayerOrder(Record& r);
+    void applyBlock(Record& r);
+    void applyLayerContents(Record& r, Trace* trace);
+    template <class T>
+    void applyNamed(Record& r, std::vector<std::unique_ptr<T>>& table,
+                    std::unordered_map<std::string, std::uint32_t>& names);
+    bool step(bool forward);
+    bool tracing() const; // someone listens to historyStepped
+    void announce(Trace& trace, HistoryKind kind);
 
     EntityList& listOf(const Entity& e);
     void append(const Entity& e);
@@ -222,12 +281,10 @@ private:
     void blockContentChanged(const Entity& e);
     void keepSettingsValid();
     void trimUndo();
-    bool createdInOpenStep(EntityId id) const;
-    bool editInPlace(Entity& e, const std::function<void(Entity&)>& change);
 
-    PagedTable<std::unique_ptr<Entity>> m_entities; // by id
-    PagedTable<Links> m_links;                      // by entity id
-    std::vector<std::unique_ptr<Layer>> m_layers;   // by id
+    PagedTable<EntityPtr> m_entities;             // by id
+    PagedTable<Links> m_links;                    // by entity id
+    std::vector<std::unique_ptr<Layer>> m_layers; // by id
     std::vector<EntityList> m_layerLists;
     std::vector<LayerId> m_layerOrder;
     std::unordered_map<std::string, std::uint32_t> m_layerNames;
@@ -243,30 +300,23 @@ private:
     DrawingSettings m_settings;
     std::uint32_t m_nextId = 1;
     bool m_dirty = false;
+    std::uint64_t m_revision = 0;
 
     std::vector<Record> m_records;
     std::vector<std::size_t> m_steps; // first record of each step
     std::size_t m_undoneFrom = 0;     // steps at and after this index are undone
-    int m_groupDepth = 0;
-    bool m_groupHasStep = false;
-    std::uint32_t m_stepFirstId = 0; // the next id when the open step began
     std::size_t m_undoLimit = 1'000'000;
+    std::vector<Savepoint> m_open; // open transactions, outermost first
+    bool m_stepOpen = false;       // the outermost open transaction has made its step
+    std::uint64_t m_revisionAtBegin = 0;
+    // The undone steps while a transaction is open: dropped when it changes something, given
+    // back when it changes nothing or rolls back.
+    std::vector<Record> m_redoRecords;
+    std::vector<std::size_t> m_redoSteps;
 
+    DrawingEvents* m_events = nullptr;
     SpatialIndex m_index;
     bool m_indexStale = false; // a block changed: inserts' extents must be recomputed
 };
 
-// Groups the changes made during its lifetime into one undo step, also when an exception
-// (from an event handler, say) leaves the scope early.
-class UndoGroup {
-public:
-    explicit UndoGroup(Drawing& drawing) : m_drawing(drawing) { m_drawing.beginGroup(); }
-    ~UndoGroup() { m_drawing.endGroup(); }
-    UndoGroup(const UndoGroup&) = delete;
-    UndoGroup& operator=(const UndoGroup&) = delete;
-
-private:
-    Drawing& m_drawing;
-};
-
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,22 +1,17 @@
 // Reading and writing the ".vec" drawing file.
-#include "DrawingFile.h"
+#include "cad/DrawingFile.h"
 
-#include "ByteIo.h"
-#include "EntityCodec.h"
+#include "cad/EntityCodec.h"
+#include "common/AtomicFile.h"
 
 #include <zlib.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
-namespace cad {
+namespace quadrilo::cad {
 namespace {
 
 constexpr char FileMagic[9] = "QDRLVEC\x1a";
@@ -61,27 +56,24 @@ std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
 }
 
 std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,
-                                            const std::vector<std::uint8_t>& bytes,
-                                            const std::string& what) {
+                                            const std::vector<std::uint8_t>& bytes) {
     constexpr std::size_t headerSize = FrameHeadSize;
     if (bytes.size() < 8 || std::memcmp(bytes.data(), magic, 8) != 0)
-        throw FormatError(what + " is not a Quadrilo drawing (unknown header).");
+        throw FormatError("unknown header", FileError::NotADrawing);
     if (bytes.size() < headerSize + 4)
-        throw FormatError(what + " is truncated.");
+        throw FormatError("shorter than its header", FileError::Truncated);
     ByteReader header(bytes.data() + 8, headerSize - 8);
     const std::uint32_t stored = header.u32();
     if (stored == 0 || stored > version)
-        throw FormatError(what + " has format version " + std::to_string(stored) +
-                          ", which this program cannot read (it reads up to " +
-                          std::to_string(version) + ").");
+        throw FormatError(std::to_string(stored), FileError::NewerVersion);
     const std::uint64_t size = header.u64();
     if (size > bytes.size() - headerSize - 4)
-        throw FormatError(what + " is truncated.");
+        throw FormatError("shorter than its stated size", FileError::Truncated);
     if (size != bytes.size() - headerSize - 4)
-        throw FormatError(what + " is damaged (unexpected data after its end).");
+        throw FormatError("unexpected data after its end");
     ByteReader tail(bytes.data() + headerSize + size, 4);
     if (tail.u32() != checksum(bytes.data(), headerSize + size))
-        throw FormatError(what + " is damaged (checksum mismatch).");
+        throw FormatError("checksum mismatch");
     return {headerSize, static_cast<std::size_t>(size)};
 }
 
@@ -263,8 +255,8 @@ private:
             throw FormatError("an entity names a missing layer");
         if (const auto* ins = std::get_if<InsertShape>(&e.shape); ins && !d.block(ins->block))
             throw FormatError("an insert names a missing block");
-        std::unique_ptr<Entity>& slot = d.m_entities.at(id);
-        slot = std::make_unique<Entity>(std::move(e));
+        EntityPtr& slot = d.m_entities.at(id);
+        slot = ownEntity(std::move(e));
         d.append(*slot);
         d.countInsert(*slot, +1);
     }
@@ -280,75 +272,38 @@ std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing) {
 
 OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes) {
     try {
-        const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes, "The file");
+        const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes);
         ByteReader in(bytes.data() + at, size);
         return {DrawingLoader::decode(in), {}};
     } catch (const FormatError& e) {
-        const std::string text = e.what();
-        if (!text.empty() && std::isupper(static_cast<unsigned char>(text[0])))
-            return {nullptr, text};
-        return {nullptr, "The file is damaged: " + text + "."};
+        return {nullptr, FileResult{e.kind(), {}, e.what()}};
     } catch (const std::bad_alloc&) {
-        return {nullptr, "The file is damaged: it asks for more memory than there is."};
+        return {nullptr,
+                FileResult{FileError::Damaged, {}, "it asks for more memory than there is"}};
     }
 }
 
-SaveResult writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    namespace fs = std::filesystem;
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return {false, "Cannot write " + temp + ": " + std::strerror(errno)};
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const std::string reason = std::strerror(errno);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return {false, "Cannot write " + temp + ": " + reason};
-        }
-        done += static_cast<std::size_t>(n);
+FileResult saveDrawing(const Drawing& drawing, const std::string& path) {
+    try {
+        ReplaceFileContents(path, encodeDrawing(drawing), KeepBackup::Yes);
+        return {FileError::None, path, {}};
+    } catch (const FileWriteError& e) {
+        return {FileError::CannotWrite, path, e.code().message()};
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(temp.c_str());
-        return {false, "Cannot write " + temp + ": " + reason};
-    }
-    std::error_code ec;
-    if (fs::exists(path, ec)) {
-        // Keep the previous version: a hard link costs no copy; a copy is the fallback.
-        const std::string backup = path + ".bak";
-        fs::remove(backup, ec);
-        if (::link(path.c_str(), backup.c_str()) != 0)
-            fs::copy_file(path, backup, fs::copy_options::overwrite_existing, ec);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(temp.c_str());
-        return {false, "Cannot replace " + path + ": " + reason};
-    }
-    return {true, {}};
-}
-
-SaveResult saveDrawing(const Drawing& drawing, const std::string& path) {
-    return writeFileSafely(path, encodeDrawing(drawing));
 }
 
 OpenResult openDrawing(const std::string& path) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
-        return {nullptr, "Cannot open " + path + ": " + std::strerror(errno)};
+        return {nullptr, FileResult{FileError::CannotOpen, path, std::strerror(errno)}};
     const std::streamsize size = file.tellg();
-    if (size < 0)
-        return {nullptr, "Cannot read " + path};
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
     file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), size))
-        return {nullptr, "Cannot read " + path};
-    return decodeDrawing(bytes);
+    if (size < 0 || !file.read(reinterpret_cast<char*>(bytes.data()), size))
+        return {nullptr, FileResult{FileError::CannotOpen, path, "read error"}};
+    OpenResult result = decodeDrawing(bytes);
+    result.status.path = path;
+    return result;
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

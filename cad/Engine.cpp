@@ -1,56 +1,32 @@
-// The CAD engine object: drawings, events, clipboard and texts.
-#include "Engine.h"
+// The CAD engine object: documents, clipboard, texts and formats.
+#include "cad/Engine.h"
 
-#include "Document.h"
+#include "cad/Document.h"
 
-namespace cad {
-namespace {
+#include <algorithm>
 
-// Default texts; CadSetString replaces them (the application installs its own tables).
-const std::map<int, std::string>& defaultTexts() {
-    static const std::map<int, std::string> texts{
-        {int(EngineText::SelectObjects), "Select objects (Enter to finish):"},
-        {int(EngineText::BasePoint), "Base point:"},
-        {int(EngineText::SecondPoint), "Second point:"},
-        {int(EngineText::NothingSelected), "Nothing selected."},
-        {int(EngineText::NothingToUndo), "Nothing to undo."},
-        {int(EngineText::NothingToRedo), "Nothing to redo."},
-        {int(EngineText::ClipboardEmpty), "No entities on the clipboard."},
-        {int(EngineText::UnknownCommand), "Unknown command: %s"},
-        {int(EngineText::CommandFailed), "Command failed: %s"},
-    };
-    return texts;
-}
+namespace quadrilo::cad {
 
-} // namespace
-
-Engine::Engine() : m_texts(defaultTexts()) {}
+Engine::Engine() = default;
 
 Engine::~Engine() {
     // Documents end their waiting commands while the engine is still whole.
     while (!m_documents.empty())
-        m_documents.erase(m_documents.begin());
+        m_documents.pop_back();
 }
 
 Document& Engine::createDocument() {
-    const int handle = m_nextDocument++;
-    auto& slot = m_documents[handle];
-    slot = std::make_unique<Document>(*this, handle);
-    return *slot;
+    m_documents.push_back(std::make_unique<Document>(*this));
+    return *m_documents.back();
 }
 
-bool Engine::deleteDocument(int handle) {
-    return m_documents.erase(handle) != 0;
+bool Engine::deleteDocument(Document& document) {
+    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                                 [&](const auto& d) { return d.get() == &document; });
+    if (it == m_documents.end() || document.runner().executing())
+        return false;
+    m_documents.erase(it);
+    return true;
 }
 
-Document* Engine::document(int handle) {
-    const auto it = m_documents.find(handle);
-    return it == m_documents.end() ? nullptr : it->second.get();
-}
-
-std::string Engine::text(int id) const {
-    const auto it = m_texts.find(id);
-    return it == m_texts.end() ? std::string() : it->second;
-}
-
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,16 +1,17 @@
 // Geometry of the entity shapes: extents, grips, moves, distances and outlines in plan.
-#include "Entity.h"
+#include "cad/Entity.h"
+
+#include "cad/Overloaded.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <numbers>
 #include <span>
+#include <utility>
 
-namespace cad {
+namespace quadrilo::cad {
 namespace {
-
-template <class... F> struct Overloaded : F... { using F::operator()...; };
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 constexpr int CircleSegments = 64;
 
@@ -128,6 +129,175 @@ std::array<Point3, 4> textBox(const Point3& at, const std::string& text, const T
     return corners;
 }
 
+namespace {
+
+bool finite(const Point3& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
+bool allFinite(std::span<const Point3> points) {
+    return std::all_of(points.begin(), points.end(), [](const Point3& p) { return finite(p); });
+}
+
+bool hasDirection(const Point3& dir) {
+    return finite(dir) && (dir.x != 0.0 || dir.y != 0.0 || dir.z != 0.0);
+}
+
+bool validLook(const TextLook& look) {
+    return look.height >= 0.0 && std::isfinite(look.height) && std::isfinite(look.angle);
+}
+
+// Characters, not bytes: accented letters take two bytes in UTF-8.
+std::size_t characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Splits a multi-line text into lines of runs of one height each, reading its inline codes.
+std::vector<MTextLine> mtextLines(const MTextShape& m) {
+    std::vector<MTextLine> lines(1);
+    double height = m.height;
+    std::vector<double> groups; // heights to go back to at each closing brace
+    std::string run;
+    const auto flush = [&] {
+        if (!run.empty())
+            lines.back().runs.push_back({std::exchange(run, {}), height, 0.0});
+    };
+    const std::string& t = m.text;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        const char next = i + 1 < t.size() ? t[i + 1] : '\0';
+        if (c == '\\' && next == 'P') {
+            flush();
+            lines.back().height = std::max(lines.back().height, height);
+            lines.emplace_back();
+            ++i;
+        } else if (c == '\\' && next == 'H' && t.find(';', i) != std::string::npos) {
+            const std::size_t end = t.find(';', i);
+            std::string code = t.substr(i + 2, end - i - 2);
+            const bool relative = !code.empty() && (code.back() == 'x' || code.back() == 'X');
+            if (relative)
+                code.pop_back();
+            char* stop = nullptr;
+            const double v = std::strtod(code.c_str(), &stop);
+            if (!code.empty() && *stop == '\0' && std::isfinite(v) && v > 0.0) {
+                flush();
+                height = relative ? height * v : v;
+            }
+            i = end;
+        } else if (c == '\\' && (next == '\\' || next == '{' || next == '}')) {
+            run += next;
+            ++i;
+        } else if (c == '{') {
+            flush();
+            groups.push_back(height);
+        } else if (c == '}' && !groups.empty()) {
+            flush();
+            height = groups.back();
+            groups.pop_back();
+        } else {
+            run += c;
+        }
+    }
+    flush();
+    lines.back().height = std::max(lines.back().height, height);
+    return lines;
+}
+
+} // namespace
+
+bool validShape(const Shape& shape) {
+    return std::visit(
+        Overloaded{
+            [](const PointShape& s) { return finite(s.at); },
+            [](const LineShape& s) { return finite(s.start) && finite(s.end); },
+            [](const XLineShape& s) { return finite(s.base) && hasDirection(s.dir); },
+            [](const RayShape& s) { return finite(s.base) && hasDirection(s.dir); },
+            [](const CircleShape& s) {
+                return finite(s.centre) && s.radius > 0.0 && std::isfinite(s.radius);
+            },
+            [](const PolylineShape& s) { return s.vertices.size() >= 2 && allFinite(s.vertices); },
+            [](const MlineShape& s) { return s.vertices.size() >= 2 && allFinite(s.vertices); },
+            [](const TextShape& s) { return finite(s.at) && validLook(s.look); },
+            [](const MTextShape& s) {
+                return finite(s.at) && s.height > 0.0 && std::isfinite(s.height) &&
+                       std::isfinite(s.angle) && std::isfinite(s.width);
+            },
+            [](const AttDefShape& s) {
+                return !s.tag.empty() && finite(s.at) && validLook(s.look);
+            },
+            [](const InsertShape& s) {
+                return finite(s.at) && s.scale != 0.0 && std::isfinite(s.scale) &&
+                       std::isfinite(s.angle) &&
+                       std::all_of(s.attributes.begin(), s.attributes.end(),
+                                   [](const Attribute& a) { return finite(a.at); });
+            },
+            [](const DimensionShape& s) {
+                return finite(s.first) && finite(s.second) && finite(s.linePos) &&
+                       std::isfinite(s.angle);
+            },
+        },
+        shape);
+}
+
+PolylineShape rectangle(const Point3& centre, double width, double height, double angle) {
+    PolylineShape rect;
+    rect.closed = true;
+    for (const auto& [sx, sy] : {std::pair{-0.5, -0.5}, {0.5, -0.5}, {0.5, 0.5}, {-0.5, 0.5}})
+        rect.vertices.push_back(rotatePlan({sx * width, sy * height, 0.0}, angle) + centre);
+    return rect;
+}
+
+MTextLayout layoutMText(const MTextShape& m) {
+    MTextLayout layout;
+    layout.lines = mtextLines(m);
+    // Lines stack downwards from the top of the box: each cap height, then a gap of 2/3 of it.
+    double y = 0.0;
+    std::vector<double> widths;
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        MTextLine& line = layout.lines[i];
+        for (const MTextRun& r : line.runs)
+            line.height = std::max(line.height, r.height);
+        if (i > 0)
+            y -= layout.lines[i - 1].height * 2.0 / 3.0;
+        y -= line.height;
+        line.baseline = y;
+        double w = 0.0;
+        for (MTextRun& r : line.runs) {
+            r.x = w;
+            w += 0.6 * r.height * static_cast<double>(characters(r.text));
+        }
+        widths.push_back(w);
+        layout.width = std::max(layout.width, w);
+    }
+    layout.height = -y;
+    const int a = std::clamp(m.attachment, 1, 9) - 1;
+    const int column = a % 3; // left, centre, right
+    const int row = a / 3;    // top, middle, bottom
+    layout.left = -column * layout.width / 2.0;
+    layout.top = row * layout.height / 2.0;
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        MTextLine& line = layout.lines[i];
+        const double shift = layout.left + column * (layout.width - widths[i]) / 2.0;
+        for (MTextRun& r : line.runs)
+            r.x += shift;
+        line.baseline += layout.top;
+    }
+    return layout;
+}
+
+std::array<Point3, 4> mtextBox(const MTextShape& m) {
+    const MTextLayout l = layoutMText(m);
+    const double w = std::max(l.width, 0.6 * m.height); // an empty text still has a place
+    const double h = std::max(l.height, m.height);
+    std::array<Point3, 4> corners{Point3{l.left, l.top - h, 0}, Point3{l.left + w, l.top - h, 0},
+                                  Point3{l.left + w, l.top, 0}, Point3{l.left, l.top, 0}};
+    for (Point3& c : corners)
+        c = rotatePlan(c, m.angle) + m.at;
+    return corners;
+}
+
 bool isInfinite(const Shape& shape) {
     return std::holds_alternative<XLineShape>(shape) || std::holds_alternative<RayShape>(shape);
 }
@@ -156,10 +326,7 @@ Extent shapeExtent(const Shape& shape) {
                 return Extent{e.minX - reach, e.minY - reach, e.maxX + reach, e.maxY + reach};
             },
             [](const TextShape& s) { return extentOf(textBox(s.at, s.text, s.look)); },
-            [](const MTextShape& s) {
-                TextLook look{s.height, s.angle, 1};
-                return extentOf(textBox(s.at, s.text, look));
-            },
+            [](const MTextShape& s) { return extentOf(mtextBox(s)); },
             [](const AttDefShape& s) { return extentOf(textBox(s.at, s.tag, s.look)); },
             [](const InsertShape& s) {
                 Extent e = Extent::of(s.at);
@@ -284,9 +451,7 @@ void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& o
             [&](const PolylineShape& s) { appendChain(s.vertices, s.closed, out); },
             [&](const MlineShape& s) { appendChain(s.vertices, s.closed, out); },
             [&](const TextShape& s) { appendChain(textBox(s.at, s.text, s.look), true, out); },
-            [&](const MTextShape& s) {
-                appendChain(textBox(s.at, s.text, {s.height, s.angle, 1}), true, out);
-            },
+            [&](const MTextShape& s) { appendChain(mtextBox(s), true, out); },
             [&](const AttDefShape& s) { appendChain(textBox(s.at, s.tag, s.look), true, out); },
             [&](const InsertShape& s) {
                 out.emplace_back(s.at, s.at);
@@ -319,9 +484,7 @@ double planDistance(const Shape& shape, const Point3& p) {
                 return std::max(0.0, distanceToChain(s.vertices, s.closed, p) - reach);
             },
             [&](const TextShape& s) { return distanceToTextBox(textBox(s.at, s.text, s.look), p); },
-            [&](const MTextShape& s) {
-                return distanceToTextBox(textBox(s.at, s.text, {s.height, s.angle, 1}), p);
-            },
+            [&](const MTextShape& s) { return distanceToTextBox(mtextBox(s), p); },
             [&](const AttDefShape& s) {
                 return distanceToTextBox(textBox(s.at, s.tag, s.look), p);
             },
@@ -341,4 +504,4 @@ double planDistance(const Shape& shape, const Point3& p) {
         shape);
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,8 +1,8 @@
 // Entities of the drawing: the properties every entity has and the shape of each kind.
 #pragma once
 
-#include "Geometry.h"
-#include "Ids.h"
+#include "cad/Geometry.h"
+#include "cad/Ids.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 // Text alignment codes: where the insertion point sits on the text's box.
 enum class TextAlign : int {
@@ -84,11 +84,14 @@ struct TextShape {
     TextLook look;
     friend bool operator==(const TextShape&, const TextShape&) = default;
 };
+// Multi-line text: lines break at "\P"; "\H2.5;" sets the height of what follows, "\H2x;"
+// multiplies it, and braces keep such a change inside them. The attachment point 1-9 is the
+// top, middle or bottom row of left, centre or right.
 struct MTextShape {
     Point3 at;
     std::string text;
     double height = 10.0;
-    double width = 0.0;
+    double width = 0.0; // of the reference box; lines are not wrapped to it
     double angle = 0.0;
     int attachment = 1;
     friend bool operator==(const MTextShape&, const MTextShape&) = default;
@@ -148,22 +151,54 @@ enum class EntityKind : int {
 
 constexpr int ByLayerColor = 256;
 
+// An entity as the drawing keeps it. The structural program tells its elements apart by the
+// kind code in userData and keeps each element's binary record in exData.
 struct Entity {
-    EntityId id;
-    LayerId layer;
-    BlockId owner; // the block holding the entity; none for model space
+    EntityId id{};
+    LayerId layer{}; // none: the current layer, when added
+    BlockId owner{}; // the block holding the entity; none for model space
     int color = ByLayerColor;
     int lineweight = -1; // -1: the layer's
     double ltScale = 1.0;
     bool visible = true;
-    bool locked = false; // shown, but not selected, picked, moved or erased by the user
-    std::int32_t userData = 0;
-    std::vector<std::uint8_t> exData;
-    Shape shape;
+    bool locked = false;       // shown, but not selected, picked, moved or erased by the user
+    std::int32_t userData = 0; // the kind code of a structural element
+    std::vector<std::uint8_t> exData{}; // the element's binary record
+    Shape shape{};
 
     EntityKind kind() const { return static_cast<EntityKind>(shape.index() + 1); }
     friend bool operator==(const Entity&, const Entity&) = default;
 };
+
+// Whether the shape can be drawn: finite coordinates and sizes, a direction for construction
+// lines and rays, a radius, two vertices for polylines and multilines, no negative text height,
+// a scale for inserts. Every path into the drawing checks it.
+[[nodiscard]] bool validShape(const Shape& shape);
+
+// A closed four-vertex polyline centred on centre, turned by angle (radians).
+[[nodiscard]] PolylineShape rectangle(const Point3& centre, double width, double height,
+                                      double angle);
+
+// A multi-line text laid out in its own frame: x along the text's direction, y up, the
+// insertion point at the origin. Characters are taken as 0.6 of their height wide, lines
+// 5/3 of their height apart, as for picking and extents.
+struct MTextRun {
+    std::string text;
+    double height = 0.0;
+    double x = 0.0;
+};
+struct MTextLine {
+    std::vector<MTextRun> runs;
+    double baseline = 0.0;
+    double height = 0.0; // of its tallest run
+};
+struct MTextLayout {
+    std::vector<MTextLine> lines;
+    double left = 0.0, top = 0.0, width = 0.0, height = 0.0; // the box holding every line
+};
+[[nodiscard]] MTextLayout layoutMText(const MTextShape& mtext);
+// Corners of the box of all its lines in plan, in drawing coordinates.
+[[nodiscard]] std::array<Point3, 4> mtextBox(const MTextShape& mtext);
 
 // Geometry of one shape, independent of blocks (an insert's block content is resolved by the
 // drawing).
@@ -180,4 +215,4 @@ void appendOutline(const Shape& shape, std::vector<std::pair<Point3, Point3>>& o
 // Corners of a text's box in plan, from its insertion point, look and length.
 std::array<Point3, 4> textBox(const Point3& at, const std::string& text, const TextLook& look);
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,11 +1,10 @@
 // Entity records: common properties, then a kind byte and the fields of that kind's shape.
-#include "EntityCodec.h"
+#include "cad/EntityCodec.h"
 
-namespace cad {
+#include "cad/Overloaded.h"
+
+namespace quadrilo::cad {
 namespace {
-
-template <class... F> struct Overloaded : F... { using F::operator()...; };
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void writeLook(ByteWriter& out, const TextLook& look) {
     out.f64(look.height);
@@ -323,4 +322,4 @@ std::pair<std::uint32_t, Block> readBlockHead(ByteReader& in) {
     return {id, std::move(b)};
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

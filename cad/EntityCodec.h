@@ -2,15 +2,15 @@
 // drawing file and the clipboard payload.
 #pragma once
 
-#include "ByteIo.h"
-#include "Drawing.h"
-#include "Entity.h"
+#include "cad/ByteIo.h"
+#include "cad/Drawing.h"
+#include "cad/Entity.h"
 
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 void writeEntity(ByteWriter& out, const Entity& entity);
 // Reads one record; ids (entity, layer, owner, block, style) come back as stored, for the
@@ -32,4 +32,4 @@ void writeDimStyle(ByteWriter& out, DimStyleId id, const DimStyle& style);
 void writeBlock(ByteWriter& out, const Drawing& drawing, BlockId id);
 [[nodiscard]] std::pair<std::uint32_t, Block> readBlockHead(ByteReader& in);
 
-} // namespace cad
+} // namespace quadrilo::cad

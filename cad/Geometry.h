@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <span>
 
-namespace cad {
+namespace quadrilo::cad {
 
 struct Point3 {
     double x = 0.0;
@@ -60,4 +60,4 @@ inline Point3 rotatePlan(const Point3& p, double angle) {
     return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,11 +1,12 @@
-// Typed identifiers of the drawing's objects; 0 never names an object.
+// Typed identifiers of the drawing's objects: an entity id, a layer id and a block id are
+// different types, so one cannot be passed where another is expected. 0 never names an object.
 #pragma once
 
 #include <compare>
 #include <cstdint>
 #include <functional>
 
-namespace cad {
+namespace quadrilo::cad {
 
 template <typename Tag> struct Id {
     std::uint32_t value = 0;
@@ -22,8 +23,8 @@ using BlockId = Id<struct BlockTag>;
 using MlineStyleId = Id<struct MlineStyleTag>;
 using DimStyleId = Id<struct DimStyleTag>;
 
-} // namespace cad
+} // namespace quadrilo::cad
 
-template <typename Tag> struct std::hash<cad::Id<Tag>> {
-    std::size_t operator()(cad::Id<Tag> id) const noexcept { return id.value; }
+template <typename Tag> struct std::hash<quadrilo::cad::Id<Tag>> {
+    std::size_t operator()(quadrilo::cad::Id<Tag> id) const noexcept { return id.value; }
 };

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 template <class T> class PagedTable {
 public:
@@ -43,4 +43,4 @@ private:
     std::vector<std::unique_ptr<std::array<T, PageSize>>> m_pages;
 };
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,9 +1,9 @@
 // The ordered selection set of a drawing.
-#include "Selection.h"
+#include "cad/Selection.h"
 
 #include <algorithm>
 
-namespace cad {
+namespace quadrilo::cad {
 
 bool Selection::add(EntityId id) {
     if (!id || !m_members.insert(id).second)
@@ -24,4 +24,4 @@ void Selection::clear() {
     m_members.clear();
 }
 
-} // namespace cad
+} // namespace quadrilo::cad

@@ -1,18 +1,18 @@
-// Plan-view spatial index of model-space entities (Boost.Geometry R-tree), filled lazily so
-// that creating and editing many entities costs no tree work, nor even their extents, until
-// the first query.
+// Plan-view spatial index of model-space entities (Boost.Geometry R-tree), kept lazily so that
+// creating, editing or erasing many entities costs no tree work, nor even their extents, until
+// the next query; a query after many changes repacks the tree at once.
 #pragma once
 
-#include "Geometry.h"
-#include "Ids.h"
-#include "PagedTable.h"
+#include "cad/Geometry.h"
+#include "cad/Ids.h"
+#include "cad/PagedTable.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
-namespace cad {
+namespace quadrilo::cad {
 
 class SpatialIndex {
 public:
@@ -39,13 +39,16 @@ private:
     struct Tree; // the Boost.Geometry R-tree, kept out of this header
 
     void flush();
+    template <class Take> void takePending(Take take);
+    void leave(std::uint32_t id, State state);
 
     ExtentOf m_extentOf;
     std::unique_ptr<Tree> m_tree;
     PagedTable<State> m_state;
     PagedTable<Extent> m_extents; // as entered into the tree, to take it out again
     std::vector<std::uint32_t> m_pending;
+    std::vector<std::uint32_t> m_stale; // still in the tree, no longer InTree: to take out
     std::vector<std::uint32_t> m_infinite;
 };
 
-} // namespace cad
+} // namespace quadrilo::cad

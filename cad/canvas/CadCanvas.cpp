@@ -1,13 +1,11 @@
 // The drawing window: rendering cache, overlays, pointer input, selection, grips, navigation.
-#include "CadCanvas.h"
+#include "cad/canvas/CadCanvas.h"
 
-#include "CanvasDialogs.h"
-#include "CanvasTexts.h"
-#include "Document.h"
-#include "Engine.h"
-#include "EntityGeometry.h"
-#include "ImmediateCommand.h"
-#include "Renderer.h"
+#include "cad/Document.h"
+#include "cad/DrawingTools.h"
+#include "cad/canvas/CanvasDialogs.h"
+#include "cad/canvas/EntityGeometry.h"
+#include "cad/canvas/Renderer.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -16,7 +14,7 @@
 
 #include <cmath>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 namespace {
 
 constexpr double dragThresholdPixels = 4.0;
@@ -32,33 +30,44 @@ bool isNavigation(int command) {
 } // namespace
 
 CadCanvas::CadCanvas(Document& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_engine(doc.engine()), m_handle(doc.handle()) {
+    : QWidget(parent), m_doc(doc), m_docAlive(doc.lifetime()) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 64);
     m_style.dotsPerInch = logicalDpiX();
-    m_doc.setChangeListener([this] {
-        loadView();
-        updateCursorShape();
+    auto& events = m_doc.events();
+    m_subscriptions.push_back(events.changed.subscribe([this] { onDocumentChanged(); }));
+    m_subscriptions.push_back(events.selectionChanged.subscribe([this](const SelectionChange&) {
         m_pictureStale = true;
         update();
-        emit drawingChanged();
-    });
-    m_doc.setPromptListener(
-        [this](const std::string& text) { emit promptChanged(QString::fromStdString(text)); });
+    }));
+    m_subscriptions.push_back(events.prompted.subscribe(
+        [this](const std::string& text) { emit promptChanged(QString::fromStdString(text)); }));
     registerViewCommands();
-    registerDialogCommands(*this);
+    for (Subscription& token : registerDialogCommands(*this))
+        m_commands.push_back(std::move(token));
+    for (Subscription& token : registerDrawingTools(m_doc))
+        m_commands.push_back(std::move(token));
+    installDefaultMenus();
     m_view.setViewport(size());
     loadView();
     updateCursorShape();
 }
 
 CadCanvas::~CadCanvas() {
-    if (!hasDocument())
-        return;
-    m_doc.setChangeListener({});
-    m_doc.setPromptListener({});
+    // The commands go first, while the window is whole: a waiting one is cancelled and may still
+    // touch it on its way out.
+    m_commands.clear();
+    m_subscriptions.clear();
+}
+
+void CadCanvas::onDocumentChanged() {
+    loadView();
+    updateCursorShape();
+    m_pictureStale = true;
+    update();
+    emit drawingChanged();
 }
 
 // ------------------------------------------------------------------------------ commands
@@ -66,7 +75,7 @@ CadCanvas::~CadCanvas() {
 void CadCanvas::registerViewCommands() {
     const auto add = [this](int id, const char* name, const char* alias,
                             std::function<CommandTask()> run) {
-        (void)m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), {}});
+        m_commands.push_back(m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), {}}));
     };
     add(CmdZoomExtents, "ZOOMEXTENTS", "ZE", [this] {
         return immediately([this] {
@@ -95,12 +104,12 @@ void CadCanvas::registerViewCommands() {
     });
     add(CmdZoomWindow, "ZOOMWINDOW", "ZW", [this]() -> CommandTask {
         auto& run = m_doc.runner();
-        m_doc.prompt(canvasText(m_doc.engine(), CanvasText::FirstCorner));
+        m_doc.prompt(TextId::FirstCorner);
         if (co_await run.nextInput() != int(InputKind::Point))
             co_return;
         const Point3 a = run.inputPoint();
         run.setBasePoint(a);
-        m_doc.prompt(canvasText(m_doc.engine(), CanvasText::OppositeCorner));
+        m_doc.prompt(TextId::OppositeCorner);
         if (co_await run.nextInput() != int(InputKind::Point))
             co_return;
         const Point3 b = run.inputPoint();
@@ -114,12 +123,12 @@ void CadCanvas::registerViewCommands() {
     });
     // Real-time zoom and pan: the canvas turns left drags into view changes while these wait.
     add(CmdZoomRealtime, "ZOOMREALTIME", "Z", [this]() -> CommandTask {
-        m_doc.prompt(canvasText(m_doc.engine(), CanvasText::RealtimeZoom));
+        m_doc.prompt(TextId::RealtimeZoom);
         rememberView();
         co_await m_doc.runner().nextInput();
     });
     add(CmdPanRealtime, "PANREALTIME", "P", [this]() -> CommandTask {
-        m_doc.prompt(canvasText(m_doc.engine(), CanvasText::RealtimePan));
+        m_doc.prompt(TextId::RealtimePan);
         rememberView();
         co_await m_doc.runner().nextInput();
     });
@@ -235,7 +244,7 @@ void CadCanvas::zoomExtents(bool withLimits) {
 }
 
 bool CadCanvas::hasDocument() const {
-    return m_engine.document(m_handle) == &m_doc;
+    return !m_docAlive.expired();
 }
 
 void CadCanvas::regen() {
@@ -474,9 +483,7 @@ void CadCanvas::leftPress(const QPointF& pos, Qt::KeyboardModifiers modifiers) {
         return;
     }
     if (run.waiting()) {
-        const Point3 p = inputPointAt(pos);
-        m_doc.setCursor(p);
-        run.point(p);
+        m_doc.inputPoint(inputPointAt(pos));
         updateCursorShape();
         update();
         return;
@@ -494,7 +501,6 @@ void CadCanvas::leftPress(const QPointF& pos, Qt::KeyboardModifiers modifiers) {
     const Point3 p = m_view.toDrawing(pos);
     if (const EntityId id = m_doc.entityAt(p, apertureUnits())) {
         m_doc.select(id, !(modifiers & Qt::ShiftModifier));
-        regen();
         return;
     }
     m_drag = Drag::Window;
@@ -511,7 +517,7 @@ void CadCanvas::finishWindow(const QPointF& pos, Qt::KeyboardModifiers modifiers
     // Left to right takes what lies wholly inside; right to left also what crosses the box.
     const bool crossing = pos.x() < m_dragStart.x();
     m_doc.selectWindow(window, crossing, !(modifiers & Qt::ShiftModifier));
-    regen();
+    update();
 }
 
 void CadCanvas::mouseMoveEvent(QMouseEvent* event) {
@@ -565,13 +571,8 @@ void CadCanvas::mouseReleaseEvent(QMouseEvent* event) {
     case Drag::Grip: {
         m_drag = Drag::None;
         const Point3 target = inputPointAt(pos);
-        if (QLineF(pos, m_dragStart).length() > dragThresholdPixels || m_snapResult) {
-            Drawing& d = m_doc.drawing();
-            d.beginGroup();
+        if (QLineF(pos, m_dragStart).length() > dragThresholdPixels || m_snapResult)
             (void)m_doc.dragGrip(EntityId(m_grip.entity), m_grip.grip, target - m_grip.at);
-            d.endGroup();
-            m_doc.notifyChanged();
-        }
         regen();
         break;
     }
@@ -614,10 +615,8 @@ void CadCanvas::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape:
         if (m_drag != Drag::None || m_doc.runner().active()) {
             cancelInput();
-        } else if (!m_doc.selection().empty()) {
-            for (const EntityId id : std::vector<EntityId>(m_doc.selection().entities()))
-                m_doc.select(id, false);
-            regen();
+        } else {
+            m_doc.clearSelection();
         }
         return;
     case Qt::Key_F8:
@@ -634,6 +633,47 @@ void CadCanvas::leaveEvent(QEvent*) {
 }
 
 // ---------------------------------------------------------------------------- context menus
+
+void CadCanvas::installDefaultMenus() {
+    struct Entry {
+        int menu;
+        TextId text; // TextId{} for a separator
+        int command;
+    };
+    static const Entry entries[] = {
+        {1, TextId::MenuZoomExtents, CmdZoomExtents},
+        {1, TextId::MenuZoomWindow, CmdZoomWindow},
+        {1, TextId::MenuZoomRealtime, CmdZoomRealtime},
+        {1, TextId::MenuPanRealtime, CmdPanRealtime},
+        {1, TextId::MenuZoomPrevious, CmdZoomPrevious},
+        {1, TextId{}, 0},
+        {1, TextId::MenuPaste, CmdPaste},
+        {1, TextId::MenuLayers, CmdLayerDialog},
+        {1, TextId::MenuDraftingAids, CmdDraftingAids},
+        {1, TextId::MenuOptions, CmdOptions},
+        {2, TextId::MenuRepeat, CmdRepeat},
+        {2, TextId::MenuUndo, CmdUndo},
+        {2, TextId::MenuRedo, CmdRedo},
+        {2, TextId{}, 0},
+        {2, TextId::MenuCopy, CmdCopy},
+        {2, TextId::MenuMove, CmdMove},
+        {2, TextId::MenuErase, CmdErase},
+        {2, TextId{}, 0},
+        {2, TextId::MenuProperties, CmdProperties},
+        {7, TextId::MenuVertexInsert, CmdVertexInsert},
+        {7, TextId::MenuVertexDelete, CmdVertexDelete},
+        {7, TextId{}, 0},
+        {7, TextId::MenuVertexEdit, CmdVertexEdit},
+    };
+    const TextTable& texts = m_doc.texts();
+    for (const Entry& e : entries) {
+        const QString text =
+            e.command ? QString::fromStdString(texts.text(e.text)) : QStringLiteral("-");
+        menuAdd(e.menu, text, e.command);
+        if (e.menu == 2) // several selected: the same as one
+            menuAdd(3, text, e.command);
+    }
+}
 
 void CadCanvas::menuClear(int menu) {
     if (auto it = m_menus.find(menu); it != m_menus.end())
@@ -671,4 +711,4 @@ void CadCanvas::showContextMenu(const QPointF& pixel, const QPoint& global) {
         it->second->popup(global);
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

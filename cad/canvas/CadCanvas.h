@@ -2,25 +2,27 @@
 // input (snapped points, typed text, cancel), selects, drags grips and navigates the view.
 #pragma once
 
-#include "RenderStyle.h"
-#include "Snap.h"
-#include "ViewTransform.h"
+#include "cad/Signal.h"
+#include "cad/canvas/RenderStyle.h"
+#include "cad/canvas/Snap.h"
+#include "cad/canvas/ViewTransform.h"
 
 #include <QCursor>
 #include <QImage>
 #include <QWidget>
 
 #include <map>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QMenu;
 
-namespace cad {
+namespace quadrilo::cad {
 class Document;
-class Engine;
-} // namespace cad
+}
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 // The view and navigation commands the canvas adds to the document.
 enum ViewCommand : int {
@@ -35,6 +37,9 @@ enum ViewCommand : int {
     CmdZoomAll = 914, // the drawing's extents together with its limits (origin to 1000 x 1000)
 };
 
+// The window registers its view and dialog commands and the engine's drawing tools with the
+// document, and removes them again when it goes; it repaints on the document's changes. Several
+// windows may show one document; the first one's commands serve them all.
 class CadCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -78,11 +83,15 @@ public:
     [[nodiscard]] Point3 inputPointAt(const QPointF& pixel);
     const std::optional<SnapResult>& currentSnap() const { return m_snapResult; }
 
-    // Context menus 1-7, filled by the application (text "-" with command 0: a separator).
+    // Context menus 1-7: the engine's own until the application fills them (text "-" with
+    // command 0: a separator).
     void menuClear(int menu);
     void menuAdd(int menu, const QString& text, int command);
     // Which menu a right click shows when no command waits.
     [[nodiscard]] int contextMenuNumber(const QPointF& pixel);
+    // The title of the engine's message boxes.
+    void setMessageTitle(const QString& title) { m_messageTitle = title; }
+    const QString& messageTitle() const { return m_messageTitle; }
 
 signals:
     void promptChanged(const QString& text);
@@ -112,6 +121,8 @@ private:
     };
 
     void registerViewCommands();
+    void installDefaultMenus();
+    void onDocumentChanged();
     void loadView();
     void rememberView();
     double apertureUnits() const { return m_aperturePixels / m_view.pixelsPerUnit(); }
@@ -124,8 +135,9 @@ private:
     void updateCursorShape();
 
     Document& m_doc;
-    Engine& m_engine;
-    int m_handle;
+    std::weak_ptr<const void> m_docAlive;
+    std::vector<Subscription> m_subscriptions;
+    std::vector<Subscription> m_commands; // view, dialog and drawing-tool commands
     ViewTransform m_view;
     RenderStyle m_style;
     SnapSettings m_snap;
@@ -148,6 +160,7 @@ private:
     int m_lastCommand = 0;
     std::map<int, QMenu*> m_menus;
     std::map<int, QCursor> m_commandCursors;
+    QString m_messageTitle;
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

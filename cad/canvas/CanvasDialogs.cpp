@@ -1,11 +1,10 @@
 // The engine's dialogs: built from the text table, applied as one undo step on OK.
-#include "CanvasDialogs.h"
+#include "cad/canvas/CanvasDialogs.h"
 
-#include "CadCanvas.h"
-#include "CanvasTexts.h"
-#include "Document.h"
-#include "ImmediateCommand.h"
-#include "Renderer.h"
+#include "cad/Document.h"
+#include "cad/Transaction.h"
+#include "cad/canvas/CadCanvas.h"
+#include "cad/canvas/Renderer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,36 +19,44 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <set>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 namespace {
 
-QString text(CadCanvas& canvas, CanvasText id) {
-    return QString::fromStdString(canvasText(canvas.document().engine(), id));
+QString text(CadCanvas& canvas, TextId id) {
+    return QString::fromStdString(canvas.document().texts().text(id));
+}
+
+// A warning shown window-modal, without a nested event loop.
+void warn(QWidget* parent, const QString& title, const QString& message) {
+    auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // OK and Cancel buttons with the table's captions.
 QDialogButtonBox* okCancel(QDialog& dialog, CadCanvas& canvas) {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    box->button(QDialogButtonBox::Ok)->setText(text(canvas, CanvasText::Ok));
-    box->button(QDialogButtonBox::Cancel)->setText(text(canvas, CanvasText::Cancel));
+    box->button(QDialogButtonBox::Ok)->setText(text(canvas, TextId::Ok));
+    box->button(QDialogButtonBox::Cancel)->setText(text(canvas, TextId::Cancel));
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return box;
 }
 
 // Applies a change to the drawing as one undo step and tells the canvas and its listeners.
-void applyStep(CadCanvas& canvas, int command, const std::function<void(Drawing&)>& change) {
-    Drawing& d = canvas.document().drawing();
-    d.beginGroup();
-    change(d);
-    d.endGroup();
+void applyStep(CadCanvas& canvas, int command, const std::function<void(Transaction&)>& change) {
+    {
+        Transaction tx(canvas.document().drawing());
+        change(tx);
+    }
     canvas.document().notifyChanged();
     emit canvas.dialogApplied(command);
 }
 
-QDialog* newDialog(CadCanvas& canvas, CanvasText title) {
+QDialog* newDialog(CadCanvas& canvas, TextId title) {
     auto* dialog = new QDialog(&canvas);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(text(canvas, title));
@@ -57,15 +64,15 @@ QDialog* newDialog(CadCanvas& canvas, CanvasText title) {
 }
 
 void openLayerOrder(CadCanvas& canvas) {
-    QDialog* dialog = newDialog(canvas, CanvasText::LayerOrderTitle);
+    QDialog* dialog = newDialog(canvas, TextId::LayerOrderTitle);
     auto* list = new QListWidget(dialog);
     const Drawing& d = canvas.document().drawing();
     for (const LayerId id : d.layerOrder()) {
         auto* item = new QListWidgetItem(QString::fromStdString(d.layer(id)->name), list);
         item->setData(Qt::UserRole, id.value);
     }
-    auto* up = new QPushButton(text(canvas, CanvasText::LayerUp), dialog);
-    auto* down = new QPushButton(text(canvas, CanvasText::LayerDown), dialog);
+    auto* up = new QPushButton(text(canvas, TextId::LayerUp), dialog);
+    auto* down = new QPushButton(text(canvas, TextId::LayerDown), dialog);
     const auto move = [list](int by) {
         const int row = list->currentRow();
         if (row < 0 || row + by < 0 || row + by >= list->count())
@@ -81,26 +88,26 @@ void openLayerOrder(CadCanvas& canvas) {
     layout->addWidget(down);
     layout->addWidget(okCancel(*dialog, canvas));
     QObject::connect(dialog, &QDialog::accepted, &canvas, [&canvas, list] {
-        applyStep(canvas, CmdLayerOrder, [list](Drawing& d) {
+        applyStep(canvas, CmdLayerOrder, [list](Transaction& tx) {
             for (int row = 0; row < list->count(); ++row)
-                (void)d.moveLayer(LayerId(list->item(row)->data(Qt::UserRole).toUInt()),
-                                  static_cast<std::size_t>(row));
+                (void)tx.moveLayer(LayerId(list->item(row)->data(Qt::UserRole).toUInt()),
+                                   static_cast<std::size_t>(row));
         });
     });
     dialog->open();
 }
 
 void openDraftingAids(CadCanvas& canvas) {
-    QDialog* dialog = newDialog(canvas, CanvasText::DraftingAids);
+    QDialog* dialog = newDialog(canvas, TextId::DraftingAids);
     auto* form = new QFormLayout(dialog);
-    const std::pair<CanvasText, unsigned> modes[] = {
-        {CanvasText::SnapEndpoint, SnapEndpoint},
-        {CanvasText::SnapMidpoint, SnapMidpoint},
-        {CanvasText::SnapIntersection, SnapIntersection},
-        {CanvasText::SnapNode, SnapNode},
-        {CanvasText::SnapCentre, SnapCentre},
-        {CanvasText::SnapNearest, SnapNearest},
-        {CanvasText::SnapGrid, SnapGrid},
+    const std::pair<TextId, unsigned> modes[] = {
+        {TextId::SnapEndpoint, SnapEndpoint},
+        {TextId::SnapMidpoint, SnapMidpoint},
+        {TextId::SnapIntersection, SnapIntersection},
+        {TextId::SnapNode, SnapNode},
+        {TextId::SnapCentre, SnapCentre},
+        {TextId::SnapNearest, SnapNearest},
+        {TextId::SnapGrid, SnapGrid},
     };
     std::vector<std::pair<QCheckBox*, unsigned>> boxes;
     for (const auto& [caption, mode] : modes) {
@@ -109,9 +116,9 @@ void openDraftingAids(CadCanvas& canvas) {
         form->addRow(box);
         boxes.emplace_back(box, mode);
     }
-    auto* ortho = new QCheckBox(text(canvas, CanvasText::Ortho), dialog);
+    auto* ortho = new QCheckBox(text(canvas, TextId::Ortho), dialog);
     ortho->setChecked(canvas.ortho());
-    auto* grid = new QCheckBox(text(canvas, CanvasText::GridShow), dialog);
+    auto* grid = new QCheckBox(text(canvas, TextId::GridShow), dialog);
     grid->setChecked(canvas.renderStyle().showGrid);
     auto* spacing = new QDoubleSpinBox(dialog);
     spacing->setRange(0.001, 1e6);
@@ -119,7 +126,7 @@ void openDraftingAids(CadCanvas& canvas) {
     spacing->setValue(canvas.snapSettings().gridSpacingX);
     form->addRow(ortho);
     form->addRow(grid);
-    form->addRow(text(canvas, CanvasText::GridSpacing), spacing);
+    form->addRow(text(canvas, TextId::GridSpacing), spacing);
     form->addRow(okCancel(*dialog, canvas));
     QObject::connect(dialog, &QDialog::accepted, &canvas, [&canvas, boxes, ortho, grid, spacing] {
         unsigned m = 0;
@@ -138,11 +145,11 @@ void openDraftingAids(CadCanvas& canvas) {
 }
 
 void openOptions(CadCanvas& canvas) {
-    QDialog* dialog = newDialog(canvas, CanvasText::Options);
+    QDialog* dialog = newDialog(canvas, TextId::Options);
     auto* form = new QFormLayout(dialog);
-    auto* lineweights = new QCheckBox(text(canvas, CanvasText::ShowLineweights), dialog);
+    auto* lineweights = new QCheckBox(text(canvas, TextId::ShowLineweights), dialog);
     lineweights->setChecked(canvas.renderStyle().showLineweights);
-    auto* cross = new QCheckBox(text(canvas, CanvasText::ShowCross), dialog);
+    auto* cross = new QCheckBox(text(canvas, TextId::ShowCross), dialog);
     cross->setChecked(canvas.showCross());
     form->addRow(lineweights);
     form->addRow(cross);
@@ -163,7 +170,7 @@ void openProperties(CadCanvas& canvas) {
     if (selected.empty())
         return;
     const Entity* first = doc.drawing().entity(selected.front());
-    QDialog* dialog = newDialog(canvas, CanvasText::Properties);
+    QDialog* dialog = newDialog(canvas, TextId::Properties);
     auto* form = new QFormLayout(dialog);
     auto* layer = new QComboBox(dialog);
     for (const LayerId id : doc.drawing().layerOrder()) {
@@ -177,16 +184,16 @@ void openProperties(CadCanvas& canvas) {
     auto* weight = new QSpinBox(dialog);
     weight->setRange(-1, 211); // -1 by layer; hundredths of a millimetre
     weight->setValue(first->lineweight);
-    form->addRow(text(canvas, CanvasText::PropertyLayer), layer);
-    form->addRow(text(canvas, CanvasText::PropertyColor), color);
-    form->addRow(text(canvas, CanvasText::PropertyLineweight), weight);
+    form->addRow(text(canvas, TextId::PropertyLayer), layer);
+    form->addRow(text(canvas, TextId::PropertyColor), color);
+    form->addRow(text(canvas, TextId::PropertyLineweight), weight);
     form->addRow(okCancel(*dialog, canvas));
     QObject::connect(dialog, &QDialog::accepted, &canvas,
                      [&canvas, selected, layer, color, weight] {
                          const LayerId target(layer->currentData().toUInt());
-                         applyStep(canvas, CmdProperties, [&](Drawing& d) {
+                         applyStep(canvas, CmdProperties, [&](Transaction& tx) {
                              for (const EntityId id : selected)
-                                 (void)d.editEntity(id, [&](Entity& e) {
+                                 (void)tx.edit(id, [&](Entity& e) {
                                      e.layer = target;
                                      e.color = color->value();
                                      e.lineweight = weight->value();
@@ -202,7 +209,7 @@ void openDimStyle(CadCanvas& canvas) {
     const DimStyle* style = d.dimStyle(id);
     if (!style)
         return;
-    QDialog* dialog = newDialog(canvas, CanvasText::DimStyleTitle);
+    QDialog* dialog = newDialog(canvas, TextId::DimStyleTitle);
     auto* form = new QFormLayout(dialog);
     const auto spin = [dialog](double v) {
         auto* s = new QDoubleSpinBox(dialog);
@@ -218,22 +225,22 @@ void openDimStyle(CadCanvas& canvas) {
     auto* decimals = new QSpinBox(dialog);
     decimals->setRange(0, 8);
     decimals->setValue(style->decimals);
-    form->addRow(text(canvas, CanvasText::DimTextHeight), height);
-    form->addRow(text(canvas, CanvasText::DimArrowSize), arrow);
-    form->addRow(text(canvas, CanvasText::DimExtensionOffset), offset);
-    form->addRow(text(canvas, CanvasText::DimExtensionBeyond), beyond);
-    form->addRow(text(canvas, CanvasText::DimDecimals), decimals);
+    form->addRow(text(canvas, TextId::DimTextHeight), height);
+    form->addRow(text(canvas, TextId::DimArrowSize), arrow);
+    form->addRow(text(canvas, TextId::DimExtensionOffset), offset);
+    form->addRow(text(canvas, TextId::DimExtensionBeyond), beyond);
+    form->addRow(text(canvas, TextId::DimDecimals), decimals);
     form->addRow(okCancel(*dialog, canvas));
     QObject::connect(dialog, &QDialog::accepted, &canvas,
                      [&canvas, id, height, arrow, offset, beyond, decimals] {
-                         applyStep(canvas, CmdDimStyle, [&](Drawing& dr) {
-                             DimStyle s = *dr.dimStyle(id);
+                         applyStep(canvas, CmdDimStyle, [&](Transaction& tx) {
+                             DimStyle s = *tx.drawing().dimStyle(id);
                              s.textHeight = height->value();
                              s.arrowSize = arrow->value();
                              s.extensionOffset = offset->value();
                              s.extensionBeyond = beyond->value();
                              s.decimals = decimals->value();
-                             (void)dr.changeDimStyle(id, s);
+                             (void)tx.changeDimStyle(id, s);
                          });
                      });
     dialog->open();
@@ -245,10 +252,10 @@ void openDimStyle(CadCanvas& canvas) {
 
 LayerDialog::LayerDialog(CadCanvas& canvas)
     : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)) {
-    setWindowTitle(text(canvas, CanvasText::LayerDialog));
+    setWindowTitle(text(canvas, TextId::LayerDialog));
     m_table->setHorizontalHeaderLabels(
-        {text(canvas, CanvasText::LayerName), text(canvas, CanvasText::LayerColor),
-         text(canvas, CanvasText::LayerVisible), text(canvas, CanvasText::LayerCurrent)});
+        {text(canvas, TextId::LayerName), text(canvas, TextId::LayerColor),
+         text(canvas, TextId::LayerVisible), text(canvas, TextId::LayerCurrent)});
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Only one layer is current: checking one unchecks the others.
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
@@ -265,11 +272,14 @@ LayerDialog::LayerDialog(CadCanvas& canvas)
         addRow(id.value, QString::fromStdString(l->name), l->color, l->visible,
                id == d.settings().currentLayer);
     }
-    auto* add = new QPushButton(text(canvas, CanvasText::LayerNew), this);
+    auto* add = new QPushButton(text(canvas, TextId::LayerNew), this);
     connect(add, &QPushButton::clicked, this, &LayerDialog::addLayerRow);
+    auto* remove = new QPushButton(text(canvas, TextId::LayerDelete), this);
+    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_table->currentRow()); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(add);
+    layout->addWidget(remove);
     layout->addWidget(okCancel(*this, canvas));
     resize(520, 360);
 }
@@ -306,11 +316,33 @@ void LayerDialog::addLayerRow() {
     const Drawing& d = m_canvas.document().drawing();
     QString name;
     for (int n = 1;; ++n) {
-        name = text(m_canvas, CanvasText::LayerNew) + QLatin1Char(' ') + QString::number(n);
+        name = text(m_canvas, TextId::LayerNew) + QLatin1Char(' ') + QString::number(n);
         if (!d.layerByName(name.toStdString()))
             break;
     }
     addRow(0, name, 7, true, false);
+}
+
+void LayerDialog::deleteRow(int row) {
+    if (row < 0 || row >= m_table->rowCount())
+        return;
+    const Drawing& d = m_canvas.document().drawing();
+    const LayerId id(m_table->item(row, 0)->data(Qt::UserRole).toUInt());
+    const Layer* layer = d.layer(id);
+    std::optional<TextId> refusal;
+    if (layer && layer->name == "0")
+        refusal = TextId::LayerZeroKept;
+    else if (d.layerCount(id) > 0)
+        refusal = TextId::LayerNotEmpty;
+    else if (m_table->item(row, 3)->checkState() == Qt::Checked)
+        refusal = TextId::LayerIsCurrent;
+    if (refusal) {
+        warn(this, m_canvas.messageTitle(), text(m_canvas, *refusal));
+        return;
+    }
+    if (id)
+        m_deleted.push_back(id.value);
+    m_table->removeRow(row);
 }
 
 bool LayerDialog::apply() {
@@ -321,7 +353,8 @@ bool LayerDialog::apply() {
         if (name.isEmpty() || !names.insert(name).second)
             return false;
     }
-    applyStep(m_canvas, CmdLayerDialog, [this](Drawing& d) {
+    applyStep(m_canvas, CmdLayerDialog, [this](Transaction& tx) {
+        Drawing& d = tx.drawing();
         LayerId current = d.settings().currentLayer;
         for (int r = 0; r < m_table->rowCount(); ++r) {
             const LayerId id(m_table->item(r, 0)->data(Qt::UserRole).toUInt());
@@ -330,29 +363,33 @@ bool LayerDialog::apply() {
             layer.color = static_cast<QSpinBox*>(m_table->cellWidget(r, 1))->value();
             layer.visible = m_table->item(r, 2)->checkState() == Qt::Checked;
             const LayerId applied =
-                id ? (d.changeLayer(id, layer) ? id : LayerId{}) : d.addLayer(layer);
+                id ? (tx.changeLayer(id, layer) ? id : LayerId{}) : tx.addLayer(layer);
             if (applied && m_table->item(r, 3)->checkState() == Qt::Checked)
                 current = applied;
         }
         d.settings().currentLayer = current;
+        for (const std::uint32_t id : m_deleted)
+            (void)tx.eraseLayer(LayerId(id));
     });
     return true;
 }
 
 // ------------------------------------------------------------------------------- commands
 
-void registerDialogCommands(CadCanvas& canvas) {
+std::vector<Subscription> registerDialogCommands(CadCanvas& canvas) {
     Document& doc = canvas.document();
     CadCanvas* c = &canvas;
-    const auto add = [&doc](int id, const char* name, std::function<void()> open) {
-        (void)doc.addCommand(CommandDef{id, name, "", 0, [open] { return immediately(open); }, {}});
+    std::vector<Subscription> tokens;
+    const auto add = [&](int id, const char* name, std::function<void()> open) {
+        tokens.push_back(
+            doc.addCommand(CommandDef{id, name, "", 0, [open] { return immediately(open); }, {}}));
     };
     add(CmdLayerDialog, "LAYER", [c] {
         auto* dialog = new LayerDialog(*c);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &QDialog::accepted, c, [c, dialog] {
             if (!dialog->apply())
-                QMessageBox::warning(c, c->windowTitle(), text(*c, CanvasText::LayerNameInvalid));
+                warn(c, c->messageTitle(), text(*c, TextId::LayerNameInvalid));
         });
         dialog->open();
     });
@@ -361,6 +398,7 @@ void registerDialogCommands(CadCanvas& canvas) {
     add(CmdOptions, "OPTIONS", [c] { openOptions(*c); });
     add(CmdProperties, "PROPERTIES", [c] { openProperties(*c); });
     add(CmdDimStyle, "DIMSTYLE", [c] { openDimStyle(*c); });
+    return tokens;
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

@@ -3,11 +3,15 @@
 // its changes apply on OK as one undo step, then the canvas signals dialogApplied(command).
 #pragma once
 
+#include "cad/Signal.h"
+
 #include <QDialog>
+
+#include <vector>
 
 class QTableWidget;
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 class CadCanvas;
 
@@ -20,7 +24,8 @@ enum DialogCommand : int {
     CmdDraftingAids = 956,
 };
 
-void registerDialogCommands(CadCanvas& canvas);
+// Registers the dialog commands for the canvas's lifetime (the tokens).
+[[nodiscard]] std::vector<Subscription> registerDialogCommands(CadCanvas& canvas);
 
 // The layer dialog: one row per layer with name, colour index, visibility and the current one.
 class LayerDialog : public QDialog {
@@ -29,6 +34,9 @@ public:
     explicit LayerDialog(CadCanvas& canvas);
     QTableWidget* table() const { return m_table; }
     void addLayerRow();
+    // Takes the row's layer out of the dialog; refused with the engine's message for layer "0",
+    // a layer that holds entities and the current one.
+    void deleteRow(int row);
     // Applies the rows to the drawing; false (and nothing changed) when a name is empty or taken.
     [[nodiscard]] bool apply();
 
@@ -37,6 +45,7 @@ private:
 
     CadCanvas& m_canvas;
     QTableWidget* m_table;
+    std::vector<std::uint32_t> m_deleted; // layers whose rows were taken out
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

@@ -1,8 +1,8 @@
 // Command line: feeds typed lines to the document and mirrors prompts and input into the log.
-#include "CommandLine.h"
+#include "cad/canvas/CommandLine.h"
 
-#include "CadCanvas.h"
-#include "Document.h"
+#include "cad/Document.h"
+#include "cad/canvas/CadCanvas.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 CommandLine::CommandLine(CadCanvas& canvas, QPlainTextEdit* log, QWidget* parent)
     : QWidget(parent), m_canvas(canvas), m_log(log), m_prompt(new QLabel(this)),
@@ -78,4 +78,4 @@ bool CommandLine::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

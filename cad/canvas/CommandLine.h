@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 class CadCanvas;
 
@@ -35,4 +35,4 @@ private:
     QLineEdit* m_edit;
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

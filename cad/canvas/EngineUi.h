@@ -1,27 +1,21 @@
-// The engine's user-interface side and its flat calls: drawing windows, context menus, the
-// layer combo box, accelerators, message title, settings, user profile and recent files, and
-// the file dialogs. Calls act on the EngineUi made current with CadUiScope (like the core's
-// CadEngineScope); without one they do nothing and return 0.
+// The engine's user-interface side, owned by the application and passed down: its windows and
+// the context menus, accelerators, message title and settings they all share. The user profile,
+// the recent files and the file dialogs are the application's.
 #pragma once
 
-#include "CadApi.h"
-
-#include <QObject>
+#include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <map>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
-class QWidget;
-
-namespace cad {
+namespace quadrilo::cad {
 class Engine;
-}
+} // namespace quadrilo::cad
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 class CadCanvas;
 
@@ -32,38 +26,29 @@ public:
     EngineUi& operator=(const EngineUi&) = delete;
 
     Engine& engine() { return m_engine; }
-    CadHandle addWindow(CadCanvas* canvas);
-    void removeWindow(CadHandle window);
-    CadCanvas* window(CadHandle handle) const;
-    std::vector<CadCanvas*> windows() const;
-    // Context menus and accelerators apply to every window, also to those created later.
-    void applyFurniture(CadCanvas& canvas);
 
-    std::vector<std::tuple<int, QString, int>> menuEntries; // menu, text, command
-    bool defaultAccelerators = false;
-    QString messageTitle;
+    // ---- windows: each gets the furniture, also what is set up after it was made
+    void addWindow(CadCanvas& canvas);
+    std::vector<CadCanvas*> windows() const;
+
+    // ---- furniture
+    // A menu the application clears or fills replaces the engine's own in every window.
+    void menuClear(int menu);
+    void menuAdd(int menu, const QString& text, int command);
+    void setDefaultAccelerators();
+    void setMessageTitle(const QString& title);
+    const QString& messageTitle() const { return m_messageTitle; }
     int angleUnit = 0; // 0 degrees; other units are accepted and kept
     std::map<int, int> params;
-    QString defaultDir;
-    QStringList recentFiles; // most recent first
-    static constexpr int maxRecentFiles = 10;
 
 private:
+    void applyFurniture(CadCanvas& canvas);
+
     Engine& m_engine;
-    QObject m_connections; // ends the window-closed connections with this object
-    std::map<CadHandle, CadCanvas*> m_windows;
-    CadHandle m_nextWindow = 1;
-};
-
-class CadUiScope {
-public:
-    explicit CadUiScope(EngineUi& ui);
-    ~CadUiScope();
-    CadUiScope(const CadUiScope&) = delete;
-    CadUiScope& operator=(const CadUiScope&) = delete;
-
-private:
-    EngineUi* m_previous;
+    std::vector<QPointer<CadCanvas>> m_windows;
+    std::map<int, std::vector<std::pair<QString, int>>> m_menus; // the application's menus
+    bool m_defaultAccelerators = false;
+    QString m_messageTitle;
 };
 
 // Installs the default accelerators on a canvas: Ctrl+Z undo, Ctrl+Y redo, Ctrl+C copy,
@@ -73,51 +58,4 @@ void installDefaultAccelerators(CadCanvas& canvas);
 // "name (*.ext)|*.ext|..." as the engine's text tables write filters, in Qt's form.
 [[nodiscard]] QString qtFileFilter(const std::string& engineFilter);
 
-} // namespace cad::canvas
-
-// ---- drawing windows
-CadHandle CadWndCreate(CadHandle drawing, QWidget* parent, int style, int x, int y, int width,
-                       int height);
-int CadWndDelete(CadHandle window);
-int CadWndResize(CadHandle window, int x, int y, int width, int height);
-int CadWndRedraw(CadHandle window);
-cad::canvas::CadCanvas* CadWndGetCanvas(CadHandle window);
-int CadGridPutShow(CadHandle window, int show);
-int CadSetShowCross(int show);
-int CadPutLwDisplay(CadHandle drawing, int show);
-// Visible window area in drawing units.
-double CadGetWinLeft(CadHandle window);
-double CadGetWinRight(CadHandle window);
-double CadGetWinTop(CadHandle window);
-double CadGetWinBottom(CadHandle window);
-
-// Writes the drawing area left..right x bottom..top (drawing units) as a bitmap of scale pixels
-// per unit (".bmp" by default, the format follows the name's extension). The file is written
-// whole or not at all; 0 for a bad area or scale or a picture too large to make.
-int CadRasterize(CadHandle drawing, const std::string& name, double left, double bottom,
-                 double right, double top, double scale);
-
-// ---- furniture
-int CadMenuClear(int menu);
-int CadMenuAdd(int menu, const std::string& text, int command);
-// The layer combo box of the first window's drawing; returns its handle (nonzero) or 0.
-CadHandle CadCboxCreate(int type, QWidget* parent, int x, int y, int width, int height,
-                        int dropHeight);
-int CadAccelSetDefault();
-int CadSetMsgTitle(const std::string& title);
-int CadSetAngleUnit(int unit);
-int CadSetParam(int id, int value);
-int CadSetDefaultDir(const std::string& dir);
-
-// ---- user profile and recent files (plain text files; writes are atomic)
-int CadProfileLoad(const std::string& path);
-int CadProfileSave(const std::string& path);
-int CadRecentLoad(const std::string& path);
-int CadRecentAdd(const std::string& fileName);
-int CadRecentSave(const std::string& path);
-// Lets the user choose a recent file; 1 and the name when chosen, 0 when cancelled or empty.
-int CadRecentDialog(QWidget* parent, std::string& chosen);
-
-// ---- file dialogs (filter from text 11); 1 when a file was opened or saved
-int CadFileOpenDialog(CadHandle drawing, CadHandle window);
-int CadFileSaveAsDialog(CadHandle drawing, CadHandle window);
+} // namespace quadrilo::cad::canvas

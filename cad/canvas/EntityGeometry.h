@@ -1,21 +1,11 @@
-// Derived geometry the canvas draws and snaps to: multiline offset paths, block placement and
-// dimension parts.
+// Derived geometry the canvas draws and snaps to: block placement and each entity's snap
+// geometry (the multiline paths and dimension parts are the core's, cad/ShapeParts.h).
 #pragma once
 
-#include "Drawing.h"
-#include "Snap.h"
+#include "cad/Drawing.h"
+#include "cad/canvas/Snap.h"
 
-#include <string>
-#include <vector>
-
-namespace cad::canvas {
-
-// One polyline per line of the multiline's style, offset from the vertex path (mitred corners).
-struct MlinePath {
-    std::vector<Point3> points;
-    int color = ByLayerColor;
-};
-[[nodiscard]] std::vector<MlinePath> mlinePaths(const MlineShape& mline);
+namespace quadrilo::cad::canvas {
 
 // Maps a block's own coordinates to the drawing: about the block base, scaled, rotated, moved to
 // the insertion point.
@@ -27,18 +17,7 @@ struct Placement {
     [[nodiscard]] Placement then(const Placement& outer) const; // this inside outer
 };
 
-// The parts of a linear or aligned dimension.
-struct DimensionParts {
-    Point3 ext1From, ext1To, ext2From, ext2To; // extension lines
-    Point3 lineFrom, lineTo;                   // dimension line between the arrows
-    Point3 textAt;                             // middle of the text, above the line
-    double textAngle = 0.0;                    // radians
-    double value = 0.0;                        // measured length
-};
-[[nodiscard]] DimensionParts dimensionParts(const DimensionShape& dim, const DimStyle& style);
-[[nodiscard]] std::string dimensionText(double value, const DimStyle& style);
-
 // Adds the snap geometry of one entity (with its block content for inserts).
 void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry& out);
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

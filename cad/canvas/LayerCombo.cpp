@@ -1,14 +1,14 @@
 // Layer combo box: one entry per layer in the drawing's layer order, with a colour swatch.
-#include "LayerCombo.h"
+#include "cad/canvas/LayerCombo.h"
 
-#include "CadCanvas.h"
-#include "Document.h"
-#include "Renderer.h"
+#include "cad/Document.h"
+#include "cad/canvas/CadCanvas.h"
+#include "cad/canvas/Renderer.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), m_canvas(canvas) {
     setObjectName(QStringLiteral("layerCombo"));
@@ -16,12 +16,7 @@ LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), 
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (m_filling || index < 0 || !m_canvas.hasDocument())
             return;
-        Drawing& d = m_canvas.document().drawing();
-        const LayerId id(itemData(index).toUInt());
-        if (d.layer(id)) {
-            d.settings().currentLayer = id;
-            m_canvas.document().notifyChanged();
-        }
+        (void)m_canvas.document().setCurrentLayer(LayerId(itemData(index).toUInt()));
     });
     refresh();
 }
@@ -39,10 +34,13 @@ void LayerCombo::refresh() {
         QPixmap swatch(12, 12);
         swatch.fill(paletteColor(d, layer->color));
         addItem(QIcon(swatch), QString::fromStdString(layer->name), QVariant(id.value));
-        if (id == d.settings().currentLayer)
+        if (id == d.settings().currentLayer) {
             setCurrentIndex(count() - 1);
+            setToolTip(QString::fromStdString(
+                m_canvas.document().texts().format(TextId::CurrentLayerIs, {layer->name})));
+        }
     }
     m_filling = false;
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 class CadCanvas;
 
@@ -20,4 +20,4 @@ private:
     bool m_filling = false;
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

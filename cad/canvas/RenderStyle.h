@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 struct RenderStyle {
     QColor background{33, 40, 48};
@@ -16,4 +16,4 @@ struct RenderStyle {
         4.0; // texts lower than this draw as a bar, smaller than 1 px not at all
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

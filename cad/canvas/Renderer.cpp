@@ -1,8 +1,12 @@
 // Renderer: turns entities into batched screen lines, points and texts, then paints them.
-#include "Renderer.h"
+#include "cad/canvas/Renderer.h"
 
-#include "EntityGeometry.h"
+#include "cad/ShapeParts.h"
+#include "cad/canvas/EntityGeometry.h"
+#include "common/AtomicFile.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,7 +17,7 @@
 #include <numbers>
 #include <tuple>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 namespace {
 
 constexpr int ByBlockColor = 0;
@@ -46,18 +50,6 @@ std::pair<int, int> textAnchor(int align) {
     default:
         return {0, 0};
     }
-}
-
-// Multi-line text attachment 1-9: top/middle/bottom rows of left/centre/right.
-std::pair<int, int> mtextAnchor(int attachment) {
-    const int a = std::clamp(attachment, 1, 9) - 1;
-    return {a % 3, a / 3 == 0 ? 1 : (a / 3 == 1 ? 2 : 3)};
-}
-
-QStringList mtextLines(const std::string& text) {
-    QString s = QString::fromStdString(text);
-    s.replace(QLatin1String("\\P"), QLatin1String("\n"));
-    return s.split(QLatin1Char('\n'));
 }
 
 // Liang-Barsky clip of p0 + t d, t in [t0, t1], to the rectangle; false when it misses.
@@ -383,14 +375,13 @@ private:
                 } else if constexpr (std::is_same_v<T, MlineShape>) {
                     for (const auto& path : mlinePaths(s)) {
                         usePen(m_fixed ? color : resolve(path.color, color, color));
-                        polyline(path.points, false, place);
+                        polyline(path.points, s.closed, place);
                     }
                 } else if constexpr (std::is_same_v<T, TextShape>) {
                     text(s.at, {QString::fromStdString(s.text)}, s.look.height, s.look.angle,
                          textAnchor(s.look.align), place, color);
                 } else if constexpr (std::is_same_v<T, MTextShape>) {
-                    text(s.at, mtextLines(s.text), s.height, s.angle, mtextAnchor(s.attachment),
-                         place, color);
+                    mtext(s, place, color);
                 } else if constexpr (std::is_same_v<T, AttDefShape>) {
                     text(s.at, {QString::fromStdString(s.tag)}, s.look.height, s.look.angle,
                          textAnchor(s.look.align), place, color);
@@ -401,6 +392,14 @@ private:
                 }
             },
             shape);
+    }
+
+    // Each run at its place in the layout, in its own height: the same box picking uses.
+    void mtext(const MTextShape& m, const Placement& place, const QColor& color) {
+        for (const MTextLine& line : layoutMText(m).lines)
+            for (const MTextRun& run : line.runs)
+                text(rotatePlan({run.x, line.baseline, 0.0}, m.angle) + m.at,
+                     {QString::fromStdString(run.text)}, run.height, m.angle, {0, 0}, place, color);
     }
 
     void insert(const InsertShape& ins, const Placement& outer, const QColor& color, int depth) {
@@ -432,21 +431,8 @@ private:
         segment(P(d.ext1From), P(d.ext1To));
         segment(P(d.ext2From), P(d.ext2To));
         segment(P(d.lineFrom), P(d.lineTo));
-        // Open arrowheads pointing at the extension lines.
-        const double len = std::hypot(d.lineTo.x - d.lineFrom.x, d.lineTo.y - d.lineFrom.y);
-        if (len > 0.0) {
-            const double ux = (d.lineTo.x - d.lineFrom.x) / len;
-            const double uy = (d.lineTo.y - d.lineFrom.y) / len;
-            const double a = style.arrowSize;
-            for (const auto& [tip, sign] :
-                 {std::pair{d.lineFrom, 1.0}, std::pair{d.lineTo, -1.0}}) {
-                for (const double side : {1.0, -1.0}) {
-                    const Point3 wing{tip.x + sign * ux * a - side * uy * a * 0.3,
-                                      tip.y + sign * uy * a + side * ux * a * 0.3, tip.z};
-                    segment(P(tip), P(wing));
-                }
-            }
-        }
+        for (const auto& [tip, wing] : d.arrows)
+            segment(P(tip), P(wing));
         text(d.textAt, {QString::fromStdString(dimensionText(d.value, style))}, style.textHeight,
              d.textAngle, {1, 2}, place, color);
     }
@@ -503,4 +489,40 @@ void Renderer::drawHighlighted(QPainter& painter, const Entity& entity, const QC
     scene.paint(painter);
 }
 
-} // namespace cad::canvas
+RasterizeResult rasterize(Drawing& drawing, const std::string& path, const Extent& area,
+                          double scale, const RenderStyle& style) {
+    const double w = std::round((area.maxX - area.minX) * scale);
+    const double h = std::round((area.maxY - area.minY) * scale);
+    if (path.empty() || !(w >= 1.0 && h >= 1.0))
+        return RasterizeResult::BadArea;
+    constexpr double maxSide = 30000.0, maxPixels = 150e6; // about 600 MB of picture at most
+    if (w > maxSide || h > maxSide || w * h > maxPixels)
+        return RasterizeResult::TooLarge;
+    ViewTransform view;
+    view.setViewport({w, h});
+    view.setCentre({(area.minX + area.maxX) / 2.0, (area.minY + area.maxY) / 2.0, 0.0});
+    view.setPixelsPerUnit(scale);
+    QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+    if (image.isNull())
+        return RasterizeResult::TooLarge;
+    image.fill(style.background);
+    {
+        QPainter painter(&image);
+        Renderer(drawing, view, style).draw(painter, entitiesToDraw(drawing, view), nullptr);
+    }
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix();
+    const QByteArray format = suffix.isEmpty() ? QByteArray("BMP") : suffix.toUpper().toLatin1();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format.constData()))
+        return RasterizeResult::CannotWrite;
+    try {
+        ReplaceFileContents(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    } catch (const FileWriteError&) {
+        return RasterizeResult::CannotWrite;
+    }
+    return RasterizeResult::Written;
+}
+
+} // namespace quadrilo::cad::canvas

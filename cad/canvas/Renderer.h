@@ -2,17 +2,19 @@
 // lineweights, point style, texts, inserts, multilines, infinite lines clipped to the window.
 #pragma once
 
-#include "Drawing.h"
-#include "RenderStyle.h"
-#include "Selection.h"
-#include "ViewTransform.h"
+#include "cad/Drawing.h"
+#include "cad/Selection.h"
+#include "cad/canvas/RenderStyle.h"
+#include "cad/canvas/ViewTransform.h"
 
 #include <QFont>
+
+#include <string>
 #include <vector>
 
 class QPainter;
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 // The model-space entities that can show in the view, visible and on visible layers, in drawing
 // order (the layer order, then creation order). The plan view asks the spatial index.
@@ -20,6 +22,12 @@ namespace cad::canvas {
 
 // Resolves an entity's colour index (by layer, by block) to its palette colour.
 [[nodiscard]] QColor paletteColor(const Drawing& drawing, int index);
+
+// Writes the drawing area (drawing units) as a bitmap of scale pixels per unit, in the format of
+// the name's extension (BMP without one), whole or not at all.
+enum class RasterizeResult { Written, BadArea, TooLarge, CannotWrite };
+[[nodiscard]] RasterizeResult rasterize(Drawing& drawing, const std::string& path,
+                                        const Extent& area, double scale, const RenderStyle& style);
 
 class Renderer {
 public:
@@ -43,4 +51,4 @@ private:
     double m_capHeight = 70.0; // of m_font, in its pixels
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

@@ -1,10 +1,10 @@
 // Object snap: candidate points of every kind, ranked by distance with a fixed priority.
-#include "Snap.h"
+#include "cad/canvas/Snap.h"
 
 #include <cmath>
 #include <limits>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 namespace {
 
 double planDistance(const Point3& a, const Point3& b) {
@@ -222,4 +222,4 @@ Point3 orthoConstrain(const Point3& base, const Point3& p) {
     return {base.x, p.y, p.z};
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

@@ -1,12 +1,12 @@
 // Object snap as a pure function: candidate geometry in, the best snap point out.
 #pragma once
 
-#include "Geometry.h"
+#include "cad/Geometry.h"
 
 #include <optional>
 #include <vector>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 // In order of priority: at equal distance an earlier kind wins.
 enum class SnapKind : int { Endpoint, Intersection, Midpoint, Centre, Node, Nearest, Grid };
@@ -68,4 +68,4 @@ struct SnapResult {
 // Ortho mode: p moved onto the horizontal or vertical through base, whichever is nearer.
 [[nodiscard]] Point3 orthoConstrain(const Point3& base, const Point3& p);
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

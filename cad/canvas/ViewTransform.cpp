@@ -1,11 +1,11 @@
 // View transform: orthographic camera from the two view angles, zoom and pan.
-#include "ViewTransform.h"
+#include "cad/canvas/ViewTransform.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 namespace {
 
 double dot(const Point3& a, const Point3& b) {
@@ -146,4 +146,4 @@ void ViewTransform::fit(const Extent& extent, double zMin, double zMax) {
         m_centre = m_centre + along * ((cz - m_centre.z) / along.z);
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

@@ -2,13 +2,13 @@
 // the two view angles; maps drawing points to logical pixels and back.
 #pragma once
 
-#include "Geometry.h"
+#include "cad/Geometry.h"
 
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 
 // hor is the plan bearing the viewer looks towards, counter-clockwise from +X (90: towards +Y,
 // so the plan shows +Y upwards; adding to it turns the view to the left). ver is the elevation
@@ -63,4 +63,4 @@ private:
     Point3 m_right, m_up, m_toViewer;
 };
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas

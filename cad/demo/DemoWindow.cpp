@@ -1,28 +1,27 @@
 // Demo window: hosts the engine's canvas the way the main window will.
-#include "DemoWindow.h"
+#include "cad/demo/DemoWindow.h"
 
-#include "CadCanvas.h"
-#include "CommandLine.h"
-#include "LayerCombo.h"
+#include "cad/canvas/CadCanvas.h"
+#include "cad/canvas/CommandLine.h"
+#include "cad/canvas/LayerCombo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-namespace demo {
+namespace quadrilo::cad::demo {
 
-DemoWindow::DemoWindow(cad::Document& doc, QWidget* parent)
-    : QWidget(parent), m_canvas(new cad::canvas::CadCanvas(doc, this)),
-      m_log(new QPlainTextEdit(this)) {
-    m_commandLine = new cad::canvas::CommandLine(*m_canvas, m_log, this);
+DemoWindow::DemoWindow(Document& doc, QWidget* parent)
+    : QWidget(parent), m_canvas(new canvas::CadCanvas(doc, this)), m_log(new QPlainTextEdit(this)) {
+    m_commandLine = new canvas::CommandLine(*m_canvas, m_log, this);
     auto* bar = new QHBoxLayout;
     auto* coordinates = new QLabel(this);
-    bar->addWidget(new cad::canvas::LayerCombo(*m_canvas, this));
+    bar->addWidget(new canvas::LayerCombo(*m_canvas, this));
     bar->addStretch(1);
     bar->addWidget(coordinates);
     connect(
-        m_canvas, &cad::canvas::CadCanvas::cursorMoved, coordinates,
+        m_canvas, &canvas::CadCanvas::cursorMoved, coordinates,
         [coordinates](double x, double y, double z) {
             coordinates->setText(
                 QStringLiteral("%1, %2, %3").arg(x, 0, 'f', 2).arg(y, 0, 'f', 2).arg(z, 0, 'f', 2));
@@ -40,4 +39,4 @@ DemoWindow::DemoWindow(cad::Document& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("Quadrilo CAD"));
 }
 
-} // namespace demo
+} // namespace quadrilo::cad::demo

@@ -5,26 +5,26 @@
 
 class QPlainTextEdit;
 
-namespace cad {
+namespace quadrilo::cad {
 class Document;
 }
-namespace cad::canvas {
+namespace quadrilo::cad::canvas {
 class CadCanvas;
 class CommandLine;
-} // namespace cad::canvas
+} // namespace quadrilo::cad::canvas
 
-namespace demo {
+namespace quadrilo::cad::demo {
 
 class DemoWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DemoWindow(cad::Document& doc, QWidget* parent = nullptr);
-    cad::canvas::CadCanvas& canvas() { return *m_canvas; }
+    explicit DemoWindow(Document& doc, QWidget* parent = nullptr);
+    canvas::CadCanvas& canvas() { return *m_canvas; }
 
 private:
-    cad::canvas::CadCanvas* m_canvas;
-    cad::canvas::CommandLine* m_commandLine;
+    canvas::CadCanvas* m_canvas;
+    canvas::CommandLine* m_commandLine;
     QPlainTextEdit* m_log;
 };
 
-} // namespace demo
+} // namespace quadrilo::cad::demo

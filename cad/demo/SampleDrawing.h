@@ -2,10 +2,12 @@
 // names, beams as multilines, slab texts, a dimension and a deformed grillage with Z.
 #pragma once
 
-#include "CadApi.h"
+namespace quadrilo::cad {
+class Drawing;
+}
 
-namespace demo {
+namespace quadrilo::cad::demo {
 
-void buildSampleDrawing(CadHandle drawing);
+void buildSampleDrawing(Drawing& drawing);
 
-} // namespace demo
+} // namespace quadrilo::cad::demo

@@ -1,9 +1,11 @@
 // DXF content into a drawing.
 #include "cad/dxf/DrawingFromDxf.h"
 
+#include "cad/Transaction.h"
 #include "cad/dxf/AciPalette.h"
 
 #include <cmath>
+#include <optional>
 
 namespace quadrilo::dxf {
 namespace {
@@ -35,15 +37,16 @@ bool drawable(const cad::Shape& shape) {
 
 class Builder {
 public:
-    Builder(cad::Drawing& drawing, std::size_t& skipped) : m_d(drawing), m_skipped(skipped) {}
+    Builder(cad::Transaction& tx, std::size_t& skipped)
+        : m_tx(tx), m_d(tx.drawing()), m_skipped(skipped) {}
 
     void layers(const std::vector<cad::Layer>& layers) {
         for (const cad::Layer& layer : layers) {
             const cad::LayerId existing = m_d.layerByName(layer.name);
             if (!existing)
-                m_d.addLayer(layer);
+                m_tx.addLayer(layer);
             else
-                (void)m_d.changeLayer(existing, layer); // layer "0" is already there
+                (void)m_tx.changeLayer(existing, layer); // layer "0" is already there
         }
     }
 
@@ -51,23 +54,24 @@ public:
     void blocks(const std::vector<DxfBlock>& blocks) {
         std::vector<cad::BlockId> ids;
         for (const DxfBlock& b : blocks)
-            ids.push_back(m_d.addBlock(b.name, b.base));
+            ids.push_back(m_tx.addBlock(b.name, b.base));
         for (std::size_t i = 0; i < blocks.size(); ++i)
             for (const DxfEntity& e : blocks[i].entities)
                 if (ids[i])
-                    if (const cad::EntityId id = add(e); id && !m_d.moveToBlock(id, ids[i])) {
-                        (void)m_d.eraseEntity(id); // an insert of its own block
-                        ++m_skipped;
-                    }
+                    if (std::optional<cad::Entity> entity = entityOf(e))
+                        // Refused for an insert of its own block.
+                        counted(m_tx.addToBlock(ids[i], std::move(*entity)));
     }
 
     void entities(const std::vector<DxfEntity>& entities) {
         for (const DxfEntity& e : entities)
-            (void)add(e);
+            if (std::optional<cad::Entity> entity = entityOf(e))
+                counted(m_tx.add(std::move(*entity)));
     }
 
 private:
-    cad::EntityId add(const DxfEntity& from) {
+    // The entity, or none (counted) when the canvas could not draw it.
+    std::optional<cad::Entity> entityOf(const DxfEntity& from) {
         cad::Entity e;
         e.layer = layerNamed(from.layer);
         e.color = from.color;
@@ -75,20 +79,25 @@ private:
         e.shape = from.shape;
         if (auto* insert = std::get_if<cad::InsertShape>(&e.shape))
             insert->block = m_d.blockByName(from.insertBlock);
-        const auto* insert = std::get_if<cad::InsertShape>(&e.shape);
-        if ((insert && !insert->block) || !drawable(e.shape)) {
+        if (!drawable(e.shape)) {
             ++m_skipped;
-            return {};
+            return std::nullopt;
         }
-        return m_d.addEntity(std::move(e));
+        return e;
+    }
+
+    // An entity the drawing refused (an insert of a missing block) is counted.
+    void counted(cad::EntityId added) {
+        if (!added)
+            ++m_skipped;
     }
 
     cad::LayerId layerNamed(const std::string& name) {
-        const cad::LayerId id = m_d.layerByName(name);
-        return id ? id : m_d.addLayer(cad::Layer{name, 7});
+        return m_tx.addLayer(cad::Layer{name, 7}); // the existing layer if there is one
     }
 
-    cad::Drawing& m_d;
+    cad::Transaction& m_tx;
+    const cad::Drawing& m_d;
     std::size_t& m_skipped;
 };
 
@@ -98,10 +107,9 @@ std::unique_ptr<cad::Drawing> BuildDrawing(const DxfContent& content, std::size_
     auto drawing = std::make_unique<cad::Drawing>();
     skipped = content.skipped;
     {
-        // One step, so that moving new entities into their blocks copies nothing.
-        cad::UndoGroup step(*drawing);
-        drawing->editData([](cad::DrawingData& data) { data.palette = AciPalette(); });
-        Builder builder(*drawing, skipped);
+        cad::Transaction tx(*drawing);
+        tx.setPalette(AciPalette());
+        Builder builder(tx, skipped);
         builder.layers(content.layers);
         builder.blocks(content.blocks);
         builder.entities(content.entities);

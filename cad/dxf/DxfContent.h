@@ -2,7 +2,7 @@
 // turned into a drawing.
 #pragma once
 
-#include "Drawing.h"
+#include "cad/Drawing.h"
 
 #include <cstddef>
 #include <string>

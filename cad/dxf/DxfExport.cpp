@@ -1,11 +1,10 @@
 // The DXF export: tables, blocks and entities of the drawing written with dxflib into memory.
 #include "cad/dxf/DxfExport.h"
 
+#include "cad/ShapeParts.h"
 #include "cad/dxf/AciPalette.h"
-#include "cad/dxf/DimensionGeometry.h"
 #include "cad/dxf/DxfSink.h"
 #include "cad/dxf/DxfText.h"
-#include "cad/dxf/MlineOffsets.h"
 #include "common/AtomicFile.h"
 
 #include <dxflib/dl_dxf.h>
@@ -295,11 +294,11 @@ private:
         polyline(s.vertices, s.closed, a);
     }
     void shape(const cad::MlineShape& s, const DL_Attributes& a) {
-        for (const cad::MlineLine& line : s.lines) {
+        for (const cad::MlinePath& path : cad::mlinePaths(s)) {
             DL_Attributes own = a;
-            if (line.color != cad::ByLayerColor)
-                own.setColor(m_colors(line.color));
-            polyline(OffsetPath(s.vertices, s.closed, line.offset), s.closed, own);
+            if (path.color != cad::ByLayerColor)
+                own.setColor(m_colors(path.color));
+            polyline(path.points, s.closed, own);
         }
     }
     void shape(const cad::TextShape& s, const DL_Attributes& a) {
@@ -354,7 +353,7 @@ private:
     }
     void shape(const cad::DimensionShape& s, const DL_Attributes& a) {
         // Written here rather than by dxflib, which gives no dimension its block.
-        const DimensionGeometry g = MeasureDimension(s, dimStyleOf(s));
+        const cad::DimensionParts g = cad::dimensionParts(s, dimStyleOf(s));
         const auto block = std::find_if(m_dimensionBlocks.begin(), m_dimensionBlocks.end(),
                                         [&](const auto& d) { return d.first == m_current; });
         m_out.entity("DIMENSION");
@@ -379,7 +378,7 @@ private:
     // The dimension's lines, open arrowheads and value, drawn by block on layer 0.
     void dimensionBlock(const std::string& name, const cad::DimensionShape& s) {
         const cad::DimStyle style = dimStyleOf(s);
-        const DimensionGeometry g = MeasureDimension(s, style);
+        const cad::DimensionParts g = cad::dimensionParts(s, style);
         m_dxf.writeBlock(m_out, DL_BlockData(name, 1, 0.0, 0.0, 0.0));
         const DL_Attributes byBlock("0", AciByBlock, -2, "BYBLOCK", 1.0);
         const auto line = [&](const cad::Point3& p, const cad::Point3& q) {
@@ -388,18 +387,12 @@ private:
         line(g.ext1From, g.ext1To);
         line(g.ext2From, g.ext2To);
         line(g.lineFrom, g.lineTo);
-        if (g.value > 0.0) {
-            const cad::Point3 u = (g.lineTo - g.lineFrom) * (1.0 / g.value);
-            const cad::Point3 across{-u.y, u.x, 0.0};
-            for (const auto& [tip, inward] :
-                 {std::pair{g.lineFrom, u}, std::pair{g.lineTo, u * -1.0}})
-                for (const double side : {0.3, -0.3})
-                    line(tip, tip + (inward + across * side) * style.arrowSize);
-        }
+        for (const auto& [tip, wing] : g.arrows)
+            line(tip, wing);
         const cad::TextLook look{style.textHeight, g.textAngle,
                                  static_cast<int>(cad::TextAlign::MiddleCentre)};
-        m_dxf.writeText(
-            m_out, textData(g.textAt, look, DimensionValueText(g.value, style.decimals)), byBlock);
+        m_dxf.writeText(m_out, textData(g.textAt, look, cad::dimensionText(g.value, style)),
+                        byBlock);
         m_dxf.writeEndBlock(m_out, name);
     }
 

@@ -1,7 +1,7 @@
 // Export of a drawing to a DXF file (AutoCAD 2000, ASCII) through dxflib.
 #pragma once
 
-#include "Drawing.h"
+#include "cad/Drawing.h"
 
 #include <cstddef>
 #include <string>

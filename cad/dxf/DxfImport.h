@@ -2,7 +2,7 @@
 // drawing), and the answer to DWG files.
 #pragma once
 
-#include "Drawing.h"
+#include "cad/Drawing.h"
 
 #include <cstddef>
 #include <memory>

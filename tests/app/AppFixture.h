@@ -23,6 +23,8 @@
 
 namespace quadrilo::app::test {
 
+using cad::canvas::test::ensureApplication;
+
 class AppFixture : public ::testing::Test {
 protected:
     QTemporaryDir temp;

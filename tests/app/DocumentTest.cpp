@@ -6,6 +6,7 @@
 
 #include "cad/DrawingFile.h"
 #include "cad/canvas/ViewTransform.h"
+#include "cad/dxf/DwgSupport.h"
 
 #include <QFile>
 #include <QToolBar>
@@ -35,7 +36,7 @@ protected:
     }
     TProjectData recordIn(const QString& path) {
         const auto opened = cad::openDrawing(path.toStdString());
-        EXPECT_TRUE(opened.drawing) << opened.error;
+        EXPECT_TRUE(opened.drawing) << opened.status.detail;
         return TProjectData::Decode(opened.drawing->data().exData);
     }
 };
@@ -177,6 +178,26 @@ TEST_F(Documents, OtherFileKindsHideThePropertiesPanelUntilADrawingOpens) {
     EXPECT_TRUE(panel.isVisible());
 }
 
+TEST_F(Documents, ADxfDrawingOpensForViewingAndADwgIsRefusedWithTheWayRound) {
+    change();
+    const QString dxf = temp.filePath(QStringLiteral("planta.dxf"));
+    ASSERT_TRUE(cad().document().saveCopy(dxf.toStdString()));
+    EXPECT_TRUE(cad().modified()) << "a copy is not the document's save";
+    answer(AnswerNo);
+    ASSERT_TRUE(window->documents().open(dxf));
+    EXPECT_FALSE(control<QWidget>("pnlProp").isVisible());
+    const auto lines = shapes<cad::XLineShape>();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& line) {
+        return line.second.base == cad::Point3{0, 75, 0};
+    })) << "the construction line came through the DXF file";
+
+    const QString dwg = temp.filePath(QStringLiteral("planta.dwg"));
+    EXPECT_FALSE(window->documents().open(dwg));
+    EXPECT_EQ(log().mid(log().size() - 2),
+              (QStringList{QStringLiteral("Não foi possíve abrir o arquivo: ") + dwg,
+                           QStringLiteral("Erro: ") + QString::fromUtf8(dxf::DwgOpenRefusal)}));
+}
+
 TEST_F(Documents, TheViewToolBarShowsForEveryStoredViewButTopAndBottom) {
     const std::pair<cad::canvas::ViewAngles, bool> views[] = {
         {{90, 90}, false}, {{90, -90}, false}, {{90, 0}, true}, {{45, 35.26}, true}};
@@ -185,7 +206,7 @@ TEST_F(Documents, TheViewToolBarShowsForEveryStoredViewButTopAndBottom) {
         stored.drawing->settings().view.angleHor = angles.hor;
         stored.drawing->settings().view.angleVer = angles.ver;
         const QString path = temp.filePath(QStringLiteral("vista.vec"));
-        ASSERT_TRUE(cad::saveDrawing(*stored.drawing, path.toStdString()).ok);
+        ASSERT_TRUE(cad::saveDrawing(*stored.drawing, path.toStdString()));
         ASSERT_TRUE(window->documents().open(path));
         EXPECT_EQ(control<QToolBar>("ToolBar2").isVisible(), shown)
             << angles.hor << " " << angles.ver;

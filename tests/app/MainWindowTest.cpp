@@ -6,7 +6,8 @@
 #include "app/DrawingWindow.h"
 #include "app/NumberCheck.h"
 
-#include "cad/canvas/CanvasTexts.h"
+#include "cad/Transaction.h"
+#include "cad/canvas/CadCanvas.h"
 #include "cad/canvas/CommandLine.h"
 
 #include <QAction>
@@ -99,9 +100,8 @@ TEST_F(MainWindow, LaysOutToolBarsMenusAndTheEnginesPortugueseTexts) {
     // Work that lands with the grillage and the results waits disabled.
     for (const char* later : {"actMalha", "actCalculate", "actDeformada", "actDrawWeight"})
         EXPECT_FALSE(window->actions()[later]->isEnabled()) << later;
-    EXPECT_EQ(cad::canvas::canvasText(cad().engine(), cad::canvas::CanvasText::SpecifyPoint),
-              "Especifique um ponto:");
-    EXPECT_EQ(cad().ui().messageTitle, QStringLiteral("CadBox:"));
+    EXPECT_EQ(cad().engine().texts().text(cad::TextId::SpecifyPoint), "Especifique um ponto:");
+    EXPECT_EQ(cad().ui().messageTitle(), QStringLiteral("CadBox:"));
 }
 
 TEST_F(MainWindow, TabChangeStoresAndMakesThePagesLayerCurrent) {
@@ -198,11 +198,10 @@ TEST_F(MainWindow, CriarHAndCriarVDrawConstructionLinesWithUnitDirections) {
 
 TEST_F(MainWindow, ApagarTodasErasesOnlyTheNodalLoadsAfterYes) {
     const auto put = [this](int kind) {
-        cad::Entity e;
-        e.layer = LayerNamed(drawing(), QString::fromUtf8(LayerLoads));
-        e.userData = kind;
-        e.shape = cad::PointShape{{10, 10, 0}};
-        (void)cad().document().add(std::move(e));
+        (void)cad::Transaction(drawing()).add(
+            cad::Entity{.layer = LayerNamed(drawing(), QString::fromUtf8(LayerLoads)),
+                        .userData = kind,
+                        .shape = cad::PointShape{{10, 10, 0}}});
     };
     answer(AnswerNo);
     trigger("actWeightDeleteAll");
@@ -228,10 +227,8 @@ TEST_F(MainWindow, VisibilityBoxesShowAndHideTheirLayers) {
     set("chkMalhaVis", QStringLiteral("0"));
     EXPECT_EQ(cad().layerShown(QString::fromUtf8(LayerMesh)), false);
     EXPECT_FALSE(window->actions()["actLayerMalhaPVis"]->isChecked());
-    cad::Entity load;
-    load.layer = LayerNamed(drawing(), QString::fromUtf8(LayerLoads));
-    load.shape = cad::PointShape{};
-    const cad::EntityId id = cad().document().add(std::move(load));
+    const cad::EntityId id = cad::Transaction(drawing()).add(cad::Entity{
+        .layer = LayerNamed(drawing(), QString::fromUtf8(LayerLoads)), .shape = cad::PointShape{}});
     set("chkLocLoad", QStringLiteral("0"));
     EXPECT_EQ(cad().layerShown(QString::fromUtf8(LayerLoads)), false);
     EXPECT_FALSE(drawing().entity(id)->visible) << "the entities follow the layer";
@@ -258,11 +255,22 @@ TEST_F(MainWindow, PromptMessageLogsAndShowsAtTheEnginesPrompt) {
 }
 
 TEST_F(MainWindow, TheContextMenusSairClosesTheWindowThroughTheCloseCheck) {
-    const auto sair = std::find_if(cad().ui().menuEntries.begin(), cad().ui().menuEntries.end(),
-                                   [](const auto& e) { return std::get<1>(e) == "Sair"; });
-    ASSERT_NE(sair, cad().ui().menuEntries.end());
-    EXPECT_EQ(std::get<0>(*sair), 1);
-    ASSERT_TRUE(cad().document().execute(std::get<2>(*sair)));
+    // Menu 1, the one shown with nothing selected, is the program's.
+    cad::canvas::CadCanvas& canvas = window->drawingWindow()->canvas();
+    ASSERT_EQ(canvas.contextMenuNumber({10, 10}), 1);
+    QAction* sair = nullptr;
+    QStringList entries;
+    for (QMenu* menu : canvas.findChildren<QMenu*>())
+        for (QAction* action : menu->actions())
+            if (action->text() == QStringLiteral("Sair")) {
+                sair = action;
+                for (QAction* entry : menu->actions())
+                    entries << entry->text();
+            }
+    ASSERT_NE(sair, nullptr);
+    EXPECT_EQ(entries, QStringList({"Sair", "Imprimir", "", "Zoom exteção", "Zoom tempo real",
+                                    "Pan tempo real"}));
+    sair->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window->isVisible());
 }

@@ -5,6 +5,7 @@
 #include "app/ProjectDataEditor.h"
 
 #include "cad/DrawingFile.h"
+#include "cad/Transaction.h"
 
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -82,10 +83,9 @@ TEST_F(ProjectData, ADrawingWithoutA1400ByteRecordStartsFromTheDefaults) {
     for (const std::size_t size : {std::size_t(0), std::size_t(1399), std::size_t(1401)}) {
         auto other = cad::openDrawing(state->folders.builtStartDrawing().toStdString());
         ASSERT_TRUE(other.drawing);
-        other.drawing->editData(
-            [size](cad::DrawingData& data) { data.exData.assign(size, std::uint8_t(7)); });
+        cad::Transaction(*other.drawing).setDrawingData(std::vector<std::uint8_t>(size, 7));
         const QString path = temp.filePath(QStringLiteral("sem-registro-%1.vec").arg(size));
-        ASSERT_TRUE(cad::saveDrawing(*other.drawing, path.toStdString()).ok);
+        ASSERT_TRUE(cad::saveDrawing(*other.drawing, path.toStdString()));
         // The previous project's values, in memory and in the editors.
         state->project.fck = 35;
         control("edtfck").setText(QStringLiteral("35"));

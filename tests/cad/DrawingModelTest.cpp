@@ -1,117 +1,137 @@
-// The drawing model through the flat API: layers, entity order, blocks and attributes,
-// multilines, extended and user data.
+// The drawing model through the typed interface: ids of one kind that cannot stand for
+// another, layers, entity order, blocks and attributes, multilines, extended and user data.
 #include "CadFixture.h"
 
-#include <numeric>
+#include <type_traits>
+
+namespace quadrilo::cad::test {
+namespace {
+
+// A layer id where an entity id belongs, or the other way round, does not compile.
+template <class Id>
+concept NamesAnEntity = requires(const Drawing& d, Id id) {
+    d.entity(id);
+};
+template <class Id>
+concept NamesALayer = requires(const Drawing& d, Id id) {
+    d.layer(id);
+};
+static_assert(NamesAnEntity<EntityId> && !NamesAnEntity<LayerId> && !NamesAnEntity<BlockId>);
+static_assert(NamesALayer<LayerId> && !NamesALayer<EntityId> && !NamesALayer<std::uint32_t>);
+static_assert(!std::is_convertible_v<EntityId, LayerId> && !std::is_convertible_v<int, EntityId>);
+static_assert(!std::is_invocable_v<decltype(&Transaction::setColor), Transaction&, LayerId, int>);
 
 using Model = CadFixture;
 
+TEST_F(Model, AnIdOfTheRightKindButNoObjectIsRefused) {
+    const EntityId line = add(LineShape{{0, 0, 0}, {1, 0, 0}});
+    Transaction tx(drawing());
+    ASSERT_TRUE(tx.erase(line));
+    EXPECT_FALSE(tx.setColor(line, 3)) << "a stale entity id";
+    EXPECT_FALSE(tx.setAttributeValue(line, 0, "x")) << "not an insert";
+    EXPECT_FALSE(tx.add(Entity{.layer = LayerId(42), .shape = PointShape{}})) << "no such layer";
+}
+
 TEST_F(Model, AddingAnExistingLayerKeepsItsColourAndEntities) {
-    const CadHandle first = CadAddLayer(dwg, "Vigas", 1, 0, -1);
-    CadSetCurLayer(dwg, first);
-    const CadHandle line = CadAddLine(dwg, 0, 0, 0, 1, 1, 0);
-
-    const CadHandle again = CadAddLayer(dwg, "Vigas", 5, 0, -1);
-
+    const LayerId first = addLayer("Vigas", 1);
+    const EntityId line = add(LineShape{{0, 0, 0}, {1, 1, 0}}, first);
+    const LayerId again = addLayer("Vigas", 5);
     EXPECT_EQ(again, first);
-    EXPECT_EQ(CadLayerGetColor(again), 1);
-    EXPECT_EQ(layerEntities(again), std::vector<CadHandle>{line});
+    EXPECT_EQ(drawing().layer(again)->color, 1);
+    EXPECT_EQ(layerEntities(again), std::vector<EntityId>{line});
 }
 
 TEST_F(Model, LayersKeepTheirOrderAndEntitiesTheirs) {
     for (const char* name : {"Pilares", "Vigas", "Lajes"})
-        CadAddLayer(dwg, name, 3, 0, -1);
+        addLayer(name, 3);
     std::vector<std::string> names;
-    for (CadHandle l = CadGetFirstLayer(dwg); l; l = CadGetNextLayer(dwg, l))
-        names.push_back(CadLayerGetName(l));
+    for (const LayerId l : drawing().layerOrder())
+        names.push_back(drawing().layer(l)->name);
     EXPECT_EQ(names, (std::vector<std::string>{"0", "Pilares", "Vigas", "Lajes"}));
 
-    CadSetCurLayerByName(dwg, "Vigas");
-    std::vector<CadHandle> made;
+    const LayerId vigas = drawing().layerByName("Vigas");
+    std::vector<EntityId> made;
     for (int i = 0; i < 5; ++i)
-        made.push_back(CadAddPoint(dwg, i, 0, 0));
-    CadEntityErase(made[2], 1);
+        made.push_back(add(PointShape{{double(i), 0, 0}}, vigas));
+    Transaction(drawing()).erase(made[2]);
     made.erase(made.begin() + 2);
-    EXPECT_EQ(layerEntities(CadGetLayerByName(dwg, "Vigas")), made);
-    EXPECT_EQ(CadLayerGetCount(CadGetLayerByName(dwg, "Vigas")), 4);
+    EXPECT_EQ(layerEntities(vigas), made);
+    EXPECT_EQ(drawing().layerCount(vigas), 4u);
 }
 
-TEST_F(Model, BlockNamesAreUniqueAndInsertsStartFromTheDefinitionText) {
-    const CadHandle block = CadAddBlock(dwg, "+Load", 0, 0, 0);
-    ASSERT_NE(block, 0);
-    EXPECT_EQ(CadAddBlock(dwg, "+Load", 5, 5, 0), 0);
-    EXPECT_EQ(CadGetBlockByName(dwg, "+Load"), block);
+TEST_F(Model, LayerZeroTheCurrentLayerAndLayersWithEntitiesAreKept) {
+    const LayerId empty = addLayer("Vazia");
+    const LayerId full = addLayer("Cheia");
+    add(PointShape{}, full);
+    Transaction tx(drawing());
+    EXPECT_EQ(tx.eraseLayer(drawing().layerByName("0")), EraseLayerResult::LayerZero);
+    EXPECT_EQ(tx.eraseLayer(full), EraseLayerResult::HoldsEntities);
+    drawing().settings().currentLayer = empty;
+    EXPECT_EQ(tx.eraseLayer(empty), EraseLayerResult::CurrentLayer);
+    drawing().settings().currentLayer = full;
+    EXPECT_EQ(tx.eraseLayer(empty), EraseLayerResult::Erased);
+    EXPECT_EQ(tx.eraseLayer(empty), EraseLayerResult::NoSuchLayer);
+}
 
-    const CadHandle def = CadAddAttrib(dwg, "CARGA", "?", 0, 10, 0);
-    CadBlockAddEntity(block, def);
-    ASSERT_EQ(CadBlockGetAttDef(block, "CARGA"), def);
-    CadAttPutDefValue(def, "-10_(kN)");
-    CadTextPutAlign(def, 7);
+TEST_F(Model, InsertsStartFromTheDefinitionTextAndEachKeepsItsOwn) {
+    Transaction tx(drawing());
+    const BlockId block = tx.addBlock("+Load", {0, 0, 0});
+    ASSERT_TRUE(block);
+    EXPECT_FALSE(tx.addBlock("+Load", {5, 5, 0}));
+    EXPECT_EQ(drawing().blockByName("+Load"), block);
+    const EntityId def = tx.addToBlock(
+        block, Entity{.shape = AttDefShape{{0, 10, 0}, "CARGA", "-10_(kN)", {10, 0, 7}}});
+    EXPECT_TRUE(layerEntities(current()).empty()) << "block content is on no layer's list";
+    EXPECT_EQ(drawing().firstInBlock(block), def);
 
-    const CadHandle ins = CadAddInsBlock(dwg, CadBlockGetID(block), 100, 200, 0, 1.0, 0.0);
-    const CadHandle att = CadInsBlockGetFirstAtt(ins);
-    EXPECT_EQ(CadAttGetTag(att), "CARGA");
-    EXPECT_EQ(CadAttGetValue(att), "-10_(kN)");
-    EXPECT_EQ(CadInsBlockGetNextAtt(ins, att), 0);
-    // The definition moved into the block is no longer on a layer.
-    EXPECT_TRUE(layerEntities(CadGetCurLayer(dwg)) == std::vector<CadHandle>{ins});
+    const EntityId first = tx.add(Entity{.shape = *drawing().insertOf(block, {100, 200, 0}, 2, 0)});
+    const auto& att = shape<InsertShape>(first).attributes.at(0);
+    EXPECT_EQ(att.tag, "CARGA");
+    EXPECT_EQ(att.value, "-10_(kN)");
+    EXPECT_EQ(att.at, (Point3{100, 220, 0})) << "placed like the block's content";
+    EXPECT_EQ(att.look.height, 20);
 
-    CadAttPutDefValue(def, "5_(kN)");
-    const CadHandle second = CadAddInsBlock(dwg, CadBlockGetID(block), 0, 0, 0, 1.0, 0.0);
-    EXPECT_EQ(CadAttGetValue(CadInsBlockGetFirstAtt(second)), "5_(kN)");
-    EXPECT_EQ(CadAttGetValue(att), "-10_(kN)") << "an insert keeps its own attribute value";
+    tx.edit(def, [](Entity& e) { std::get<AttDefShape>(e.shape).defaultText = "5_(kN)"; });
+    const EntityId second = tx.add(Entity{.shape = *drawing().insertOf(block, {}, 1, 0)});
+    EXPECT_TRUE(tx.setAttributeValue(second, 0, "7_(kN)"));
+    EXPECT_EQ(shape<InsertShape>(second).attributes[0].value, "7_(kN)");
+    EXPECT_EQ(shape<InsertShape>(first).attributes[0].value, "-10_(kN)");
+    EXPECT_FALSE(drawing().insertOf(BlockId(9), {}, 1, 0)) << "no such block";
 }
 
 TEST_F(Model, MultilinesKeepTheWidthTheyWereDrawnWith) {
-    const CadHandle style = CadAddMlineStyle(dwg, "stVigas", 3, 274);
-    EXPECT_EQ(CadAddMlineStyle(dwg, "stVigas", 3, 274), 0);
-    EXPECT_EQ(CadSetCurMlineStyleByName(dwg, "stVigas"), style);
-    auto beam = [&](double a) {
-        CadMlineStylePutOffset(style, 1, a / 2);
-        CadMlineStylePutOffset(style, 2, -a / 2);
-        CadClearVertices(dwg);
-        CadAddVertex(dwg, 500, 0, 0);
-        CadAddVertex(dwg, 0, 0, 0);
-        return CadAddMline(dwg, 0);
-    };
-    const CadHandle narrow = beam(12);
-    const CadHandle wide = beam(40);
-
-    const auto& shape = std::get<cad::MlineShape>(
-        document().drawing().entity(cad::EntityId(CadEntityGetID(narrow)))->shape);
-    EXPECT_EQ(shape.lines[1].offset, 6.0);
-    EXPECT_NE(narrow, wide);
-    ASSERT_EQ(CadMlineGetNumVers(narrow), 2);
-    EXPECT_EQ(CadMlineGetVer(narrow, 0), (CadPoint{500, 0, 0})) << "vertices in drawing order";
-    EXPECT_EQ(CadMlineGetVer(narrow, 2), (CadPoint{}));
+    Transaction tx(drawing());
+    const MlineStyleId style =
+        tx.addMlineStyle(MlineStyle{"stVigas", 274, {{0, 1}, {6, 1}, {-6, 1}}});
+    EXPECT_FALSE(tx.addMlineStyle(MlineStyle{"stVigas", 274, {}}));
+    const EntityId narrow =
+        tx.add(Entity{.shape = *drawing().mlineOf(style, {{500, 0, 0}, {0, 0, 0}}, false)});
+    // Each beam sets the style to its own width before it is drawn.
+    EXPECT_TRUE(
+        tx.changeMlineStyle(style, MlineStyle{"stVigas", 274, {{0, 1}, {20, 1}, {-20, 1}}}));
+    const EntityId wide =
+        tx.add(Entity{.shape = *drawing().mlineOf(style, {{500, 0, 0}, {0, 0, 0}}, false)});
+    EXPECT_EQ(shape<MlineShape>(narrow).lines[1].offset, 6.0);
+    EXPECT_EQ(shape<MlineShape>(wide).lines[1].offset, 20.0);
+    EXPECT_EQ(shape<MlineShape>(narrow).vertices[0], (Point3{500, 0, 0})) << "in drawn order";
+    EXPECT_EQ(shape<MlineShape>(narrow).drawMode, 274);
 }
 
 TEST_F(Model, ExtendedAndUserDataComeBackUnchanged) {
-    const CadHandle node = CadAddPoint(dwg, 1, 2, 0);
     std::vector<std::uint8_t> record = bytes(152, 200);
     record[0] = 0;
     record[151] = 0xFF;
-    ASSERT_EQ(CadEntityPutExData(node, record.data(), 152), 1);
-    CadEntityPutUserData(node, 6);
-    EXPECT_EQ(exDataOf(node), record);
-    EXPECT_EQ(CadEntityGetUserData(node), 6);
-
-    const std::vector<std::uint8_t> project = bytes(1400, 1);
-    CadPutExData(dwg, project.data(), 1400);
-    ASSERT_EQ(CadGetExDataSize(dwg), 1400);
-    std::vector<std::uint8_t> back(1400);
-    CadGetExData(dwg, back.data());
-    EXPECT_EQ(back, project);
-    EXPECT_EQ(CadEntityPutExData(node, nullptr, 10), 0);
+    const EntityId node = add(PointShape{{1, 2, 0}});
+    {
+        Transaction tx(drawing());
+        ASSERT_TRUE(tx.setExtendedData(node, record));
+        ASSERT_TRUE(tx.setKindCode(node, 6));
+        tx.setDrawingData(bytes(1400, 1));
+    }
+    EXPECT_EQ(entity(node).exData, record);
+    EXPECT_EQ(entity(node).userData, 6);
+    EXPECT_EQ(drawing().data().exData, bytes(1400, 1));
 }
 
-TEST_F(Model, HandlesOfOtherKindsOrStaleOnesAreRefused) {
-    const CadHandle line = CadAddLine(dwg, 0, 0, 0, 1, 0, 0);
-    CadEntityErase(line, 1);
-    EXPECT_EQ(CadEntityGetID(line), 0);
-    EXPECT_EQ(CadEntityPutColor(line, 3), 0);
-    EXPECT_EQ(CadAttPutValue(line, "x"), 0);
-    EXPECT_EQ(CadAddXLine(dwg, 0, 0, 0, 0, 0, 0), 0) << "a construction line needs a direction";
-    EXPECT_EQ(CadAddCircle(dwg, 0, 0, 0, -1), 0);
-    EXPECT_EQ(CadEntityGetID(CadAddPoint(dwg + 7, 0, 0, 0)), 0);
-}
+} // namespace
+} // namespace quadrilo::cad::test

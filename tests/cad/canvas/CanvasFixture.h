@@ -1,12 +1,11 @@
-// A fresh engine and drawing with the drawing tools, and (for widget tests) a canvas whose view
-// maps drawing (x, y) to pixel (x, 600 - y).
+// A fresh engine and document with a canvas whose view maps drawing (x, y) to pixel
+// (x, 600 - y); the canvas brings the engine's drawing tools with it.
 #pragma once
 
-#include "CadApi.h"
-#include "CadCanvas.h"
-#include "Document.h"
-#include "DrawingTools.h"
-#include "Engine.h"
+#include "cad/Document.h"
+#include "cad/Engine.h"
+#include "cad/Transaction.h"
+#include "cad/canvas/CadCanvas.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,6 +13,8 @@
 
 #include <memory>
 #include <vector>
+
+namespace quadrilo::cad::canvas::test {
 
 inline void ensureApplication() {
     if (QApplication::instance())
@@ -25,41 +26,15 @@ inline void ensureApplication() {
     new QApplication(argc, argv);
 }
 
-class ToolFixture : public ::testing::Test {
+class CanvasFixture : public ::testing::Test {
 protected:
-    cad::Engine engine;
-    CadEngineScope scope{engine};
-    CadHandle dwg = CadCreate();
-    cad::Document& doc = *engine.document(static_cast<int>(dwg));
-
-    ToolFixture() { cad::canvas::registerDrawingTools(doc); }
-
-    template <class Shape> std::vector<Shape> shapes() {
-        std::vector<Shape> out;
-        auto& d = doc.drawing();
-        for (const cad::LayerId layer : d.layerOrder())
-            for (cad::EntityId id = d.firstInLayer(layer); id; id = d.nextEntity(id))
-                if (const auto* s = std::get_if<Shape>(&d.entity(id)->shape))
-                    out.push_back(*s);
-        return out;
-    }
-    std::size_t entityCount() {
-        std::size_t n = 0;
-        auto& d = doc.drawing();
-        for (const cad::LayerId layer : d.layerOrder())
-            n += d.layerCount(layer);
-        return n;
-    }
-    void type(const std::string& text) { (void)doc.typeText(text); }
-};
-
-class CanvasFixture : public ToolFixture {
-protected:
-    std::unique_ptr<cad::canvas::CadCanvas> canvas;
+    Engine engine;
+    Document& doc = engine.createDocument();
+    std::unique_ptr<CadCanvas> canvas;
 
     CanvasFixture() {
         ensureApplication();
-        canvas = std::make_unique<cad::canvas::CadCanvas>(doc);
+        canvas = std::make_unique<CadCanvas>(doc);
         canvas->resize(800, 600);
         canvas->show();
         canvas->view().setViewport({800, 600});
@@ -68,9 +43,30 @@ protected:
         canvas->setAperturePixels(8);
         canvas->commitView();
     }
+    Drawing& drawing() { return doc.drawing(); }
+    EntityId add(Shape shape, LayerId layer = {}) {
+        Transaction tx(drawing());
+        return tx.add(Entity{.layer = layer, .shape = std::move(shape)});
+    }
+    template <class S> std::vector<S> shapes() {
+        std::vector<S> out;
+        for (const LayerId layer : drawing().layerOrder())
+            for (EntityId id = drawing().firstInLayer(layer); id; id = drawing().nextEntity(id))
+                if (const auto* s = std::get_if<S>(&drawing().entity(id)->shape))
+                    out.push_back(*s);
+        return out;
+    }
+    std::size_t entityCount() {
+        std::size_t n = 0;
+        for (const LayerId layer : drawing().layerOrder())
+            n += drawing().layerCount(layer);
+        return n;
+    }
     static QPoint px(double x, double y) { return QPoint(int(x), int(600 - y)); }
     void click(double x, double y, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(canvas.get(), button, modifiers, px(x, y));
     }
 };
+
+} // namespace quadrilo::cad::canvas::test

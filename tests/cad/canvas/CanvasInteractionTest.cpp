@@ -3,34 +3,33 @@
 // drags, undo, wheel zoom and the context menu chosen.
 #include "CanvasFixture.h"
 
-#include "CommandLine.h"
+#include "cad/DrawingTools.h"
+#include "cad/canvas/CommandLine.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-using cad::Point3;
-using cad::canvas::SnapKind;
-
+namespace quadrilo::cad::canvas::test {
 namespace {
 
 class CanvasInteraction : public CanvasFixture {
 protected:
     QPlainTextEdit log;
-    cad::canvas::CommandLine line{*canvas, &log};
+    CommandLine line{*canvas, &log};
 
     void enter(const QString& text) {
         line.edit()->setText(text);
         QTest::keyClick(line.edit(), Qt::Key_Return);
     }
-    CadHandle addLine(double x1, double y1, double x2, double y2) {
-        return CadAddLine(dwg, x1, y1, 0, x2, y2, 0);
+    EntityId addLine(double x1, double y1, double x2, double y2) {
+        return add(LineShape{{x1, y1, 0}, {x2, y2, 0}});
     }
 };
 
 TEST_F(CanvasInteraction, PicksSnapToEndpointsAndIntersectionsOfConstructionLines) {
     addLine(100, 100, 300, 100);
-    CadAddXLine(dwg, 500, 0, 0, 0, 1, 0);
-    CadAddXLine(dwg, 0, 400, 0, 1, 0, 0);
+    add(XLineShape{{500, 0, 0}, {0, 1, 0}});
+    add(XLineShape{{0, 400, 0}, {1, 0, 0}});
     enter("LINE");
     EXPECT_EQ(line.prompt().toStdString(), "Specify a point:");
     click(296, 103); // near the line's end
@@ -41,7 +40,7 @@ TEST_F(CanvasInteraction, PicksSnapToEndpointsAndIntersectionsOfConstructionLine
     enter("@0,-50");
     QTest::keyClick(canvas.get(), Qt::Key_Escape);
     EXPECT_FALSE(doc.runner().active());
-    const auto lines = shapes<cad::LineShape>();
+    const auto lines = shapes<LineShape>();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].start, (Point3{300, 100, 0}));
     EXPECT_EQ(lines[1].end, (Point3{500, 400, 0}));
@@ -55,20 +54,20 @@ TEST_F(CanvasInteraction, RightButtonCancelsAndEnterRepeats) {
     EXPECT_FALSE(doc.runner().active());
     EXPECT_EQ(entityCount(), 0u);
     QTest::keyClick(canvas.get(), Qt::Key_Return); // Enter on the canvas repeats CIRCLE
-    EXPECT_EQ(doc.runner().activeId(), cad::canvas::CmdCircle);
+    EXPECT_EQ(doc.runner().activeId(), CmdCircle);
     click(200, 200);
     enter("50");
-    EXPECT_EQ(shapes<cad::CircleShape>().size(), 1u);
+    EXPECT_EQ(shapes<CircleShape>().size(), 1u);
 }
 
 TEST_F(CanvasInteraction, OrthoConstrainsPicksWithoutObjectSnap) {
     canvas->setOrtho(true);
-    canvas->snapSettings().modes = cad::canvas::SnapObjects;
+    canvas->snapSettings().modes = SnapObjects;
     enter("L");
     click(100, 100);
     click(300, 130); // more across than up: horizontal
     QTest::keyClick(canvas.get(), Qt::Key_Escape);
-    const auto lines = shapes<cad::LineShape>();
+    const auto lines = shapes<LineShape>();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].end, (Point3{300, 100, 0}));
 }
@@ -95,16 +94,17 @@ TEST_F(CanvasInteraction, WindowTakesWhatIsInsideCrossingAlsoWhatCrosses) {
 }
 
 TEST_F(CanvasInteraction, GripDragMovesAnEndWithSnapAndUndoRestoresIt) {
-    const CadHandle moving = addLine(100, 100, 200, 100);
+    const EntityId moving = addLine(100, 100, 200, 100);
     addLine(300, 300, 400, 300);
     click(150, 100); // select by clicking on it
     ASSERT_EQ(doc.selection().size(), 1u);
     QTest::mousePress(canvas.get(), Qt::LeftButton, {}, px(200, 100));
     QTest::mouseMove(canvas.get(), px(297, 296));
     QTest::mouseRelease(canvas.get(), Qt::LeftButton, {}, px(297, 296));
-    EXPECT_EQ(CadLineGetEnd(moving), (CadPoint{300, 300, 0})); // snapped to the other's end
+    const auto end = [&] { return std::get<LineShape>(drawing().entity(moving)->shape).end; };
+    EXPECT_EQ(end(), (Point3{300, 300, 0})); // snapped to the other's end
     enter("U");
-    EXPECT_EQ(CadLineGetEnd(moving), (CadPoint{200, 100, 0}));
+    EXPECT_EQ(end(), (Point3{200, 100, 0}));
 }
 
 TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits) {
@@ -129,12 +129,12 @@ TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits) {
 TEST_F(CanvasInteraction, KeysTypedOverTheCanvasGoToTheCommandLine) {
     QTest::keyClicks(canvas.get(), "rec");
     QTest::keyClick(canvas.get(), Qt::Key_Return);
-    EXPECT_EQ(doc.runner().activeId(), cad::canvas::CmdRectangle);
+    EXPECT_EQ(doc.runner().activeId(), CmdRectangle);
     QTest::keyClicks(line.edit(), "0,0");
     QTest::keyClick(line.edit(), Qt::Key_Return);
     QTest::keyClicks(line.edit(), "@30,40");
     QTest::keyClick(line.edit(), Qt::Key_Return);
-    EXPECT_EQ(shapes<cad::PolylineShape>().size(), 1u);
+    EXPECT_EQ(shapes<PolylineShape>().size(), 1u);
     EXPECT_TRUE(log.toPlainText().contains("@30,40"));
 }
 
@@ -146,7 +146,7 @@ TEST_F(CanvasInteraction, ZoomWindowAndRealTimePanTakeTheirInputFromTheMouse) {
     EXPECT_NEAR(canvas->view().centre().x, 200, 1e-9);
     EXPECT_NEAR(canvas->view().centre().y, 150, 1e-9);
 
-    canvas->execute(cad::canvas::CmdPanRealtime);
+    canvas->execute(CmdPanRealtime);
     const Point3 before = canvas->view().centre();
     QTest::mousePress(canvas.get(), Qt::LeftButton, {}, QPoint(400, 300));
     QTest::mouseMove(canvas.get(), QPoint(438, 300));
@@ -164,33 +164,35 @@ TEST_F(CanvasInteraction, StandardViewsChangeTheViewAnglesKeptInTheDrawing) {
     canvas->execute(131);
     EXPECT_DOUBLE_EQ(doc.drawing().settings().view.angleHor, 90.0);
     // Set from outside, as the application does for the deformed grillage.
-    CadViewPutAngles(dwg, 0, 90.0, 0.0);
+    doc.setViewAngles(90.0, 0.0);
     EXPECT_DOUBLE_EQ(canvas->view().angles().ver, 0.0);
     // Turning left by ten degrees, as the isometric rotation buttons do.
-    CadViewPutAngles(dwg, 0, CadViewGetAngleHor(dwg) + 10.0, 35.0);
+    doc.setViewAngles(drawing().settings().view.angleHor + 10.0, 35.0);
     EXPECT_DOUBLE_EQ(canvas->view().angles().hor, 100.0);
     const QPointF yAxis = canvas->view().toScreenDirection({0, 1, 0});
     EXPECT_GT(yAxis.x(), 0.0); // +Y, straight ahead before: the view turned left of it
 }
 
 TEST_F(CanvasInteraction, PaintsWithoutCrashOnEveryEntityKind) {
-    addLine(0, 0, 100, 100);
-    CadAddXLine(dwg, 0, 0, 0, 1, 1, 0);
-    CadAddRay(dwg, 10, 10, 0, 0, 1, 0);
-    CadAddCircle(dwg, 50, 50, 0, 20);
-    CadAddText(dwg, "L1", 10, 10, 0, 12, 0.3, 4);
-    CadAddMText(dwg, "a\\Pb", 10, 200, 0, 100, 5, 0);
-    CadAddDimAligned(dwg, {0, 0, 0}, {100, 0, 0}, {50, -20, 0});
-    CadClearVertices(dwg);
-    CadAddVertex(dwg, 0, 300, 0);
-    CadAddVertex(dwg, 200, 300, 0);
-    CadAddVertex(dwg, 200, 500, 0);
-    CadAddMline(dwg, 0);
-    const CadHandle block = CadAddBlock(dwg, "B", 0, 0, 0);
-    CadBlockAddEntity(block, CadAddCircle(dwg, 0, 0, 0, 5));
-    CadAddInsBlock(dwg, CadBlockGetID(block), 300, 300, 0, 2.0, 0.5);
-    CadPutPointMode(dwg, 35);
-    CadAddPoint(dwg, 5, 5, 0);
+    {
+        Transaction tx(drawing());
+        const auto put = [&](Shape shape) { tx.add(Entity{.shape = std::move(shape)}); };
+        put(LineShape{{0, 0, 0}, {100, 100, 0}});
+        put(XLineShape{{0, 0, 0}, {1, 1, 0}});
+        put(RayShape{{10, 10, 0}, {0, 1, 0}});
+        put(CircleShape{{50, 50, 0}, 20});
+        put(TextShape{{10, 10, 0}, "L1", {12, 0.3, 4}});
+        put(MTextShape{{10, 200, 0}, "a\\P\\H2x;b", 10, 100, 0, 5});
+        put(DimensionShape{
+            true, {0, 0, 0}, {100, 0, 0}, {50, -20, 0}, 0, drawing().settings().currentDimStyle});
+        put(*drawing().mlineOf(drawing().settings().currentMlineStyle,
+                               {{0, 300, 0}, {200, 300, 0}, {200, 500, 0}}, false));
+        const BlockId block = tx.addBlock("B", {0, 0, 0});
+        tx.addToBlock(block, Entity{.shape = CircleShape{{0, 0, 0}, 5}});
+        put(*drawing().insertOf(block, {300, 300, 0}, 2.0, 0.5));
+        drawing().settings().pointMode = 35;
+        put(PointShape{{5, 5, 0}});
+    }
     for (const int view : {131, 137, 133}) {
         canvas->execute(view);
         const QImage image = canvas->grab().toImage();
@@ -199,3 +201,4 @@ TEST_F(CanvasInteraction, PaintsWithoutCrashOnEveryEntityKind) {
 }
 
 } // namespace
+} // namespace quadrilo::cad::canvas::test

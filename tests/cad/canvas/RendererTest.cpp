@@ -2,18 +2,27 @@
 // whole window, hidden layers, small texts, and the plan's Y axis pointing up.
 #include "CanvasFixture.h"
 
-#include "Renderer.h"
+#include "cad/canvas/Renderer.h"
 
 #include <QPainter>
 
-using namespace cad::canvas;
-
+namespace quadrilo::cad::canvas::test {
 namespace {
 
-class RendererPicture : public ToolFixture {
+class RendererPicture : public ::testing::Test {
 protected:
+    Engine engine;
+    Document& doc = engine.createDocument();
     ViewTransform view;
     RenderStyle style;
+
+    EntityId add(Shape shape, LayerId layer = {}, int color = ByLayerColor) {
+        return Transaction(doc.drawing())
+            .add(Entity{.layer = layer, .color = color, .shape = shape});
+    }
+    LayerId addLayer(const char* name, int color, bool visible = true) {
+        return Transaction(doc.drawing()).addLayer(Layer{name, color, 0, -1, visible});
+    }
 
     RendererPicture() {
         ensureApplication();
@@ -40,9 +49,8 @@ protected:
 };
 
 TEST_F(RendererPicture, ConstructionLineCrossesTheWholeWindowInItsLayerColour) {
-    CadAddLayer(dwg, "Linhas de Construção", 1, 0, -1); // red
-    CadSetCurLayerByName(dwg, "Linhas de Construção");
-    CadAddXLine(dwg, 5000, 70, 0, 1, 0, 0); // based far outside the window
+    const LayerId lines = addLayer("Linhas de Construção", 1); // red
+    add(XLineShape{{5000, 70, 0}, {1, 0, 0}}, lines);          // based far outside the window
     const QImage image = render();
     // One full row of red at y = 70, pixel row 30 (the aliased line may round to its neighbour).
     const QRgb red = qRgb(255, 0, 0);
@@ -51,22 +59,35 @@ TEST_F(RendererPicture, ConstructionLineCrossesTheWholeWindowInItsLayerColour) {
 }
 
 TEST_F(RendererPicture, EntityColourOverridesTheLayerAndHiddenLayersDrawNothing) {
-    const CadHandle line = CadAddLine(dwg, 10, 20, 0, 150, 20, 0);
-    CadEntityPutColor(line, 3); // green, over layer 0's white
-    const CadHandle hidden = CadAddLayer(dwg, "Oculta", 5, 0, -1);
-    CadSetCurLayerByName(dwg, "Oculta");
-    CadAddLine(dwg, 10, 60, 0, 150, 60, 0);
-    CadLayerPutVisible(hidden, 0);
+    add(LineShape{{10, 20, 0}, {150, 20, 0}}, {}, 3); // green, over layer 0's white
+    add(LineShape{{10, 60, 0}, {150, 60, 0}}, addLayer("Oculta", 5, false));
     const QImage image = render();
     EXPECT_GE(countColour(image, qRgb(0, 255, 0), 80), 140);
     EXPECT_EQ(countColour(image, qRgb(0, 0, 255)), 0);
 }
 
 TEST_F(RendererPicture, TextsBelowAPixelVanishAndReadableOnesDraw) {
-    CadAddText(dwg, "L1", 100, 50, 0, 0.5, 0, 4); // half a pixel high
+    add(TextShape{{100, 50, 0}, "L1", {0.5, 0, 4}}); // half a pixel high
     EXPECT_EQ(countColour(render(), qRgb(255, 255, 255)), 0);
-    CadAddText(dwg, "L1", 100, 50, 0, 20, 0, 4);
+    add(TextShape{{100, 50, 0}, "L1", {20, 0, 4}});
     EXPECT_GT(countColour(render(), qRgb(255, 255, 255)), 20);
 }
 
+TEST_F(RendererPicture, AMultiLineTextDrawsEachLineInTheHeightOfItsCode) {
+    // Top left at (10, 90): a small line, then one four times as high whose capitals reach
+    // down from y 90 - 5 - 10/3 - 20 = 61.7 to 81.7; nothing is drawn lower.
+    add(MTextShape{{10, 90, 0}, "ab\\P\\H4x;CD", 5, 0, 0, 1});
+    const QImage image = render();
+    const auto inkInRows = [&](int from, int to) {
+        int n = 0;
+        for (int y = from; y < to; ++y)
+            n += 200 - countColour(image, qRgb(0, 0, 0), y);
+        return n;
+    };
+    EXPECT_GT(inkInRows(100 - 90, 100 - 85), 0) << "the first line";
+    EXPECT_GT(inkInRows(100 - 80, 100 - 63), 60) << "the tall second line";
+    EXPECT_EQ(inkInRows(100 - 58, 100), 0);
+}
+
 } // namespace
+} // namespace quadrilo::cad::canvas::test

@@ -1,12 +1,10 @@
 // Object snap as a function: each kind, the priority at equal distance, the aperture, the
 // fallbacks to nearest and grid, and ortho.
-#include "Snap.h"
+#include "cad/canvas/Snap.h"
 
 #include <gtest/gtest.h>
 
-using namespace cad::canvas;
-using cad::Point3;
-
+namespace quadrilo::cad::canvas::test {
 namespace {
 
 // Two lines forming an L, a construction line through them, a circle, a ray and a point.
@@ -114,3 +112,4 @@ TEST(Snap, OrthoKeepsTheLargerComponent) {
 }
 
 } // namespace
+} // namespace quadrilo::cad::canvas::test

@@ -1,12 +1,9 @@
 // View transform: plan mapping both ways, zoom about the cursor, fitting, standard views.
-#include "ViewTransform.h"
+#include "cad/canvas/ViewTransform.h"
 
 #include <gtest/gtest.h>
 
-using cad::Point3;
-using cad::canvas::standardView;
-using cad::canvas::ViewTransform;
-
+namespace quadrilo::cad::canvas::test {
 namespace {
 
 ViewTransform planView() {
@@ -102,3 +99,4 @@ TEST(ViewTransform, StandardViewsOrientTheAxes) {
 }
 
 } // namespace
+} // namespace quadrilo::cad::canvas::test

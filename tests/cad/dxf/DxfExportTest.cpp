@@ -43,15 +43,19 @@ TEST(DxfExport, EveryKindPassesTheAuditWithItsCountsPerLayer) {
 }
 
 // A line break in a text would end its DXF line early and shift every group after it; a
-// coordinate that is not a number would make the file unreadable.
+// coordinate that is not a number would make the file unreadable. The drawing refuses such
+// coordinates, but a multiline's mitred corner may still lie beyond the largest number.
 TEST(DxfExport, LineBreaksAndBadNumbersCannotBreakTheFile) {
     if (const std::string why = EzdxfMissing(); !why.empty())
         GTEST_SKIP() << why;
     cad::Drawing drawing;
-    const cad::LayerId layer = drawing.addLayer(cad::Layer{"Anotações\nnova", 7});
+    const cad::LayerId layer = cad::Transaction(drawing).addLayer(cad::Layer{"Anotações\nnova", 7});
     Add(drawing, layer, cad::TextShape{{0, 0, 0}, "Viga\nV1", {}});
-    Add(drawing, layer,
-        cad::LineShape{{0, 0, 0}, {std::numeric_limits<double>::quiet_NaN(), 1, 0}});
+    const double widest = std::numeric_limits<double>::max();
+    ASSERT_TRUE(Add(drawing, layer,
+                    cad::MlineShape{{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, false, "", 0, {{widest}}}));
+    ASSERT_FALSE(Add(drawing, layer,
+                     cad::LineShape{{0, 0, 0}, {std::numeric_limits<double>::quiet_NaN(), 1, 0}}));
     Add(drawing, layer, cad::LineShape{{0, 0, 0}, {1, 1, 0}});
     TempFolder folder;
     const std::string path = folder.file("textos.dxf");

@@ -1,7 +1,8 @@
 // Drawings for the DXF tests, built through the drawing's own interface.
 #pragma once
 
-#include "Drawing.h"
+#include "cad/Drawing.h"
+#include "cad/Transaction.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,29 +11,27 @@
 namespace quadrilo::dxf::test {
 
 inline cad::EntityId Add(cad::Drawing& d, cad::LayerId layer, cad::Shape shape, int color = 256) {
-    cad::Entity e;
-    e.layer = layer;
-    e.color = color;
-    e.shape = std::move(shape);
-    return d.addEntity(std::move(e));
+    cad::Transaction tx(d);
+    return tx.add(cad::Entity{.layer = layer, .color = color, .shape = std::move(shape)});
 }
 
 // A floor plan's annotation with every entity kind the export knows, a block with an attribute
 // definition inserted with its value, and layers of standard and non-standard colours.
 inline void DrawEveryKind(cad::Drawing& d) {
     using namespace cad;
-    const LayerId notes = d.addLayer(Layer{"Anotações", 7});
-    const LayerId construction = d.addLayer(Layer{"Linhas de Construção", 3});
-    const LayerId beams = d.addLayer(Layer{"Vigas", 1});
-    const LayerId slabs = d.addLayer(Layer{"Lajes", 40}); // not an ACI colour in our palette
+    Transaction tx(d);
+    const LayerId notes = tx.addLayer(Layer{"Anotações", 7});
+    const LayerId construction = tx.addLayer(Layer{"Linhas de Construção", 3});
+    const LayerId beams = tx.addLayer(Layer{"Vigas", 1});
+    const LayerId slabs = tx.addLayer(Layer{"Lajes", 40}); // not an ACI colour in our palette
 
-    const BlockId column = d.addBlock("Pilar", {0, 0, 0});
+    const BlockId column = tx.addBlock("Pilar", {0, 0, 0});
     const TextLook look{10.0, 0.0, 4};
     for (Shape s :
          {Shape{PolylineShape{{{-10, -10, 0}, {10, -10, 0}, {10, 10, 0}, {-10, 10, 0}}, true}},
           Shape{LineShape{{-10, -10, 0}, {10, 10, 0}}},
           Shape{AttDefShape{{0, -20, 0}, "NOME", "P?", look}}})
-        (void)d.moveToBlock(Add(d, beams, s), column);
+        (void)tx.addToBlock(column, Entity{.layer = beams, .shape = std::move(s)});
 
     Add(d, notes, PointShape{{1, 2, 0}});
     Add(d, notes, LineShape{{0, 0, 0}, {100, 50, 0}}, 5);

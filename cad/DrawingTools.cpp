@@ -1,11 +1,9 @@
 // Drawing tools: each asks for its points with prompts from the text table and adds its entity
 // on the current layer; the whole command is one undo step.
-#include "DrawingTools.h"
+#include "cad/DrawingTools.h"
 
-#include "CadApi.h"
-#include "CanvasTexts.h"
-#include "Document.h"
-#include "Engine.h"
+#include "cad/Document.h"
+#include "cad/Transaction.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,7 +12,7 @@
 #include <numbers>
 #include <optional>
 
-namespace cad::canvas {
+namespace quadrilo::cad {
 namespace {
 
 constexpr double degree = std::numbers::pi / 180.0;
@@ -45,22 +43,31 @@ struct Tool {
     CommandRunner& run;
 
     explicit Tool(Document& d) : doc(d), run(d.runner()) {}
-    void ask(CanvasText id) { doc.prompt(canvasText(doc.engine(), id)); }
-    void ask(CanvasText id, const std::string& arg) {
-        doc.prompt(withArgument(canvasText(doc.engine(), id), arg));
-    }
+    void ask(TextId id) { doc.prompt(id); }
+    void ask(TextId id, const std::string& arg) { doc.prompt(doc.texts().format(id, {arg})); }
     InputKind kindOf(int input) const { return static_cast<InputKind>(input); }
 
-    // Prompts and waits: `co_await t.pick(id)` is true when a point was picked.
+    // Prompts and waits: `co_await t.pick(id)` is true when a point was picked; pickAnchored
+    // also anchors the point it picked.
     struct PickAwaiter {
         CommandRunner::InputAwaiter input;
+        Tool* anchoring = nullptr;
         bool await_ready() const noexcept { return input.await_ready(); }
         void await_suspend(std::coroutine_handle<> h) noexcept { input.await_suspend(h); }
-        bool await_resume() const noexcept { return input.await_resume() == int(InputKind::Point); }
+        bool await_resume() const {
+            const bool picked = input.await_resume() == int(InputKind::Point);
+            if (picked && anchoring)
+                anchoring->anchor(anchoring->point());
+            return picked;
+        }
     };
-    PickAwaiter pick(CanvasText id) {
+    PickAwaiter pick(TextId id) {
         ask(id);
         return PickAwaiter{run.nextInput()};
+    }
+    PickAwaiter pickAnchored(TextId id) {
+        ask(id);
+        return PickAwaiter{run.nextInput(), this};
     }
     Point3 point() const { return run.inputPoint(); }
     // Remembers p as the point rubber bands and relative coordinates start from.
@@ -69,9 +76,8 @@ struct Tool {
         run.points().push_back(p);
     }
     EntityId add(Shape shape) {
-        Entity e;
-        e.shape = std::move(shape);
-        return doc.add(std::move(e));
+        Transaction tx(doc.drawing());
+        return tx.add(Entity{.shape = std::move(shape)});
     }
 };
 
@@ -85,7 +91,7 @@ bool samePlanPoint(const Point3& a, const Point3& b) {
 CommandTask pointTool(Document& doc) {
     Tool t(doc);
     for (;;) {
-        if (!co_await t.pick(CanvasText::SpecifyPoint))
+        if (!co_await t.pick(TextId::SpecifyPoint))
             co_return;
         t.add(PointShape{t.point()});
     }
@@ -93,12 +99,11 @@ CommandTask pointTool(Document& doc) {
 
 CommandTask lineTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(CanvasText::SpecifyPoint))
+    if (!co_await t.pickAnchored(TextId::SpecifyPoint))
         co_return;
     Point3 previous = t.point();
-    t.anchor(previous);
     for (;;) {
-        if (!co_await t.pick(CanvasText::NextPoint))
+        if (!co_await t.pick(TextId::NextPoint))
             co_return;
         const Point3 p = t.point();
         if (samePlanPoint(p, previous) && p.z == previous.z)
@@ -115,7 +120,7 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
     Tool t(doc);
     std::optional<Point3> fixedDir;
     for (;;) {
-        t.ask(ray ? CanvasText::SpecifyPoint : CanvasText::ThroughPoint);
+        t.ask(ray ? TextId::SpecifyPoint : TextId::ThroughPoint);
         const int input = co_await t.run.nextInput();
         if (input == int(InputKind::Text) && !ray) {
             const std::string& s = t.run.inputText();
@@ -124,7 +129,7 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
             else if (s == "V" || s == "v")
                 fixedDir = Point3{0, 1, 0};
             else
-                t.ask(CanvasText::InvalidValue);
+                t.ask(TextId::InvalidValue);
             continue;
         }
         if (input != int(InputKind::Point))
@@ -138,7 +143,7 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
     const Point3 base = t.point();
     t.anchor(base);
     for (;;) {
-        if (!co_await t.pick(ray ? CanvasText::RayPoint : CanvasText::ThroughPoint))
+        if (!co_await t.pick(ray ? TextId::RayPoint : TextId::ThroughPoint))
             co_return;
         if (samePlanPoint(t.point(), base))
             continue;
@@ -150,28 +155,33 @@ CommandTask infiniteLineTool(Document& doc, bool ray) {
     }
 }
 
-CommandTask rectangleTool(Document& doc) {
-    Tool t(doc);
-    if (!co_await t.pick(CanvasText::FirstCorner))
+// Two opposite corners, the first one anchored for the rubber band; none when the user stops.
+using Corners = std::optional<std::pair<Point3, Point3>>;
+CommandTask pickCorners(Tool& t, Corners& corners) {
+    if (!co_await t.pickAnchored(TextId::FirstCorner))
         co_return;
     const Point3 a = t.point();
-    t.anchor(a);
-    if (!co_await t.pick(CanvasText::OppositeCorner))
-        co_return;
-    const Point3 b = t.point();
-    if (a.x == b.x || a.y == b.y)
-        co_return;
-    t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
+    if (co_await t.pick(TextId::OppositeCorner))
+        corners = std::pair{a, t.point()};
+}
+
+CommandTask rectangleTool(Document& doc) {
+    Tool t(doc);
+    Corners c;
+    co_await pickCorners(t, c);
+    if (c && c->first.x != c->second.x && c->first.y != c->second.y) {
+        const auto [a, b] = *c;
+        t.add(PolylineShape{{a, {b.x, a.y, a.z}, {b.x, b.y, a.z}, {a.x, b.y, a.z}}, true, 0});
+    }
 }
 
 CommandTask circleTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(CanvasText::Centre))
+    if (!co_await t.pickAnchored(TextId::Centre))
         co_return;
     const Point3 centre = t.point();
-    t.anchor(centre);
     for (;;) {
-        t.ask(CanvasText::Radius);
+        t.ask(TextId::Radius);
         const int input = co_await t.run.nextInput();
         double radius = 0.0;
         if (input == int(InputKind::Point)) {
@@ -185,7 +195,7 @@ CommandTask circleTool(Document& doc) {
             t.add(CircleShape{centre, radius});
             co_return;
         }
-        t.ask(CanvasText::InvalidValue);
+        t.ask(TextId::InvalidValue);
     }
 }
 
@@ -195,7 +205,7 @@ struct NumberAnswer {
     double value = 0.0;
 };
 
-CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer& answer) {
+CommandTask askNumber(Tool& t, TextId prompt, double fallback, NumberAnswer& answer) {
     for (;;) {
         t.ask(prompt, numberText(fallback));
         const int input = co_await t.run.nextInput();
@@ -209,24 +219,23 @@ CommandTask askNumber(Tool& t, CanvasText prompt, double fallback, NumberAnswer&
             answer = {true, *v};
             co_return;
         }
-        t.ask(CanvasText::InvalidValue);
+        t.ask(TextId::InvalidValue);
     }
 }
 
 CommandTask textTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(CanvasText::InsertionPoint))
+    if (!co_await t.pickAnchored(TextId::InsertionPoint))
         co_return;
     const Point3 at = t.point();
-    t.anchor(at);
     NumberAnswer height, angle;
-    co_await askNumber(t, CanvasText::TextHeight, doc.drawing().settings().textHeight, height);
+    co_await askNumber(t, TextId::TextHeight, doc.drawing().settings().textHeight, height);
     if (!height.ok || !(height.value > 0.0))
         co_return;
-    co_await askNumber(t, CanvasText::TextAngle, 0.0, angle);
+    co_await askNumber(t, TextId::TextAngle, 0.0, angle);
     if (!angle.ok)
         co_return;
-    t.ask(CanvasText::TextContent);
+    t.ask(TextId::TextContent);
     if (co_await t.run.nextInput() != int(InputKind::Text))
         co_return;
     doc.drawing().settings().textHeight = height.value;
@@ -235,16 +244,14 @@ CommandTask textTool(Document& doc) {
 
 CommandTask mtextTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pick(CanvasText::FirstCorner))
+    Corners corners;
+    co_await pickCorners(t, corners);
+    if (!corners)
         co_return;
-    const Point3 a = t.point();
-    t.anchor(a);
-    if (!co_await t.pick(CanvasText::OppositeCorner))
-        co_return;
-    const Point3 b = t.point();
+    const auto [a, b] = *corners;
     std::string text;
     for (;;) {
-        t.ask(CanvasText::MTextLines);
+        t.ask(TextId::MTextLines);
         const int input = co_await t.run.nextInput();
         if (input == int(InputKind::Text)) {
             text += (text.empty() ? "" : "\\P") + t.run.inputText();
@@ -264,7 +271,7 @@ CommandTask insertTool(Document& doc, std::string& lastBlock) {
     Tool t(doc);
     std::string name;
     for (;;) {
-        t.ask(CanvasText::BlockName, lastBlock);
+        t.ask(TextId::BlockName, lastBlock);
         const int input = co_await t.run.nextInput();
         if (input == int(InputKind::Enter) && !lastBlock.empty())
             name = lastBlock;
@@ -274,27 +281,25 @@ CommandTask insertTool(Document& doc, std::string& lastBlock) {
             co_return;
         if (doc.drawing().blockByName(name))
             break;
-        t.ask(CanvasText::UnknownBlock, name);
+        t.ask(TextId::UnknownBlock, name);
     }
     lastBlock = name;
-    if (!co_await t.pick(CanvasText::InsertionPoint))
+    if (!co_await t.pick(TextId::InsertionPoint))
         co_return;
-    // The flat call builds the attributes from the block's definitions.
-    const CadHandle block = CadGetBlockByName(doc.handle(), name);
-    CadAddInsBlock(doc.handle(), block, t.point().x, t.point().y, t.point().z, 1.0, 0.0);
+    // Each attribute starts from its definition's text.
+    if (auto insert = doc.drawing().insertOf(doc.drawing().blockByName(name), t.point(), 1.0, 0.0))
+        t.add(std::move(*insert));
 }
 
 CommandTask dimensionTool(Document& doc, bool aligned) {
     Tool t(doc);
-    if (!co_await t.pick(CanvasText::FirstExtension))
+    if (!co_await t.pickAnchored(TextId::FirstExtension))
         co_return;
     const Point3 first = t.point();
-    t.anchor(first);
-    if (!co_await t.pick(CanvasText::SecondExtension))
+    if (!co_await t.pickAnchored(TextId::SecondExtension))
         co_return;
     const Point3 second = t.point();
-    t.anchor(second);
-    if (!co_await t.pick(CanvasText::DimensionLine))
+    if (!co_await t.pick(TextId::DimensionLine))
         co_return;
     const Point3 pos = t.point();
     double angle = 0.0;
@@ -351,7 +356,7 @@ int nearestVertex(const std::vector<Point3>& v, const Point3& p) {
 
 CommandTask vertexTool(Document& doc, int command) {
     Tool t(doc);
-    t.ask(command == CmdVertexInsert ? CanvasText::PickSegment : CanvasText::PickVertex);
+    t.ask(command == CmdVertexInsert ? TextId::PickSegment : TextId::PickVertex);
     EntityId id;
     while (!id) {
         if (co_await t.run.nextInput() != int(InputKind::Point))
@@ -362,11 +367,12 @@ CommandTask vertexTool(Document& doc, int command) {
     Point3 target = picked;
     if (command == CmdVertexEdit) {
         t.anchor(picked);
-        if (!co_await t.pick(CanvasText::NewVertexPosition))
+        if (!co_await t.pick(TextId::NewVertexPosition))
             co_return;
         target = t.point();
     }
-    (void)doc.drawing().editEntity(id, [&](Entity& e) {
+    Transaction tx(doc.drawing());
+    (void)tx.edit(id, [&](Entity& e) {
         bool closed = false;
         auto* v = verticesOf(e.shape, &closed);
         if (!v || v->empty())
@@ -391,7 +397,6 @@ CommandTask vertexTool(Document& doc, int command) {
             (*v)[static_cast<std::size_t>(nearestVertex(*v, picked))] = target;
         }
     });
-    doc.notifyChanged();
 }
 
 // Rubber band from the last anchored point to the cursor.
@@ -435,12 +440,14 @@ std::function<void(int, const Point3&)> rubberCircle(Document& doc) {
 
 } // namespace
 
-void registerDrawingTools(Document& doc) {
+std::vector<Subscription> registerDrawingTools(Document& doc) {
     Document* d = &doc;
+    std::vector<Subscription> tokens;
     const auto add = [&](int id, const char* name, const char* alias,
                          std::function<CommandTask()> run,
                          std::function<void(int, const Point3&)> drag = {}) {
-        (void)doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), std::move(drag)});
+        tokens.push_back(
+            doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), std::move(drag)}));
     };
     auto lastBlock = std::make_shared<std::string>();
     add(CmdPoint, "POINT", "PO", [d] { return pointTool(*d); });
@@ -469,6 +476,7 @@ void registerDrawingTools(Document& doc) {
     add(
         CmdVertexEdit, "VERTEXEDIT", "", [d] { return vertexTool(*d, CmdVertexEdit); },
         rubberFromBase(doc));
+    return tokens;
 }
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad

@@ -3,11 +3,13 @@
 // vertex commands. Each is a coroutine fed by the command runner; none touches a widget.
 #pragma once
 
-namespace cad {
-class Document;
-}
+#include "cad/Signal.h"
 
-namespace cad::canvas {
+#include <vector>
+
+namespace quadrilo::cad {
+
+class Document;
 
 enum ToolCommand : int {
     CmdPoint = 201,
@@ -27,7 +29,8 @@ enum ToolCommand : int {
 };
 
 // Registers the tools in the document's command table (names and aliases as typed on the
-// command line: LINE/L, XLINE/XL, ...).
-void registerDrawingTools(Document& doc);
+// command line: LINE/L, XLINE/XL, ...) until the returned tokens go. The engine's window
+// registers them for its lifetime.
+[[nodiscard]] std::vector<Subscription> registerDrawingTools(Document& doc);
 
-} // namespace cad::canvas
+} // namespace quadrilo::cad

@@ -1,26 +1,24 @@
-// The desktop's clipboard for the CAD engine.
-#include "app/SystemClipboard.h"
+// System clipboard adapter: one MIME payload in, asked for by name.
+#include "cad/canvas/SystemClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-namespace quadrilo::app {
+namespace quadrilo::cad::canvas {
 
 void SystemClipboard::setData(const std::string& mimeType, std::vector<std::uint8_t> data) {
     auto* mime = new QMimeData;
     mime->setData(QString::fromStdString(mimeType),
                   QByteArray(reinterpret_cast<const char*>(data.data()),
                              static_cast<qsizetype>(data.size())));
-    QGuiApplication::clipboard()->setMimeData(mime);
+    QGuiApplication::clipboard()->setMimeData(mime); // the clipboard owns it now
 }
 
-std::vector<std::string> SystemClipboard::formats() const {
-    std::vector<std::string> out;
-    if (const QMimeData* mime = QGuiApplication::clipboard()->mimeData())
-        for (const QString& format : mime->formats())
-            out.push_back(format.toStdString());
-    return out;
+bool SystemClipboard::hasFormat(const std::string& mimeType) const {
+    // X11 lists the formats in no fixed order: ask for ours by name.
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime && mime->hasFormat(QString::fromStdString(mimeType));
 }
 
 std::vector<std::uint8_t> SystemClipboard::data(const std::string& mimeType) const {
@@ -31,4 +29,4 @@ std::vector<std::uint8_t> SystemClipboard::data(const std::string& mimeType) con
     return {bytes.begin(), bytes.end()};
 }
 
-} // namespace quadrilo::app
+} // namespace quadrilo::cad::canvas

@@ -1,21 +1,37 @@
 // The drawing tools driven by scripted input: picks, typed coordinates and values, Enter,
 // cancel; each command is one undo step.
-#include "CanvasFixture.h"
+#include "CadFixture.h"
 
-using cad::Point3;
+#include "cad/DrawingTools.h"
 
+#include <numbers>
+
+namespace quadrilo::cad::test {
 namespace {
 
-using DrawingTools = ToolFixture;
+class DrawingTools : public CadFixture {
+protected:
+    std::vector<Subscription> tools = registerDrawingTools(doc);
+
+    template <class S> std::vector<S> shapes() {
+        std::vector<S> out;
+        for (const LayerId layer : drawing().layerOrder())
+            for (EntityId id = drawing().firstInLayer(layer); id; id = drawing().nextEntity(id))
+                if (const auto* s = std::get_if<S>(&entity(id).shape))
+                    out.push_back(*s);
+        return out;
+    }
+    void type(const std::string& text) { (void)doc.typeText(text); }
+};
 
 TEST_F(DrawingTools, LineChainsPointsAndTypedCoordinatesUntilCancel) {
-    ASSERT_TRUE(doc.execute(cad::canvas::CmdLine));
-    doc.runner().point({0, 0, 0});
+    ASSERT_TRUE(doc.execute(CmdLine));
+    doc.inputPoint({0, 0, 0});
     type("100,0");
     type("@0,50");
-    doc.runner().point({0, 50, 0}); // a point picked after typed ones chains from the last
+    doc.inputPoint({0, 50, 0}); // a point picked after typed ones chains from the last
     doc.cancelCommand();
-    const auto lines = shapes<cad::LineShape>();
+    const auto lines = shapes<LineShape>();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].end, (Point3{100, 0, 0}));
     EXPECT_EQ(lines[1].end, (Point3{100, 50, 0}));
@@ -23,7 +39,7 @@ TEST_F(DrawingTools, LineChainsPointsAndTypedCoordinatesUntilCancel) {
     EXPECT_FALSE(doc.runner().active());
     // The whole chain is one undo step.
     ASSERT_TRUE(doc.undo());
-    EXPECT_EQ(entityCount(), 0u);
+    EXPECT_EQ(count(), 0u);
 }
 
 TEST_F(DrawingTools, EnterRepeatsTheLastCommandAndNamesStartCommands) {
@@ -32,12 +48,12 @@ TEST_F(DrawingTools, EnterRepeatsTheLastCommandAndNamesStartCommands) {
     type("25"); // typed radius
     EXPECT_FALSE(doc.runner().active());
     type(""); // Enter: circle again
-    EXPECT_EQ(doc.runner().activeId(), cad::canvas::CmdCircle);
+    EXPECT_EQ(doc.runner().activeId(), CmdCircle);
     type("0,0");
     type("-3"); // refused, still asking
     EXPECT_TRUE(doc.runner().active());
-    doc.runner().point({0, 7, 0}); // radius by a point
-    const auto circles = shapes<cad::CircleShape>();
+    doc.inputPoint({0, 7, 0}); // radius by a point
+    const auto circles = shapes<CircleShape>();
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_DOUBLE_EQ(circles[0].radius, 25);
     EXPECT_DOUBLE_EQ(circles[1].radius, 7);
@@ -54,7 +70,7 @@ TEST_F(DrawingTools, ConstructionLinesThroughPointsOrHorizontalAndVertical) {
     type("0,250");
     type("0,500");
     doc.cancelCommand();
-    const auto xl = shapes<cad::XLineShape>();
+    const auto xl = shapes<XLineShape>();
     ASSERT_EQ(xl.size(), 4u);
     EXPECT_EQ(xl[0].dir, (Point3{100, 100, 0}));
     EXPECT_EQ(xl[1].dir, (Point3{0, 100, 0}));
@@ -68,24 +84,24 @@ TEST_F(DrawingTools, TextAsksHeightAngleAndContent) {
     type("");   // default height
     type("90"); // degrees
     type("Viga V1");
-    const auto texts = shapes<cad::TextShape>();
+    const auto texts = shapes<TextShape>();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "Viga V1");
     EXPECT_DOUBLE_EQ(texts[0].look.height, doc.drawing().settings().textHeight);
-    EXPECT_NEAR(texts[0].look.angle, M_PI / 2, 1e-12);
+    EXPECT_NEAR(texts[0].look.angle, std::numbers::pi / 2, 1e-12);
     // Escape in the middle leaves nothing behind.
     type("T");
     type("0,0");
     type("5");
     doc.cancelCommand();
-    EXPECT_EQ(shapes<cad::TextShape>().size(), 1u);
+    EXPECT_EQ(shapes<TextShape>().size(), 1u);
 }
 
 TEST_F(DrawingTools, RectangleDimensionsAndInsert) {
     type("REC");
     type("0,0");
     type("@200,100");
-    const auto rects = shapes<cad::PolylineShape>();
+    const auto rects = shapes<PolylineShape>();
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_TRUE(rects[0].closed);
     EXPECT_EQ(rects[0].vertices[2], (Point3{200, 100, 0}));
@@ -98,19 +114,22 @@ TEST_F(DrawingTools, RectangleDimensionsAndInsert) {
     type("0,0");
     type("200,100");
     type("260,50"); // pulled sideways: the vertical distance
-    const auto dims = shapes<cad::DimensionShape>();
+    const auto dims = shapes<DimensionShape>();
     ASSERT_EQ(dims.size(), 2u);
     EXPECT_DOUBLE_EQ(dims[0].angle, 0.0);
-    EXPECT_DOUBLE_EQ(dims[1].angle, M_PI / 2);
+    EXPECT_DOUBLE_EQ(dims[1].angle, std::numbers::pi / 2);
 
-    const CadHandle block = CadAddBlock(dwg, "PILAR", 0, 0, 0);
-    CadBlockAddEntity(block, CadAddAttrib(dwg, "NOME", "P?", 0, 30, 0));
+    {
+        Transaction tx(drawing());
+        const BlockId block = tx.addBlock("PILAR", {0, 0, 0});
+        tx.addToBlock(block, Entity{.shape = AttDefShape{{0, 30, 0}, "NOME", "P?", {}}});
+    }
     type("I");
     type("NOPE"); // unknown: asked again
     EXPECT_TRUE(doc.runner().active());
     type("PILAR");
     type("400,500");
-    const auto inserts = shapes<cad::InsertShape>();
+    const auto inserts = shapes<InsertShape>();
     ASSERT_EQ(inserts.size(), 1u);
     ASSERT_EQ(inserts[0].attributes.size(), 1u);
     EXPECT_EQ(inserts[0].attributes[0].value, "P?");
@@ -121,7 +140,7 @@ TEST_F(DrawingTools, VertexCommandsEditPolylines) {
     type("REC");
     type("0,0");
     type("100,100");
-    const auto vertices = [&] { return shapes<cad::PolylineShape>().at(0).vertices; };
+    const auto vertices = [&] { return shapes<PolylineShape>().at(0).vertices; };
     doc.setPickAperture(2);
     type("VERTEXINSERT");
     type("50,0.5"); // on the bottom edge
@@ -138,3 +157,4 @@ TEST_F(DrawingTools, VertexCommandsEditPolylines) {
 }
 
 } // namespace
+} // namespace quadrilo::cad::test
