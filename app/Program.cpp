@@ -2,12 +2,12 @@
 #include "app/Program.h"
 
 #include "app/ProgramState.h"
-#include "app/ResultWindows.h"
-#include "app/ScriptRunner.h"
-#include "app/ScriptedPrompts.h"
-#include "app/TfrmAbout.h"
-#include "app/TfrmMain.h"
-#include "app/TfrmSaveAS.h"
+#include "app/window/ResultWindows.h"
+#include "app/script/ScriptRunner.h"
+#include "app/prompts/ScriptedPrompts.h"
+#include "app/window/TfrmAbout.h"
+#include "app/window/TfrmMain.h"
+#include "app/window/TfrmSaveAS.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

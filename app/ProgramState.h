@@ -1,10 +1,10 @@
 // The program's process-wide state, in one object that a run or a test creates fresh.
 #pragma once
 
-#include "app/AppFolders.h"
-#include "app/CadSession.h"
-#include "app/MessageLog.h"
-#include "app/RecentFiles.h"
+#include "app/documents/AppFolders.h"
+#include "app/drawing/CadSession.h"
+#include "app/window/MessageLog.h"
+#include "app/documents/RecentFiles.h"
 #include "app/WorkflowFlags.h"
 
 #include "expr/UParser.h"

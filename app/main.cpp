@@ -1,6 +1,6 @@
 // quadrilo: the desktop program.
 #include "app/Program.h"
-#include "app/StartDrawing.h"
+#include "app/drawing/StartDrawing.h"
 
 #include "common/AtomicFile.h"
 

@@ -1,13 +1,13 @@
 // A fresh program in a temporary home, started up on the offscreen platform.
 #pragma once
 
-#include "app/CadSession.h"
+#include "app/drawing/CadSession.h"
 #include "app/ProgramState.h"
-#include "app/ScriptControls.h"
-#include "app/ScriptedPrompts.h"
-#include "app/TfrmAbout.h"
-#include "app/TfrmMain.h"
-#include "app/TfrmSaveAS.h"
+#include "app/script/ScriptControls.h"
+#include "app/prompts/ScriptedPrompts.h"
+#include "app/window/TfrmAbout.h"
+#include "app/window/TfrmMain.h"
+#include "app/window/TfrmSaveAS.h"
 
 #include "cad/canvas/CanvasFixture.h"
 

@@ -1,8 +1,8 @@
 // The document's life: new, open, recent, save, the close check, with every answer.
 #include "AppFixture.h"
 
-#include "app/DrawingLayers.h"
-#include "app/DrawingNames.h"
+#include "app/drawing/DrawingLayers.h"
+#include "app/documents/DrawingNames.h"
 
 #include "cad/DrawingFile.h"
 #include "cad/canvas/ViewTransform.h"

@@ -1,10 +1,10 @@
 // The program's own files: start drawing, recent files, profile, file association.
 #include "AppFixture.h"
 
-#include "app/FileAssociation.h"
-#include "app/RecentFiles.h"
-#include "app/StartDrawing.h"
-#include "app/UserProfile.h"
+#include "app/documents/FileAssociation.h"
+#include "app/documents/RecentFiles.h"
+#include "app/drawing/StartDrawing.h"
+#include "app/documents/UserProfile.h"
 
 #include "cad/DrawingFile.h"
 

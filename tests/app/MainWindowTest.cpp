@@ -1,10 +1,10 @@
 // The main window after start-up and the tools of tabs 1, 2 and 6.
 #include "AppFixture.h"
 
-#include "app/BusyGuard.h"
-#include "app/DrawingLayers.h"
-#include "app/DrawingWindow.h"
-#include "app/NumberCheck.h"
+#include "app/window/BusyGuard.h"
+#include "app/drawing/DrawingLayers.h"
+#include "app/drawing/DrawingWindow.h"
+#include "app/window/NumberCheck.h"
 
 #include "cad/Transaction.h"
 #include "cad/canvas/CadCanvas.h"

@@ -1,8 +1,8 @@
 // The project record between its editors, memory and the drawing.
 #include "AppFixture.h"
 
-#include "app/NumberCheck.h"
-#include "app/ProjectDataEditor.h"
+#include "app/window/NumberCheck.h"
+#include "app/projectdata/ProjectDataEditor.h"
 
 #include "cad/DrawingFile.h"
 #include "cad/Transaction.h"

@@ -1,5 +1,5 @@
 // The project record read from its editors, all or nothing.
-#include "app/ProjectFields.h"
+#include "app/projectdata/ProjectFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Program scripts run in the program.
 #include "AppFixture.h"
 
-#include "app/ScriptRunner.h"
+#include "app/script/ScriptRunner.h"
 
 #include "cad/DrawingFile.h"
 
