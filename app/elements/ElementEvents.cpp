@@ -130,12 +130,12 @@ cad::Verdict ElementEvents::onErasing(cad::EntityId id) {
 }
 
 void ElementEvents::sendRefusal(const MessageLines& lines) {
-    if (m_refusalTold)
+    if (lines == m_refusalTold)
         return;
     m_host.send(lines);
     // Told again at the next user action, once the engine's loop has turned.
-    m_refusalTold = true;
-    QTimer::singleShot(0, &m_host.window(), [this] { m_refusalTold = false; });
+    m_refusalTold = lines;
+    QTimer::singleShot(0, &m_host.window(), [this] { m_refusalTold.clear(); });
 }
 
 cad::Verdict ElementEvents::onExecuting(int command) {

@@ -40,7 +40,7 @@ private:
     PanelView m_showPanel;
     // The materials the bar listing shows until the data generation shares its table.
     mesh::MaterialTable m_noMaterials;
-    bool m_refusalTold = false;
+    MessageLines m_refusalTold; // the refusal told during this turn of the engine's loop
     std::vector<cad::Subscription> m_subscriptions;
 };
 
