@@ -81,6 +81,11 @@ void ElementEvents::copyToBuffer(const elements::ElementRecord& record) {
                record);
 }
 
+bool ElementEvents::programAtWork(const cad::Entity& e) {
+    return m_host.buffers().grillageWork > 0 &&
+           elements::IsGrillageEntity(elements::KindOfCode(e.userData));
+}
+
 cad::Verdict ElementEvents::applyMove(cad::EntityId id, const elements::MoveOutcome& outcome) {
     if (outcome.verdict == elements::Verdict::Refuse) {
         sendRefusal(outcome.messages);
@@ -96,7 +101,7 @@ cad::Verdict ElementEvents::applyMove(cad::EntityId id, const elements::MoveOutc
 
 cad::Verdict ElementEvents::onMoving(cad::EntityId id, cad::Point3& d) {
     const cad::Entity* e = m_host.drawing().entity(id);
-    if (!e)
+    if (!e || programAtWork(*e))
         return cad::Verdict::Proceed;
     std::vector<elements::Point3> vertices;
     return applyMove(id, elements::OnEntityMoved(ViewOf(*e, vertices), FromCad(d),
@@ -105,7 +110,7 @@ cad::Verdict ElementEvents::onMoving(cad::EntityId id, cad::Point3& d) {
 
 cad::Verdict ElementEvents::onGripping(cad::EntityId id, int grip, cad::Point3& d) {
     const cad::Entity* e = m_host.drawing().entity(id);
-    if (!e)
+    if (!e || programAtWork(*e))
         return cad::Verdict::Proceed;
     std::vector<elements::Point3> vertices;
     return applyMove(id, elements::OnGripDragged(ViewOf(*e, vertices), grip, FromCad(d),
@@ -114,7 +119,7 @@ cad::Verdict ElementEvents::onGripping(cad::EntityId id, int grip, cad::Point3& 
 
 cad::Verdict ElementEvents::onErasing(cad::EntityId id) {
     const cad::Entity* e = m_host.drawing().entity(id);
-    if (!e)
+    if (!e || programAtWork(*e))
         return cad::Verdict::Proceed;
     const elements::EraseOutcome outcome = elements::OnEntityErased(e->userData);
     if (outcome.verdict == elements::Verdict::Refuse) {

@@ -29,6 +29,8 @@ private:
     cad::Verdict onExecuting(int command);
     cad::Verdict onDoubleClick();
     void onHistory(const cad::HistoryStep& step);
+    // The program's own work on the malha (GrillageWork) moves and erases its entities freely.
+    [[nodiscard]] bool programAtWork(const cad::Entity& e);
     // Stores a moved element's new record and tells the move.
     cad::Verdict applyMove(cad::EntityId id, const elements::MoveOutcome& outcome);
     // The element's record copied into its kind's buffer, as the selection leaves it.

@@ -26,6 +26,22 @@ struct ElementState {
     cad::EntityId current;
     // The value in kN that the next nodal-load command places (actDrawWeight sets it).
     double pendingLoad = 0;
+    // Set while the program itself erases or rebuilds the malha or the deformed malha entity by
+    // entity (GrillageWork); the user may not erase or move them one by one.
+    int grillageWork = 0;
+};
+
+// Lets the program's own work erase and move single entities of the malha while it lives; a
+// replacement of the whole layer (Transaction::replaceLayerContents) needs none.
+class GrillageWork {
+public:
+    explicit GrillageWork(ElementState& state) : m_state(state) { ++m_state.grillageWork; }
+    ~GrillageWork() { --m_state.grillageWork; }
+    GrillageWork(const GrillageWork&) = delete;
+    GrillageWork& operator=(const GrillageWork&) = delete;
+
+private:
+    ElementState& m_state;
 };
 
 } // namespace quadrilo::app

@@ -35,6 +35,7 @@ QFormLayout& formOf(QGroupBox& box) {
 QLabel* valueLabel(QGroupBox& box, const QString& caption, const char* name) {
     auto* label = new QLabel(&box);
     label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
     formOf(box).addRow(caption, label);
     return label;
 }

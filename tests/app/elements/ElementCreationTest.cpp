@@ -2,7 +2,8 @@
 // command line: every record field, what is drawn, the listings, the refusals, one undo step.
 #include "ElementFixture.h"
 
-#include "app/drawing/DrawingLayers.h"
+#include "app/drawing/DrawingWindow.h"
+#include "app/elements/ElementCommandSet.h"
 
 #include "elements/TBeamData.h"
 #include "elements/TColumnData.h"
@@ -243,6 +244,23 @@ TEST_F(ElementCreation, CancellingACornerLeavesNothing) {
     document().cancelCommand();
     EXPECT_TRUE(ofKind(ElementKind::Slab).empty());
     EXPECT_TRUE(flags().ResultsCurrent);
+}
+
+TEST_F(ElementCreation, EachCommandTheEngineRefusesIsToldInAMessageBox) {
+    // The program's commands hold their ids and names already: a second set is refused whole.
+    ElementHost host(*window);
+    ElementCommandSet again(host);
+    for (int i = 0; i < 5; ++i)
+        answer(AnswerOk);
+    again.registerCommands(window->drawingWindow()->canvas(), prompts);
+    EXPECT_EQ(prompts.asked().mid(prompts.asked().size() - 5),
+              (QStringList{"Erro: Falha ao criar o comando: Viga",
+                           "Erro: Falha ao criar o comando: Laje",
+                           "Erro: Falha ao criar o comando: Pilar",
+                           "Erro: Falha ao criar o comando: Parede",
+                           "Erro: Falha ao criar o comando: Carga Local"}));
+    script("LAJE\n0,0\n100,100\n");
+    EXPECT_EQ(ofKind(ElementKind::Slab).size(), 1u) << "the program's own commands stay";
 }
 
 } // namespace

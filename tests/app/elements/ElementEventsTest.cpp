@@ -118,12 +118,18 @@ TEST_F(ElementEvents, SingleGrillageEntitiesRefuseMovesAndErasuresButTheLayerIsR
         << "one erase action tells its refusal once";
     EXPECT_TRUE(flags().ResultsCurrent);
 
-    // The program's own regeneration and deletion replace the layer in one step.
+    // The program's own work on the malha goes through.
+    {
+        const GrillageWork work(state->elements);
+        ASSERT_TRUE(document().select(id, true));
+        EXPECT_EQ(document().eraseSelection(), 1u);
+    }
+    // Its regeneration and deletion replace the layer in one step.
     cad::Transaction tx(drawing());
     EXPECT_TRUE(
         tx.replaceLayerContents(drawing().layerByName(std::string(elements::GrillageLayer)), {})
             .empty());
-    EXPECT_EQ(drawing().entity(id), nullptr);
+    EXPECT_TRUE(ofKind(ElementKind::GrillageBar).empty());
 }
 
 TEST_F(ElementEvents, PasteCopiesInPlaceWithOwnIdsThenMovesThem) {
