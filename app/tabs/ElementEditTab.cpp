@@ -23,7 +23,8 @@ namespace {
 QGroupBox* group(QFormLayout& page, const QString& caption, const char* name) {
     auto* box = new QGroupBox(caption);
     box->setObjectName(QLatin1String(name));
-    new QFormLayout(box);
+    // Long values (coordinates, sizes) go under their caption rather than off the panel.
+    (new QFormLayout(box))->setRowWrapPolicy(QFormLayout::WrapLongRows);
     page.addRow(box);
     return box;
 }
