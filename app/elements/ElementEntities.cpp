@@ -57,8 +57,8 @@ cad::BlockId blockFor(cad::Transaction& tx, const elements::InsertDrawing& inser
 
 std::optional<cad::Shape> insertShape(cad::Transaction& tx, const elements::InsertDrawing& insert) {
     const cad::BlockId block = blockFor(tx, insert);
-    auto shape = tx.drawing().insertOf(block, ToCad(insert.at), insert.scale,
-                                       insert.angleDeg * Degree);
+    auto shape =
+        tx.drawing().insertOf(block, ToCad(insert.at), insert.scale, insert.angleDeg * Degree);
     if (!shape)
         return std::nullopt;
     // Each insert shows its own text, whatever the insert that defined the block showed.
@@ -102,34 +102,34 @@ cad::LayerId layerFor(cad::Transaction& tx, const std::string& name) {
 
 cad::EntityId DrawElement(cad::Transaction& tx, const elements::ElementDrawing& e) {
     cad::Entity entity{.layer = layerFor(tx, e.layer), .userData = elements::KindCode(e.kind)};
-    const bool built = std::visit(
-        cad::Overloaded{
-            [&](const elements::InsertDrawing& insert) {
-                auto shape = insertShape(tx, insert);
-                if (shape)
-                    entity.shape = std::move(*shape);
-                return shape.has_value();
-            },
-            [&](const elements::MultilineDrawing& m) {
-                entity.color = m.color;
-                entity.shape = multilineShape(tx.drawing(), m);
-                return true;
-            },
-            [&](const elements::LineDrawing& line) {
-                entity.color = line.color;
-                entity.lineweight = line.lineweight;
-                entity.ltScale = line.ltScale;
-                entity.shape = cad::LineShape{ToCad(line.start), ToCad(line.end)};
-                return true;
-            },
-        },
-        e.shape);
+    const bool built =
+        std::visit(cad::Overloaded{
+                       [&](const elements::InsertDrawing& insert) {
+                           auto shape = insertShape(tx, insert);
+                           if (shape)
+                               entity.shape = std::move(*shape);
+                           return shape.has_value();
+                       },
+                       [&](const elements::MultilineDrawing& m) {
+                           entity.color = m.color;
+                           entity.shape = multilineShape(tx.drawing(), m);
+                           return true;
+                       },
+                       [&](const elements::LineDrawing& line) {
+                           entity.color = line.color;
+                           entity.lineweight = line.lineweight;
+                           entity.ltScale = line.ltScale;
+                           entity.shape = cad::LineShape{ToCad(line.start), ToCad(line.end)};
+                           return true;
+                       },
+                   },
+                   e.shape);
     if (!built)
         return {};
     // The id the entity is about to take, so that its record names it from the start.
     entity.exData = elements::EncodeRecord(e.record);
-    const elements::EntityView view{static_cast<std::int32_t>(tx.drawing().nextId()),
-                                    entity.userData, entity.exData, {}};
+    const elements::EntityView view{
+        static_cast<std::int32_t>(tx.drawing().nextId()), entity.userData, entity.exData, {}};
     if (const auto own = elements::RecordWithOwnEntityId(view))
         entity.exData = elements::EncodeRecord(*own);
     return tx.add(std::move(entity));

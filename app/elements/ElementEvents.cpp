@@ -46,16 +46,16 @@ ElementEvents::ElementEvents(ElementHost& host, PanelView showPanel)
         events.executing.subscribe([this](int command) { return onExecuting(command); }));
     m_subscriptions.push_back(
         events.doubleClicked.subscribe([this](const cad::Point3&) { return onDoubleClick(); }));
-    m_subscriptions.push_back(events.historyStepped.subscribe(
-        [this](const cad::HistoryStep& step) { onHistory(step); }));
+    m_subscriptions.push_back(
+        events.historyStepped.subscribe([this](const cad::HistoryStep& step) { onHistory(step); }));
 }
 
 void ElementEvents::onSelection(const cad::SelectionChange& change) {
     const cad::Drawing& d = m_host.drawing();
     std::vector<elements::Point3> vertices;
     // Deselections first, so that a new selection of the same kind keeps its panel filled.
-    for (const auto& [ids, selected] : {std::pair{&change.deselected, false},
-                                        std::pair{&change.selected, true}}) {
+    for (const auto& [ids, selected] :
+         {std::pair{&change.deselected, false}, std::pair{&change.selected, true}}) {
         for (const cad::EntityId id : *ids) {
             const cad::Entity* e = d.entity(id);
             if (!e)
@@ -76,8 +76,7 @@ void ElementEvents::copyToBuffer(const elements::ElementRecord& record) {
     std::visit(cad::Overloaded{[&](const TSlabData& r) { b.slab = r; },
                                [&](const TBeamData& r) { b.beam = r; },
                                [&](const TColumnData& r) { b.column = r; },
-                               [&](const TLoadData& r) { b.load = r; },
-                               [](const TWallData&) {}},
+                               [&](const TLoadData& r) { b.load = r; }, [](const TWallData&) {}},
                record);
 }
 
@@ -104,8 +103,8 @@ cad::Verdict ElementEvents::onMoving(cad::EntityId id, cad::Point3& d) {
     if (!e || programAtWork(*e))
         return cad::Verdict::Proceed;
     std::vector<elements::Point3> vertices;
-    return applyMove(id, elements::OnEntityMoved(ViewOf(*e, vertices), FromCad(d),
-                                                 m_host.project()));
+    return applyMove(id,
+                     elements::OnEntityMoved(ViewOf(*e, vertices), FromCad(d), m_host.project()));
 }
 
 cad::Verdict ElementEvents::onGripping(cad::EntityId id, int grip, cad::Point3& d) {
@@ -113,8 +112,8 @@ cad::Verdict ElementEvents::onGripping(cad::EntityId id, int grip, cad::Point3& 
     if (!e || programAtWork(*e))
         return cad::Verdict::Proceed;
     std::vector<elements::Point3> vertices;
-    return applyMove(id, elements::OnGripDragged(ViewOf(*e, vertices), grip, FromCad(d),
-                                                 m_host.project()));
+    return applyMove(
+        id, elements::OnGripDragged(ViewOf(*e, vertices), grip, FromCad(d), m_host.project()));
 }
 
 cad::Verdict ElementEvents::onErasing(cad::EntityId id) {

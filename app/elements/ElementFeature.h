@@ -9,10 +9,6 @@
 
 namespace quadrilo::app {
 
-class BeamsTab;
-class ColumnsTab;
-class ElementEditTab;
-class SlabsTab;
 class TfrmMain;
 
 class ElementFeature {

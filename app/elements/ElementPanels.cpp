@@ -48,13 +48,11 @@ void placeInsertOnBlock(cad::Transaction& tx, cad::EntityId id, const std::strin
         auto* insert = std::get_if<cad::InsertShape>(&e.shape);
         if (!insert)
             return;
-        auto fresh = d.insertOf(d.blockByName(blockName), insert->at, insert->scale,
-                                insert->angle);
+        auto fresh = d.insertOf(d.blockByName(blockName), insert->at, insert->scale, insert->angle);
         if (!fresh)
             return;
         // The new block's attribute keeps the alignment the insert showed.
-        for (std::size_t i = 0; i < fresh->attributes.size() && i < insert->attributes.size();
-             ++i)
+        for (std::size_t i = 0; i < fresh->attributes.size() && i < insert->attributes.size(); ++i)
             fresh->attributes[i].look.align = insert->attributes[i].look.align;
         *insert = std::move(*fresh);
     });
@@ -82,8 +80,9 @@ ElementPanels::ElementPanels(ElementHost& host, ColumnsTab& columns, BeamsTab& b
 void ElementPanels::connectButtons() {
     TfrmMain& window = m_host.window();
     const auto click = [&window, this](QPushButton* button, void (ElementPanels::*work)()) {
-        QObject::connect(button, &QPushButton::clicked, &window,
-                         [&window, this, work] { window.guarded([this, work] { (this->*work)(); }); });
+        QObject::connect(button, &QPushButton::clicked, &window, [&window, this, work] {
+            window.guarded([this, work] { (this->*work)(); });
+        });
     };
     click(m_slabs.btn_CriaLaje, &ElementPanels::createSlab);
     click(m_beams.Button4, &ElementPanels::createBeam);
@@ -94,8 +93,9 @@ void ElementPanels::connectButtons() {
     click(m_edit.Button5, &ElementPanels::saveBeam);
     const auto action = [&window, this](const char* name, void (ElementPanels::*work)()) {
         QAction* a = window.actions()[name];
-        QObject::connect(a, &QAction::triggered, &window,
-                         [&window, this, work] { window.guarded([this, work] { (this->*work)(); }); });
+        QObject::connect(a, &QAction::triggered, &window, [&window, this, work] {
+            window.guarded([this, work] { (this->*work)(); });
+        });
         a->setEnabled(true);
     };
     action("actEditLajeSave", &ElementPanels::saveSlab);
@@ -222,49 +222,46 @@ void ElementPanels::applyEdit(cad::EntityId id, const elements::ElementEdit& edi
     m_host.refreshView();
 }
 
-void ElementPanels::saveSlab() {
-    const elements::SlabPanel panel = m_edit.slabPanel();
-    const auto slab = editedRecord<TSlabData>(panel.editLajeHandle);
-    if (!slab)
+template <class Record>
+void ElementPanels::save(
+    const std::string& handleText,
+    const std::function<elements::Outcome<elements::ElementEdit>(const Record&)>& edited) {
+    const auto found = editedRecord<Record>(handleText);
+    if (!found)
         return;
-    const auto edit = elements::SaveSlabPanel(panel, slab->second, m_host.project());
+    const auto edit = edited(found->second);
     if (!edit) {
         m_host.refuse(edit.Error());
         return;
     }
-    applyEdit(slab->first, *edit);
+    applyEdit(found->first, *edit);
+}
+
+void ElementPanels::saveSlab() {
+    const elements::SlabPanel panel = m_edit.slabPanel();
+    save<TSlabData>(panel.editLajeHandle, [&](const TSlabData& slab) {
+        return elements::SaveSlabPanel(panel, slab, m_host.project());
+    });
 }
 
 void ElementPanels::saveBeam() {
     const elements::BeamPanel panel = m_edit.beamPanel();
-    const auto beam = editedRecord<TBeamData>(panel.editPnlVigaHandle);
-    if (!beam)
-        return;
-    const auto edit = elements::SaveBeamPanel(panel, beam->second, m_host.project());
-    if (!edit) {
-        m_host.refuse(edit.Error());
-        return;
-    }
-    applyEdit(beam->first, *edit);
+    save<TBeamData>(panel.editPnlVigaHandle, [&](const TBeamData& beam) {
+        return elements::SaveBeamPanel(panel, beam, m_host.project());
+    });
 }
 
 void ElementPanels::saveColumn() {
     const elements::ColumnPanel panel = m_edit.columnPanel();
-    if (const auto column = editedRecord<TColumnData>(panel.editPnlPilarHandle))
-        applyEdit(column->first, elements::SaveColumnPanel(panel, column->second));
+    save<TColumnData>(panel.editPnlPilarHandle, [&](const TColumnData& column) {
+        return elements::Outcome<elements::ElementEdit>(elements::SaveColumnPanel(panel, column));
+    });
 }
 
 void ElementPanels::saveLoad() {
     const elements::LoadPanel panel = m_edit.loadPanel();
-    const auto load = editedRecord<TLoadData>(panel.EditPnlCargaHandle);
-    if (!load)
-        return;
-    const auto edit = elements::SaveLoadPanel(panel, load->second);
-    if (!edit) {
-        m_host.refuse(edit.Error());
-        return;
-    }
-    applyEdit(load->first, *edit);
+    save<TLoadData>(panel.EditPnlCargaHandle,
+                    [&](const TLoadData& load) { return elements::SaveLoadPanel(panel, load); });
 }
 
 } // namespace quadrilo::app

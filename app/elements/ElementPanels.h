@@ -6,6 +6,7 @@
 
 #include "elements/EditPanels.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -41,6 +42,10 @@ private:
     template <class Record>
     [[nodiscard]] std::optional<std::pair<cad::EntityId, Record>>
     editedRecord(const std::string& handleText);
+    // A save of the panel that names this entity: `edited` gives the edit of its own record.
+    template <class Record>
+    void save(const std::string& handleText,
+              const std::function<elements::Outcome<elements::ElementEdit>(const Record&)>& edited);
     // Stores the saved record and what its drawing shows of it, then shows the panel.
     void applyEdit(cad::EntityId id, const elements::ElementEdit& edit);
     void execute(int command);

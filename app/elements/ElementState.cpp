@@ -1,8 +1,8 @@
 // The element buffers, started with the creation panels' defaults.
 #include "app/elements/ElementState.h"
 
-#include "elements/UPilarCustEnt.h"
 #include "elements/ULajeCustEnt.h"
+#include "elements/UPilarCustEnt.h"
 #include "elements/UVigaCustEnt.h"
 
 namespace quadrilo::app {

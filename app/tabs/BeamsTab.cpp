@@ -18,18 +18,18 @@ BeamsTab::BeamsTab(QWidget* parent) : QWidget(parent) {
     const auto calc = [this](const char* name, const QString& hint) {
         return CaptionButton(QStringLiteral("="), hint, name, this);
     };
-    edtViganome = AddEdit(form, QStringLiteral("Nome da Viga:"), "edtViganome",
-                          text(defaults.edtViganome));
+    edtViganome =
+        AddEdit(form, QStringLiteral("Nome da Viga:"), "edtViganome", text(defaults.edtViganome));
     edtVLadoa = AddEdit(form, QStringLiteral("b (cm):"), "edtVLadoa", text(defaults.edtVLadoa));
     edtVLadob = AddEdit(form, QStringLiteral("h (cm):"), "edtVLadob", text(defaults.edtVLadob));
     SpeedButton15 = calc("SpeedButton15", QStringLiteral("Área = a·b"));
     edtVigaArea = AddEdit(form, QStringLiteral("Área (cm^2):"), "edtVigaArea",
                           text(defaults.edtVigaArea), {}, SpeedButton15);
     spdCalcViga_I = calc("spdCalcViga_I", QStringLiteral("I = b³·a/12"));
-    edt_I = AddEdit(form, QStringLiteral("I (cm^4)"), "edt_I", text(defaults.edt_I), {},
-                    spdCalcViga_I);
-    edtVigaIt = AddEdit(form, QStringLiteral("Definição de It:"), "edtVigaIt",
-                        text(defaults.edtVigaIt));
+    edt_I =
+        AddEdit(form, QStringLiteral("I (cm^4)"), "edt_I", text(defaults.edt_I), {}, spdCalcViga_I);
+    edtVigaIt =
+        AddEdit(form, QStringLiteral("Definição de It:"), "edtVigaIt", text(defaults.edtVigaIt));
     spdCalcViga_It = calc("spdCalcViga_It", QStringLiteral("It pela definição de It"));
     edt_It = AddEdit(form, QStringLiteral("It (cm^4):"), "edt_It", text(defaults.edt_It), {},
                      spdCalcViga_It);

@@ -57,10 +57,14 @@ ColumnsTab::ColumnsTab(QWidget* parent) : QWidget(parent) {
 }
 
 elements::ColumnCreationPanel ColumnsTab::panel() const {
-    return {edtLadoA->text().toStdString(), edtLadoB->text().toStdString(),
-            edthPilar->text().toStdString(), edtPName->text().toStdString(),
-            chkDz->isChecked(),              chkRx->isChecked(),
-            chkRy->isChecked(),              edtMola->text().toStdString()};
+    return {edtLadoA->text().toStdString(),
+            edtLadoB->text().toStdString(),
+            edthPilar->text().toStdString(),
+            edtPName->text().toStdString(),
+            chkDz->isChecked(),
+            chkRx->isChecked(),
+            chkRy->isChecked(),
+            edtMola->text().toStdString()};
 }
 
 } // namespace quadrilo::app

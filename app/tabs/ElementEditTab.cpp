@@ -48,8 +48,7 @@ QCheckBox* check(QGroupBox& box, const QString& caption, const char* name) {
     return c;
 }
 
-QPushButton* saveButton(QGroupBox& box, QAction& action, const QString& caption,
-                        const char* name) {
+QPushButton* saveButton(QGroupBox& box, QAction& action, const QString& caption, const char* name) {
     QPushButton* button = ActionButton(action, &box, caption);
     button->setObjectName(QLatin1String(name));
     formOf(box).addRow(button);
@@ -78,10 +77,12 @@ ElementEditTab::ElementEditTab(const MainActions& actions, QWidget* parent) : QW
     const QString handle = QStringLiteral("Entidade (Handle):");
 
     editgroupVigas = group(page, QStringLiteral("Vigas: "), "editgroupVigas");
-    editTextVigaName = AddEdit(formOf(*editgroupVigas), QStringLiteral("Nome:"),
-                               "editTextVigaName", {});
-    editVigaladoa = AddEdit(formOf(*editgroupVigas), QStringLiteral("Lado a:"), "editVigaladoa", {});
-    editVigaLadoB = AddEdit(formOf(*editgroupVigas), QStringLiteral("Lado b:"), "editVigaLadoB", {});
+    editTextVigaName =
+        AddEdit(formOf(*editgroupVigas), QStringLiteral("Nome:"), "editTextVigaName", {});
+    editVigaladoa =
+        AddEdit(formOf(*editgroupVigas), QStringLiteral("Lado a:"), "editVigaladoa", {});
+    editVigaLadoB =
+        AddEdit(formOf(*editgroupVigas), QStringLiteral("Lado b:"), "editVigaLadoB", {});
     editPnlVigaCoords =
         valueLabel(*editgroupVigas, QStringLiteral("Coordenadas:"), "editPnlVigaCoords");
     editPnlVigaHandle = valueLabel(*editgroupVigas, handle, "editPnlVigaHandle");
@@ -106,8 +107,8 @@ ElementEditTab::ElementEditTab(const MainActions& actions, QWidget* parent) : QW
     editGroupPilares = group(page, QStringLiteral("Pilares: "), "editGroupPilares");
     editPilarName =
         AddEdit(formOf(*editGroupPilares), QStringLiteral("Nome:"), "editPilarName", {});
-    editChkDz = check(*editGroupPilares, QStringLiteral(": dz (Não pode ser alterado)"),
-                      "editChkDz");
+    editChkDz =
+        check(*editGroupPilares, QStringLiteral(": dz (Não pode ser alterado)"), "editChkDz");
     editChkDz->setEnabled(false);
     editChkRx = check(*editGroupPilares, QStringLiteral(": rx"), "editChkRx");
     editChekRy = check(*editGroupPilares, QStringLiteral(": ry"), "editChekRy");
@@ -165,18 +166,18 @@ void ElementEditTab::showLoad(const elements::LoadPanel& p) {
 }
 
 elements::SlabPanel ElementEditTab::slabPanel() const {
-    return {!EditGroupLajes->isHidden(), text(editLajeName), text(editLajeE),
-            text(editlajelabel), text(editLajeHandle)};
+    return {!EditGroupLajes->isHidden(), text(editLajeName), text(editLajeE), text(editlajelabel),
+            text(editLajeHandle)};
 }
 
 elements::BeamPanel ElementEditTab::beamPanel() const {
-    return {!editgroupVigas->isHidden(), text(editTextVigaName), text(editVigaladoa),
-            text(editVigaLadoB), text(editPnlVigaCoords), text(editPnlVigaHandle)};
+    return {!editgroupVigas->isHidden(), text(editTextVigaName),  text(editVigaladoa),
+            text(editVigaLadoB),         text(editPnlVigaCoords), text(editPnlVigaHandle)};
 }
 
 elements::ColumnPanel ElementEditTab::columnPanel() const {
-    return {!editGroupPilares->isHidden(), text(editPilarName), editChkDz->isChecked(),
-            editChkRx->isChecked(), editChekRy->isChecked(), text(editPnlPilarCoord),
+    return {!editGroupPilares->isHidden(), text(editPilarName),     editChkDz->isChecked(),
+            editChkRx->isChecked(),        editChekRy->isChecked(), text(editPnlPilarCoord),
             text(editPnlPilarHandle)};
 }
 

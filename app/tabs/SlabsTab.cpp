@@ -20,8 +20,8 @@ SlabsTab::SlabsTab(QWidget* parent) : QWidget(parent) {
                        text(defaults.edtCAcid));
     edtCPerm = AddEdit(form, QStringLiteral("Carga Permanente (kN/m^2):"), "edtCPerm",
                        text(defaults.edtCPerm));
-    edtSlabIt = AddEdit(form, QStringLiteral("Definição de It:"), "edtSlabIt",
-                        text(defaults.edtSlabIt));
+    edtSlabIt =
+        AddEdit(form, QStringLiteral("Definição de It:"), "edtSlabIt", text(defaults.edtSlabIt));
     btn_CriaLaje = CaptionButton(QStringLiteral("Cria Laje"), {}, "btn_CriaLaje", this);
     form.addRow(btn_CriaLaje);
 

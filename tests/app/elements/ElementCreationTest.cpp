@@ -43,11 +43,9 @@ TEST_F(ElementCreation, SlabFromItsPanelIsOneFinishedInsertWithItsRecord) {
     EXPECT_EQ(std::get<cad::PolylineShape>(content[0]->shape).vertices.size(), 4u);
 
     const TSlabData slab = recordOf<TSlabData>(e);
-    EXPECT_EQ(slab.Lx, 400);
-    EXPECT_EQ(slab.Ly, 500);
-    EXPECT_EQ(slab.Espessura, 12);
-    EXPECT_EQ(slab.CargaAcidental, 2);
-    EXPECT_EQ(slab.CargaPermanente, 1);
+    EXPECT_EQ(
+        (std::array{slab.Lx, slab.Ly, slab.Espessura, slab.CargaAcidental, slab.CargaPermanente}),
+        (std::array{400.0, 500.0, 12.0, 2.0, 1.0}));
     EXPECT_DOUBLE_EQ(slab.Ix, 12.0 * 12 * 12 * 500 / 12);
     EXPECT_DOUBLE_EQ(slab.Iy, 12.0 * 12 * 12 * 400 / 12);
     EXPECT_DOUBLE_EQ(slab.Itx, 12.0 * 12 * 12 * 500 / 6) << "the default formula (b*h^3)/6";
@@ -146,7 +144,8 @@ TEST_F(ElementCreation, ColumnStandsAtItsPointWithItsBoxAndLabel) {
     EXPECT_EQ((std::array{column.MinX, column.MinY, column.MaxX, column.MaxY, column.MaxZ}),
               (std::array{90.0, 180.0, 110.0, 220.0, 300.0}));
     EXPECT_EQ(column.Nome, "Pilar 20x40") << "the block name, not the typed one";
-    EXPECT_EQ((std::array{column.Dz, column.Rx, column.Ry}), (std::array<std::uint8_t, 3>{1, 0, 0}));
+    EXPECT_EQ((std::array{column.Dz, column.Rx, column.Ry}),
+              (std::array<std::uint8_t, 3>{1, 0, 0}));
     const cad::Attribute& label = insertOf(e).attributes.at(0);
     EXPECT_EQ(label.tag, "PILAR");
     EXPECT_EQ(label.value, "(Pilar 20x40)");
@@ -184,7 +183,8 @@ TEST_F(ElementCreation, WallLiesOnTheCurrentLayerAndLogsNothing) {
     EXPECT_EQ((std::tuple{e.color, e.lineweight, e.ltScale}), (std::tuple{5, 60, 2.0}));
     EXPECT_EQ(std::get<cad::LineShape>(e.shape), (cad::LineShape{{0, 0, 0}, {100, 50, 0}}));
     const TWallData wall = recordOf<TWallData>(e);
-    EXPECT_EQ((std::array{wall.X1, wall.Y1, wall.X2, wall.Y2}), (std::array{0.0, 0.0, 100.0, 50.0}));
+    EXPECT_EQ((std::array{wall.X1, wall.Y1, wall.X2, wall.Y2}),
+              (std::array{0.0, 0.0, 100.0, 50.0}));
     EXPECT_EQ(log().size(), before);
     EXPECT_EQ(document().promptText(), "Input second Muro corner:");
 }
@@ -196,8 +196,8 @@ TEST_F(ElementCreation, InvalidElementsAreRefusedWithTheirKindsMessage) {
         const char* message;
         ElementKind kind;
     } cases[] = {
-        {"SET pControl 4\nSET edtLh 0\nDO Cria Laje\n", "Erro Laje: A laje deve ter uma espessura e >0!",
-         ElementKind::Slab},
+        {"SET pControl 4\nSET edtLh 0\nDO Cria Laje\n",
+         "Erro Laje: A laje deve ter uma espessura e >0!", ElementKind::Slab},
         {"LAJE\n100,100\n100,300\n", "Erro Laje: As dimensões da laje (Lx e Ly) devem ser > 0!",
          ElementKind::Slab},
         {"SET pControl 3\nSET edtVLadoa 20\nDO Criar Viga\n",
@@ -205,8 +205,8 @@ TEST_F(ElementCreation, InvalidElementsAreRefusedWithTheirKindsMessage) {
         {"SET pControl 3\nSET edtVLadoa 20\nSET edtVLadob 50\nSET edtVigaArea 1000\n"
          "SET edt_I -5\nSET edt_It 10\nDO Criar Viga\n",
          "Erro Viga: Área, I e It da viga devem ser > 0!", ElementKind::Beam},
-        {"VIGA\n0,0\n100,0\n", "Erro Viga: As dimensões da viga (a e b) ou (I e It) devem ser <> 0!",
-         ElementKind::Beam},
+        {"VIGA\n0,0\n100,0\n",
+         "Erro Viga: As dimensões da viga (a e b) ou (I e It) devem ser <> 0!", ElementKind::Beam},
         {"SET pControl 2\nSET edtLadoA 0\nDO btn_CriaPilar\n",
          "Erro Pilar: As dimensões do pilar devem ser > 0!", ElementKind::Column},
         {"SET pControl 2\nSET edtLadoA 30\nSET edtMola -1\nDO btn_CriaPilar\n",
@@ -254,11 +254,10 @@ TEST_F(ElementCreation, EachCommandTheEngineRefusesIsToldInAMessageBox) {
         answer(AnswerOk);
     again.registerCommands(window->drawingWindow()->canvas(), prompts);
     EXPECT_EQ(prompts.asked().mid(prompts.asked().size() - 5),
-              (QStringList{"Erro: Falha ao criar o comando: Viga",
-                           "Erro: Falha ao criar o comando: Laje",
-                           "Erro: Falha ao criar o comando: Pilar",
-                           "Erro: Falha ao criar o comando: Parede",
-                           "Erro: Falha ao criar o comando: Carga Local"}));
+              (QStringList{
+                  "Erro: Falha ao criar o comando: Viga", "Erro: Falha ao criar o comando: Laje",
+                  "Erro: Falha ao criar o comando: Pilar", "Erro: Falha ao criar o comando: Parede",
+                  "Erro: Falha ao criar o comando: Carga Local"}));
     script("LAJE\n0,0\n100,100\n");
     EXPECT_EQ(ofKind(ElementKind::Slab).size(), 1u) << "the program's own commands stay";
 }

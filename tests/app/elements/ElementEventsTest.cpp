@@ -71,7 +71,8 @@ TEST_F(ElementEvents, BeamRecordFollowsItsEndsThroughMovesAndGrips) {
               (cad::Point3{0, 400, 0}));
     EXPECT_DOUBLE_EQ(moved.Comprimento, std::hypot(500.0, 300.0));
     EXPECT_EQ(moved.Orientacao, 2);
-    EXPECT_EQ((std::array{moved.MinY, moved.MaxY, moved.CentroY}), (std::array{100.0, 400.0, 250.0}));
+    EXPECT_EQ((std::array{moved.MinY, moved.MaxY, moved.CentroY}),
+              (std::array{100.0, 400.0, 250.0}));
     EXPECT_DOUBLE_EQ(moved.Peso, 1000 * moved.Comprimento * 25 / 10000);
 }
 
@@ -81,9 +82,9 @@ TEST_F(ElementEvents, SlabRecordMovesWithItsInsert) {
     calculated();
     ASSERT_EQ(document().moveEntities({slab}, {100, -50, 0}), 1u);
     const TSlabData moved = recordOf<TSlabData>(slab);
-    EXPECT_EQ((std::array{moved.CentroX, moved.CentroY, moved.MinX, moved.MinY, moved.MaxX,
-                          moved.MaxY}),
-              (std::array{300.0, 200.0, 100.0, -50.0, 500.0, 450.0}));
+    EXPECT_EQ(
+        (std::array{moved.CentroX, moved.CentroY, moved.MinX, moved.MinY, moved.MaxX, moved.MaxY}),
+        (std::array{300.0, 200.0, 100.0, -50.0, 500.0, 450.0}));
     EXPECT_TRUE(flags().MeshOutdated);
     EXPECT_FALSE(flags().ResultsCurrent);
 }
@@ -141,7 +142,8 @@ TEST_F(ElementEvents, PasteCopiesInPlaceWithOwnIdsThenMovesThem) {
     ASSERT_TRUE(document().copySelection());
     document().clearSelection();
     script("PASTECLIP\n0,0\n1000,0\n");
-    EXPECT_TRUE(logged("Selecione um ponto de origem para o deslocamento das entidades coladas..."));
+    EXPECT_TRUE(
+        logged("Selecione um ponto de origem para o deslocamento das entidades coladas..."));
     const auto slabs = ofKind(ElementKind::Slab);
     const auto beams = ofKind(ElementKind::Beam);
     ASSERT_EQ(slabs.size(), 2u);
@@ -176,7 +178,8 @@ TEST_F(ElementEvents, DoubleClickListsTheSelectionByKindSkippingWalls) {
     EXPECT_TRUE(listed.contains("*****Dados da Laje: Laje*****"));
     EXPECT_EQ(listed.filter("*****Dados da Laje").size(), 1);
     EXPECT_FALSE(listed.filter("Nó").isEmpty()) << listed.join('\n').toStdString();
-    EXPECT_EQ(listed.filter("*****Dados").size(), 2) << "the slab and the node; the wall is skipped";
+    EXPECT_EQ(listed.filter("*****Dados").size(), 2)
+        << "the slab and the node; the wall is skipped";
     EXPECT_EQ(cad().selectionCount(), 0u);
 }
 

@@ -15,9 +15,7 @@ namespace quadrilo::app::test {
 class ElementFixture : public ScriptFixture {
 protected:
     // Runs the script; every line must run.
-    void script(const QString& text) {
-        ASSERT_EQ(run(text), 0) << err.toStdString();
-    }
+    void script(const QString& text) { ASSERT_EQ(run(text), 0) << err.toStdString(); }
 
     // The model-space entities of the kind, in drawing order.
     std::vector<const cad::Entity*> ofKind(elements::ElementKind kind) {
@@ -38,9 +36,7 @@ protected:
     const cad::InsertShape& insertOf(const cad::Entity& e) {
         return std::get<cad::InsertShape>(e.shape);
     }
-    std::string blockName(const cad::Entity& e) {
-        return drawing().block(insertOf(e).block)->name;
-    }
+    std::string blockName(const cad::Entity& e) { return drawing().block(insertOf(e).block)->name; }
     // The entities inside the insert's block, in the order they went in.
     std::vector<const cad::Entity*> blockContent(const cad::Entity& insert) {
         std::vector<const cad::Entity*> content;
@@ -67,15 +63,16 @@ protected:
         const mesh::MeshGrid grid = mesh::GenerateMesh(*plan.Plan, state->project);
         std::vector<cad::Entity> entities;
         for (const mesh::MeshNode& n : grid.Nodes)
-            entities.push_back(cad::Entity{
-                .userData = elements::KindCode(elements::ElementKind::GrillageNode),
-                .exData = n.Record.Encode(),
-                .shape = cad::PointShape{{n.Record.X, n.Record.Y, 0}}});
+            entities.push_back(
+                cad::Entity{.userData = elements::KindCode(elements::ElementKind::GrillageNode),
+                            .exData = n.Record.Encode(),
+                            .shape = cad::PointShape{{n.Record.X, n.Record.Y, 0}}});
         for (const mesh::MeshBar& b : grid.Bars)
-            entities.push_back(cad::Entity{
-                .userData = elements::KindCode(elements::ElementKind::GrillageBar),
-                .exData = b.Record.Encode(),
-                .shape = cad::LineShape{{b.Record.X1, b.Record.Y1, 0}, {b.Record.X2, b.Record.Y2, 0}}});
+            entities.push_back(
+                cad::Entity{.userData = elements::KindCode(elements::ElementKind::GrillageBar),
+                            .exData = b.Record.Encode(),
+                            .shape = cad::LineShape{{b.Record.X1, b.Record.Y1, 0},
+                                                    {b.Record.X2, b.Record.Y2, 0}}});
         cad::Transaction tx(drawing());
         const cad::LayerId layer =
             tx.addLayer(cad::Layer{std::string(elements::GrillageLayer), 254});
