@@ -5,6 +5,7 @@
 #include "app/drawing/CadSession.h"
 #include "app/window/MessageLog.h"
 #include "app/documents/RecentFiles.h"
+#include "app/elements/ElementState.h"
 #include "app/WorkflowFlags.h"
 
 #include "expr/UParser.h"
@@ -29,6 +30,7 @@ public:
     MessageLog log;
     expr::TParser parser;
     RecentFiles recent;
+    ElementState elements;
     // Set while long work (grillage generation, calculation) runs; see BusyGuard.
     int busyDepth = 0;
 };

@@ -23,9 +23,11 @@ void addToBlock(cad::Transaction& tx, cad::BlockId block, cad::Shape shape) {
     (void)tx.addToBlock(block, cad::Entity{.shape = std::move(shape)});
 }
 
+} // namespace
+
 // A circled plus (an upward load) or a circled minus (a downward one), with the load's value
 // written above it through the "CARGA" attribute.
-void addLoadBlock(cad::Transaction& tx, const char* name, bool upward) {
+void AddLoadBlock(cad::Transaction& tx, const char* name, bool upward) {
     const cad::BlockId block = tx.addBlock(name, {0, 0, 0});
     addToBlock(tx, block, cad::CircleShape{{0, 0, 0}, SymbolRadius});
     addToBlock(tx, block, cad::LineShape{{-SignHalf, 0, 0}, {SignHalf, 0, 0}});
@@ -38,15 +40,13 @@ void addLoadBlock(cad::Transaction& tx, const char* name, bool upward) {
                                 cad::TextLook{LabelHeight, 0.0, BottomCentre}});
 }
 
-} // namespace
-
 std::unique_ptr<cad::Drawing> BuildStartDrawing() {
     auto d = std::make_unique<cad::Drawing>();
     d->settings().currentLayer = d->layerByName("0");
     {
         cad::Transaction tx(*d);
-        addLoadBlock(tx, "+Load", true);
-        addLoadBlock(tx, "-Load", false);
+        AddLoadBlock(tx, "+Load", true);
+        AddLoadBlock(tx, "-Load", false);
         (void)tx.addDimStyle(cad::DimStyle{"Grelha", 10.0, 5.0, 2.0, 2.0, 2});
         TProjectData record;
         ResetProjectData(record, SwapRedBlue(d->data().palette[DefaultDeformedColorIndex]));

@@ -4,6 +4,7 @@
 #include "app/documents/AppFolders.h"
 
 #include "cad/Drawing.h"
+#include "cad/Transaction.h"
 
 #include <memory>
 #include <string>
@@ -15,6 +16,10 @@ namespace quadrilo::app {
 // the dimension style "Grelha" and the project record of a new project.
 
 [[nodiscard]] std::unique_ptr<cad::Drawing> BuildStartDrawing();
+
+// Adds the block of nodal loads "+Load" (upward) or "-Load" with its "CARGA" attribute; a drawing
+// that lacks one gets it back this way.
+void AddLoadBlock(cad::Transaction& tx, const char* name, bool upward);
 
 // Writes the start drawing whole or not at all; throws FileWriteError.
 void WriteStartDrawing(const std::string& path);

@@ -3,10 +3,13 @@
 
 #include "app/tabs/BeamsTab.h"
 #include "app/tabs/CalculationTab.h"
+#include "app/tabs/ColumnsTab.h"
+#include "app/tabs/ElementEditTab.h"
 #include "app/tabs/ConstructionLinesTab.h"
 #include "app/drawing/DrawingLayers.h"
 #include "app/documents/DrawingNames.h"
 #include "app/drawing/DrawingWindow.h"
+#include "app/elements/ElementFeature.h"
 #include "app/tabs/InitialDataTab.h"
 #include "app/ProgramState.h"
 #include "app/projectdata/ProjectDataEditor.h"
@@ -144,6 +147,8 @@ void TfrmMain::runStartUp() {
         LogMessage(QStringLiteral("Não foi possível identificar os recentes!"));
     // 8. The drawing window and the start drawing.
     createDrawingWindow();
+    m_elements = std::make_unique<ElementFeature>(*this, *m_columns, *m_beams, *m_slabs,
+                                                  *m_elementEdit);
     m_documents->createDrawing();
     // 9. The variables of the formulas.
     for (const char* name : {"pp", "ca", "cp", "cl", "Ec", "It", "b", "h"})

@@ -25,6 +25,7 @@ class CalculationTab;
 class ColumnsTab;
 class ConstructionLinesTab;
 class DrawingWindow;
+class ElementFeature;
 class ElementEditTab;
 class InitialDataTab;
 class ProgramState;
@@ -147,6 +148,7 @@ private:
     QListWidget* m_hist = nullptr;
     DrawingWindow* m_drawingWindow = nullptr;
     cad::Subscription m_exitCommand; // the engine's "SAIR", registered while the window lives
+    std::unique_ptr<ElementFeature> m_elements; // element commands, events and panels
 
     InitialDataTab* m_initialData = nullptr;
     ConstructionLinesTab* m_constructionLines = nullptr;

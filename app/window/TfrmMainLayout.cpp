@@ -146,7 +146,7 @@ QWidget* TfrmMain::buildTabs() {
     m_beams = new BeamsTab;
     m_slabs = new SlabsTab;
     m_calculation = new CalculationTab(m_actions);
-    m_elementEdit = new ElementEditTab;
+    m_elementEdit = new ElementEditTab(m_actions);
     const std::pair<QWidget*, const char*> pages[] = {
         {m_initialData, "1) Dados Iniciais"},
         {m_constructionLines, "2) Linhas de Construçao"},

@@ -98,7 +98,7 @@ TEST_F(MainWindow, LaysOutToolBarsMenusAndTheEnginesPortugueseTexts) {
     EXPECT_EQ(control<QPushButton>("btnGc").toolTip(),
               QStringLiteral("Gera Gc em função de \nEc \n Ex: Gc:= 0.4 x Ec"));
     // Work that lands with the grillage and the results waits disabled.
-    for (const char* later : {"actMalha", "actCalculate", "actDeformada", "actDrawWeight"})
+    for (const char* later : {"actMalha", "actCalculate", "actDeformada"})
         EXPECT_FALSE(window->actions()[later]->isEnabled()) << later;
     EXPECT_EQ(cad().engine().texts().text(cad::TextId::SpecifyPoint), "Especifique um ponto:");
     EXPECT_EQ(cad().ui().messageTitle(), QStringLiteral("CadBox:"));

@@ -1,0 +1,26 @@
+// The structural elements in the program: their commands, the document's events that keep them
+// in step, and their panels, installed once with the drawing window.
+#pragma once
+
+#include "app/elements/ElementCommandSet.h"
+#include "app/elements/ElementEvents.h"
+#include "app/elements/ElementHost.h"
+#include "app/elements/ElementPanels.h"
+
+namespace quadrilo::app {
+
+class TfrmMain;
+
+class ElementFeature {
+public:
+    ElementFeature(TfrmMain& window, ColumnsTab& columns, BeamsTab& beams, SlabsTab& slabs,
+                   ElementEditTab& edit);
+
+private:
+    ElementHost m_host;
+    ElementEvents m_events;
+    ElementPanels m_panels;
+    ElementCommandSet m_commands;
+};
+
+} // namespace quadrilo::app
