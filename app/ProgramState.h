@@ -8,6 +8,7 @@
 #include "app/WorkflowFlags.h"
 
 #include "expr/UParser.h"
+#include "mesh/MeshWorkspace.h"
 #include "project/TProjectData.h"
 
 namespace quadrilo::app {
@@ -29,6 +30,8 @@ public:
     MessageLog log;
     expr::TParser parser;
     RecentFiles recent;
+    // The malha's working lists, material table and counters.
+    mesh::MeshWorkspace mesh;
     // Set while long work (grillage generation, calculation) runs; see BusyGuard.
     int busyDepth = 0;
 };
