@@ -21,6 +21,8 @@
 #include <QProgressBar>
 #include <QTabWidget>
 
+#include <chrono>
+
 namespace quadrilo::app {
 namespace {
 
@@ -44,6 +46,21 @@ private:
 QString MeshLayer() {
     return QString::fromUtf8(LayerMesh);
 }
+
+// Adds the seconds from its making to its end to a stage's figure.
+class StageClock {
+public:
+    explicit StageClock(double& seconds) : m_seconds(seconds) {}
+    ~StageClock() {
+        m_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    }
+    StageClock(const StageClock&) = delete;
+    StageClock& operator=(const StageClock&) = delete;
+
+private:
+    double& m_seconds;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};
 
 } // namespace
 
@@ -83,6 +100,7 @@ bool GrillageActions::asOneStep(bool (GrillageActions::*work)(cad::Transaction&)
     if (DrawingWindow* drawing = m_window.drawingWindow())
         waiting.push_back(drawing);
     BusyGuard busy(m_state, m_window.actions(), std::move(waiting));
+    m_timings = {};
     cad::Transaction tx(m_state.cad.drawing());
     return (this->*work)(tx);
 }
@@ -108,8 +126,12 @@ bool GrillageActions::generateMesh(cad::Transaction& tx) {
     timer.StartTimer();
     m_window.SetCurrentLayer(MeshLayer());
     m_state.flags.ResultsCurrent = false;
-    mesh::MeshGrid grid = mesh::GenerateMesh(*plan.Plan, project);
-    mesh::PlaceGrillage(tx, grid);
+    mesh::MeshGrid grid;
+    {
+        StageClock clock(m_timings.Mesh);
+        grid = mesh::GenerateMesh(*plan.Plan, project);
+        mesh::PlaceGrillage(tx, grid);
+    }
     m_state.mesh.MeshNodeCount = static_cast<std::uint16_t>(grid.Nodes.size());
     m_state.mesh.MeshBarCount = static_cast<std::uint16_t>(grid.Bars.size());
     m_window.PromptMessage(QString::fromStdString(mesh::MeshGeneratedMessage(grid)));
@@ -154,6 +176,7 @@ bool GrillageActions::generateData(cad::Transaction& tx) {
         log(NoMeshMessage);
         return false;
     }
+    StageClock clock(m_timings.Data);
     log("Criando novas listas...");
     if (!buildWorkingLists(tx))
         return false;
@@ -202,6 +225,7 @@ bool GrillageActions::calculate(cad::Transaction& tx) {
 }
 
 bool GrillageActions::solve() {
+    StageClock clock(m_timings.Solve);
     const engine::CalculationOutcome outcome = RunCalculationOffUiThread(
         m_calculation, m_window.mainProgress(),
         [this](const std::string& line) { m_window.PromptMessage(QString::fromStdString(line)); },
@@ -216,6 +240,7 @@ bool GrillageActions::solve() {
 }
 
 void GrillageActions::loadResults(cad::Transaction& tx) {
+    StageClock clock(m_timings.Results);
     auto& lists = m_state.mesh.Lists;
     std::vector<TNodeData> nodes;
     std::vector<TBarData> bars;

@@ -12,6 +12,12 @@ namespace quadrilo::app {
 class ProgramState;
 class TfrmMain;
 
+// Seconds each stage took in the last action: the grid, the calculation data (every generation
+// the action ran), the solve and the results read into the records.
+struct GrillageTimings {
+    double Mesh = 0, Data = 0, Solve = 0, Results = 0;
+};
+
 // Connects and enables `actMalha`, `actDelMesh`, `actGerarDados` and `actCalculate` of the
 // window. Each action is one undo step: the work it chains (a calculation generating the malha
 // and the data, say) joins that step. Long work keeps the other actions out (BusyGuard).
@@ -28,6 +34,7 @@ public:
 
     // The solver's model of the last run.
     [[nodiscard]] const engine::GrillageCalculation& calculation() const { return m_calculation; }
+    [[nodiscard]] const GrillageTimings& timings() const { return m_timings; }
 
 private:
     // Runs the work as one undo step while the other actions wait.
@@ -47,6 +54,7 @@ private:
     TfrmMain& m_window;
     ProgramState& m_state;
     engine::GrillageCalculation m_calculation;
+    GrillageTimings m_timings;
 };
 
 } // namespace quadrilo::app
