@@ -6,6 +6,7 @@
 
 #include "app/tabs/CalculationTab.h"
 #include "elements/Layers.h"
+#include "cad/Transaction.h"
 #include "results/FileBytes.h"
 
 #include <QFile>
@@ -117,6 +118,149 @@ TEST_F(Calculation, OneSlabWithCornerColumnsWritesTheWorkedNumbers) {
     EXPECT_TRUE(state->flags.ResultsCurrent);
     EXPECT_FALSE(state->flags.MeshOutdated);
     EXPECT_TRUE(deformedGroupEnabled());
+}
+
+// An L of two lajes, (0, 0)–(400, 500) and (400, 0)–(800, 300), at 40 × 20 divisions (StepX 20,
+// StepY 25); a viga 20 × 50 along y = 0 under the first; a carga local on a node and one off the
+// grid; the empty corner x > 400, y > 300 is no structure.
+TEST_F(Calculation, LShapedFloorWithBeamAndLoadsLeavesTheEmptyCornerWithoutStiffness) {
+    divisions(40, 20);
+    draw({{0, 0, 400, 500}, {400, 0, 800, 300}}, {{0, 0, 400, 0}},
+         {{0, 0}, {800, 0}, {800, 300}, {400, 300}, {400, 500}, {0, 500}},
+         {{200, 250, -10}, {201, 250, -5}});
+    trigger("actCalculate");
+
+    const auto lines = inputLines();
+    const Sections s{10, 861, 1660};
+    ASSERT_EQ(lines.size(), 1 + 10 + 1 + 3 * 861 + 1660);
+    EXPECT_EQ(lines[0], "10") << "one viga, four per laje and the material of no stiffness";
+    EXPECT_EQ(lines[10], " 0.00000000000000E+0000 0.00000000000000E+0000 0.00000000000000E+0000"
+                         " 0.00000000000000E+0000");
+    EXPECT_EQ(lines[11], "861 1660");
+    // Node (i, j) is i·41 + j + 1; the viga weighs 10 kN over 400 cm: 0.25 kN at each end of a
+    // 20 cm bar.
+    const std::vector<std::pair<std::size_t, std::string>> rows = {
+        {s.bar(1), "1 2 1"},                   // on the viga
+        {s.bar(21), "21 22 9"},                // second laje, bottom row: horizontal lateral
+        {s.bar(1660), "860 861 10"},           // over the empty corner
+        {s.load(1), "0.000 0.000 -0.325"},     // corner 0.075 + viga end 0.25
+        {s.load(2), "0.000 0.000 -0.650"},     // lateral 0.15 + two viga ends
+        {s.load(21), "0.000 0.000 -0.400"},    // where the viga ends
+        {s.load(22), "0.000 0.000 -0.150"},    // second laje only
+        {s.load(421), "0.000 0.000 -10.300"},  // (200, 250): internal and the carga local
+        {s.load(861), "0.000 0.000 0.000"},    // held, without load
+        {s.restraint(861), "0 0 0  0.000"},    {s.restraint(513), "1 1 0  0.000"},
+        {s.restraint(533), "1 1 0  0.000"},    {s.restraint(532), FreeNode},
+    };
+    for (const auto& [line, text] : rows)
+        EXPECT_EQ(lines.at(line), text) << "line " << line + 1;
+
+    EXPECT_TRUE(logged(QStringLiteral(
+        "Atenção: 320 barras fora de lajes e vigas ficam sem rigidez (material 10 nulo) e 160 nós "
+        "ligados só a elas ficam fixos, sem carga.")));
+    EXPECT_EQ(countLogged(QStringLiteral("Atenção: Carregamento sem nó em X(201.00) Y(250.00)")), 2)
+        << "each data generation reports it";
+    EXPECT_EQ(layerCount(elements::LoadLayer), 2u) << "the load off the grid stays in the drawing";
+    EXPECT_EQ(countLogged(QStringLiteral("Info: Equilíbrio vertical")), 1);
+    EXPECT_EQ(countLogged(QStringLiteral("Atenção:")), 4) << "no imbalance";
+    EXPECT_TRUE(state->flags.ResultsCurrent);
+}
+
+// The results reach the records in the drawing, and a floor saved, reopened and calculated again
+// gives both files byte for byte.
+TEST_F(Calculation, ReopenedFloorCalculatesToTheSameFiles) {
+    divisions(20, 20);
+    draw({{0, 0, 400, 500}}, {}, {{0, 0}, {400, 0}, {0, 500}, {400, 500}});
+    trigger("actCalculate");
+    const auto input1 = results::ReadFileBytes(input());
+    const auto output1 = results::ReadFileBytes(output());
+    ASSERT_TRUE(input1 && output1);
+
+    // The centre node, 441 / 2 + 1, sags: its record holds the displacement of the results file.
+    const auto& node = state->mesh.Lists.NodeList.at(220);
+    const auto stored = TNodeData::Decode(drawing().entity(cad::EntityId(node.EntityID))->exData);
+    EXPECT_LT(stored.dz, 0);
+    EXPECT_EQ(stored.dz, node.Data.dz);
+
+    const QString path = temp.filePath(QStringLiteral("piso.vec"));
+    ASSERT_TRUE(window->documents().saveAs(path));
+    ASSERT_TRUE(window->documents().open(path));
+    EXPECT_TRUE(state->flags.MeshOutdated);
+    trigger("actCalculate");
+    EXPECT_EQ(results::ReadFileBytes(input()), input1);
+    EXPECT_EQ(results::ReadFileBytes(output()), output1);
+}
+
+// Generating and deleting the malha are one cheap undo step each, at 141 × 141 divisions too.
+TEST_F(Calculation, GeneratingAndDeletingTheMeshAreOneCheapUndoStepEach) {
+    divisions(141, 141);
+    draw({{0, 0, 1410, 1410}}, {}, {{0, 0}, {1410, 0}, {0, 1410}, {1410, 1410}});
+    const std::size_t grid = 2 * (20164 + 40044); // every node and bar with its label
+    const auto stepWorth = [this](const char* action) {
+        const std::size_t steps = drawing().undoSteps(), records = drawing().undoRecords();
+        trigger(action);
+        EXPECT_EQ(drawing().undoSteps(), steps + 1) << action;
+        EXPECT_LT(drawing().undoRecords() - records, 20u) << action;
+    };
+    stepWorth("actMalha");
+    EXPECT_EQ(layerCount(elements::GrillageLayer), grid);
+    stepWorth("actDelMesh");
+    EXPECT_EQ(layerCount(elements::GrillageLayer), 0u);
+    EXPECT_TRUE(logged(QStringLiteral("Info: Malha apagada.")));
+    EXPECT_TRUE(state->flags.MeshOutdated);
+
+    ASSERT_TRUE(drawing().undo());
+    EXPECT_EQ(layerCount(elements::GrillageLayer), grid);
+    ASSERT_TRUE(drawing().undo());
+    EXPECT_EQ(layerCount(elements::GrillageLayer), 0u);
+}
+
+// Refusals come before the old malha is touched; only lajes of the right kind and record count.
+TEST_F(Calculation, RefusedGridsLeaveTheOldMesh) {
+    divisions(4, 4);
+    draw({{0, 0, 400, 500}}, {}, {{0, 0}, {400, 0}, {0, 500}, {400, 500}});
+    trigger("actMalha");
+    const std::size_t grid = layerCount(elements::GrillageLayer);
+    ASSERT_EQ(grid, 2u * (25 + 40));
+
+    divisions(0, 4);
+    trigger("actMalha");
+    EXPECT_TRUE(log().back().startsWith(QStringLiteral("Erro: n dX = 0 recusado")))
+        << log().back().toStdString();
+    EXPECT_EQ(layerCount(elements::GrillageLayer), grid);
+
+    // A laje's kind code on a text, and a record of the wrong size, are no lajes.
+    divisions(4, 4);
+    {
+        cad::Transaction tx(drawing());
+        const cad::LayerId lajes = drawing().layerByName(std::string(elements::SlabLayer));
+        const cad::EntityId slab = drawing().firstInLayer(lajes);
+        (void)tx.setExtendedData(slab, {1, 2, 3});
+        (void)tx.add(cad::Entity{.layer = lajes,
+                                 .userData = 2,
+                                 .shape = cad::TextShape{{0, 0, 0}, "Laje", {}}});
+    }
+    trigger("actMalha");
+    EXPECT_EQ(log().back(), QStringLiteral("Erro: Não há uma laje lançada."));
+    EXPECT_EQ(layerCount(elements::GrillageLayer), grid);
+}
+
+// A floor on no support: the engine's message names the node and direction, the results stay
+// stale and the deformed malha's group stays off.
+TEST_F(Calculation, UnstableFloorReportsTheNodeAndKeepsResultsStale) {
+    divisions(4, 4);
+    draw({{0, 0, 400, 500}});
+    trigger("actCalculate");
+    const QString error = log().filter(QStringLiteral("Erro: Estrutura")).value(0);
+    EXPECT_TRUE(error.contains(QStringLiteral("nó"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("dz")) || error.contains(QStringLiteral("rx")) ||
+                error.contains(QStringLiteral("ry")))
+        << error.toStdString();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(output())));
+    EXPECT_FALSE(logged(QStringLiteral("***************** Cálculo Terminado *******************")));
+    EXPECT_FALSE(state->flags.ResultsCurrent);
+    EXPECT_FALSE(deformedGroupEnabled());
+    EXPECT_TRUE(window->actions()["actCalculate"]->isEnabled()) << "the busy guard let go";
 }
 
 } // namespace
