@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QProgressBar>
 
 #include <cmath>
 
@@ -73,7 +74,17 @@ TEST_F(Calculation, OneSlabWithCornerColumnsWritesTheWorkedNumbers) {
     divisions(20, 20);
     draw({{0, 0, 400, 500}}, {},
          {{0, 0, true, true}, {400, 0, false, false, 5000}, {0, 500}, {400, 500}});
+    // The solver moves the bar from its own thread while the other actions wait.
+    std::vector<int> progress;
+    bool othersWaited = true;
+    QObject::connect(&window->mainProgress(), &QProgressBar::valueChanged, [&](int value) {
+        progress.push_back(value);
+        othersWaited = othersWaited && !window->actions()["actDelMesh"]->isEnabled();
+    });
     trigger("actCalculate");
+    EXPECT_EQ(progress, (std::vector<int>{10, 20, 30, 40, 50, 70, 80, 90, 0}));
+    EXPECT_TRUE(othersWaited);
+    EXPECT_TRUE(window->actions()["actDelMesh"]->isEnabled());
 
     const auto lines = inputLines();
     const Sections s{4, 441, 840};
