@@ -101,8 +101,14 @@ bool GrillageActions::asOneStep(bool (GrillageActions::*work)(cad::Transaction&)
         waiting.push_back(drawing);
     BusyGuard busy(m_state, m_window.actions(), std::move(waiting));
     m_timings = {};
-    cad::Transaction tx(m_state.cad.drawing());
-    return (this->*work)(tx);
+    bool done = false;
+    {
+        cad::Transaction tx(m_state.cad.drawing());
+        done = (this->*work)(tx);
+    }
+    // Once, at the end: a redraw of a large malha costs more than the steps between.
+    m_window.RefreshView();
+    return done;
 }
 
 void GrillageActions::log(const std::string& line) {
@@ -124,7 +130,7 @@ bool GrillageActions::generateMesh(cad::Transaction& tx) {
     log("Gerando a malha...");
     WorkTimer timer;
     timer.StartTimer();
-    m_window.SetCurrentLayer(MeshLayer());
+    (void)m_state.cad.setCurrentLayer(MeshLayer());
     m_state.flags.ResultsCurrent = false;
     mesh::MeshGrid grid;
     {
@@ -135,7 +141,6 @@ bool GrillageActions::generateMesh(cad::Transaction& tx) {
     m_state.mesh.MeshNodeCount = static_cast<std::uint16_t>(grid.Nodes.size());
     m_state.mesh.MeshBarCount = static_cast<std::uint16_t>(grid.Bars.size());
     m_window.PromptMessage(QString::fromStdString(mesh::MeshGeneratedMessage(grid)));
-    m_window.RefreshView();
     timer.StopTimer();
     log("Malha gerada...tempo: " + timer.ElapsedText());
     const bool data = generateData(tx);
@@ -150,7 +155,7 @@ bool GrillageActions::generateMesh(cad::Transaction& tx) {
 
 bool GrillageActions::deleteMesh(cad::Transaction& tx) {
     m_state.cad.clearSelection();
-    m_window.SetCurrentLayer(MeshLayer());
+    (void)m_state.cad.setCurrentLayer(MeshLayer());
     if (mesh::EraseGrillage(tx) == 0) {
         log(NoMeshMessage);
         return false;
@@ -158,7 +163,6 @@ bool GrillageActions::deleteMesh(cad::Transaction& tx) {
     m_state.mesh.MeshNodeCount = 0;
     m_state.mesh.MeshBarCount = 0;
     m_state.flags.ResultsCurrent = false;
-    m_window.RefreshView();
     m_window.LogMessage(QStringLiteral("Info: Malha apagada."));
     m_window.LogMessage(LogSeparator);
     m_state.flags.MeshOutdated = true;
@@ -188,7 +192,7 @@ bool GrillageActions::generateData(cad::Transaction& tx) {
     if (!mesh::GenerateCalculationData(m_state.mesh, m_state.project, sink))
         return false;
     (void)mesh::WriteBackChangedRecords(tx, m_state.mesh.Lists);
-    m_window.SetCurrentLayer(MeshLayer());
+    (void)m_state.cad.setCurrentLayer(MeshLayer());
     return mesh::WriteCalculationData(m_state.mesh, m_state.project,
                                       m_state.folders.calculationInputPath().toStdString(), sink);
 }
