@@ -142,23 +142,15 @@ std::size_t WriteBackChangedRecords(cad::Transaction& tx, WorkingLists& lists) {
 void PlaceGrillage(cad::Transaction& tx, MeshGrid& grid) {
     const cad::LayerId layer =
         tx.addLayer(cad::Layer{std::string(elements::GrillageLayer), GrillageLayerColour});
-    // The drawing numbers the new entities in their order from its next id: the records go in
-    // with those ids, and are written again only if the drawing numbered them otherwise.
+    // The drawing numbers the new entities in their order from its next id, so the records go in
+    // already carrying their ids; a drawing that numbered them otherwise takes the step back.
     const std::uint32_t first = tx.drawing().nextId();
     std::vector<cad::EntityId> expected(2 * (grid.Nodes.size() + grid.Bars.size()));
     for (std::size_t k = 0; k < expected.size(); ++k)
         expected[k] = cad::EntityId(first + static_cast<std::uint32_t>(k));
     AssignIds(grid, expected);
-    const std::vector<cad::EntityId> ids = tx.replaceLayerContents(layer, GridEntities(grid));
-    if (ids.size() != expected.size())
+    if (tx.replaceLayerContents(layer, GridEntities(grid)) != expected)
         throw std::runtime_error("Erro: A malha não pôde ser criada no desenho.");
-    if (ids == expected)
-        return;
-    AssignIds(grid, ids);
-    for (const auto& node : grid.Nodes)
-        (void)tx.setExtendedData(cad::EntityId(node.Record.EntityID), node.Record.Encode());
-    for (const auto& bar : grid.Bars)
-        (void)tx.setExtendedData(cad::EntityId(bar.Record.EntityID), bar.Record.Encode());
 }
 
 std::size_t EraseGrillage(cad::Transaction& tx) {

@@ -37,7 +37,8 @@ std::size_t WriteBackChangedRecords(cad::Transaction& tx, WorkingLists& lists);
 
 // Replaces the contents of the layer "Quadrilo" (made when missing) with the grid as one cheap
 // undo record: every node point followed by its label, then every bar line followed by its
-// label, in numbering order. The records carry the entity ids the drawing gave.
+// label, in numbering order. The records carry the entity ids the drawing gave. Throws
+// std::runtime_error, so that the open step is taken back, when the drawing refuses the grid.
 void PlaceGrillage(cad::Transaction& tx, MeshGrid& grid);
 
 // Empties the layer "Quadrilo" as one cheap undo record; the number of entities erased.
