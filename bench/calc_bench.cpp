@@ -60,8 +60,10 @@ struct Program {
 // A square laje with a viga on each edge, a pilar at each corner and a carga local at its centre.
 void DrawBenchFloor(Program& program) {
     using namespace quadrilo::app::test;
-    SetControlText(FindControl(program.window, QStringLiteral("edtdX")), QString::number(Divisions));
-    SetControlText(FindControl(program.window, QStringLiteral("edtdY")), QString::number(Divisions));
+    SetControlText(FindControl(program.window, QStringLiteral("edtdX")),
+                   QString::number(Divisions));
+    SetControlText(FindControl(program.window, QStringLiteral("edtdY")),
+                   QString::number(Divisions));
     DrawFloor(program.state.cad.drawing(), program.state.project, {{0, 0, Side, Side}},
               {{0, 0, Side, 0}, {Side, 0, Side, Side}, {0, Side, Side, Side}, {0, 0, 0, Side}},
               {{0, 0, true, true}, {Side, 0, false, false, 5000}, {0, Side}, {Side, Side}},

@@ -23,8 +23,9 @@ cad::LayerId LayerOf(const cad::Drawing& drawing, std::string_view name) {
 }
 
 // Every entity of the layer as the lists read it.
-template <class Visit> void ForEachInLayer(const cad::Drawing& drawing, cad::LayerId layer,
-                                           std::string_view name, Visit visit) {
+template <class Visit>
+void ForEachInLayer(const cad::Drawing& drawing, cad::LayerId layer, std::string_view name,
+                    Visit visit) {
     for (cad::EntityId id = drawing.firstInLayer(layer); id; id = drawing.nextEntity(id)) {
         const cad::Entity& e = *drawing.entity(id);
         visit(DrawnEntity{name, id.value, e.userData, e.exData});
@@ -35,10 +36,10 @@ cad::Entity LabelEntity(const MeshLabel& label) {
     return cad::Entity{
         .color = GrillageColour,
         .userData = KindCode(ElementKind::None),
-        .shape = cad::TextShape{{label.X, label.Y, 0},
-                                label.Text,
-                                {label.Height, label.AngleDegrees * std::numbers::pi / 180.0,
-                                 label.Alignment}}};
+        .shape = cad::TextShape{
+            {label.X, label.Y, 0},
+            label.Text,
+            {label.Height, label.AngleDegrees * std::numbers::pi / 180.0, label.Alignment}}};
 }
 
 cad::Entity NodeEntity(const TNodeData& node) {
@@ -56,8 +57,12 @@ cad::Entity BarEntity(const TBarData& bar) {
 }
 
 // Where node n and bar b sit among the layer's new entities: each is followed by its label.
-std::size_t NodeSlot(std::size_t n) { return 2 * n; }
-std::size_t BarSlot(std::size_t nodes, std::size_t b) { return 2 * (nodes + b); }
+std::size_t NodeSlot(std::size_t n) {
+    return 2 * n;
+}
+std::size_t BarSlot(std::size_t nodes, std::size_t b) {
+    return 2 * (nodes + b);
+}
 
 std::vector<cad::Entity> GridEntities(const MeshGrid& grid) {
     std::vector<cad::Entity> entities;

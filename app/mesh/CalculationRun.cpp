@@ -45,7 +45,8 @@ engine::CalculationOutcome RunCalculationOffUiThread(engine::GrillageCalculation
     MarshalledProgress indicator(progress);
     calculation.AttachProgress(&indicator);
     calculation.SetMessageSink([&progress, prompt](const std::string& line) {
-        QMetaObject::invokeMethod(&progress, [prompt, line] { prompt(line); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &progress, [prompt, line] { prompt(line); }, Qt::QueuedConnection);
     });
     engine::CalculationOutcome outcome;
     std::exception_ptr fault;

@@ -15,9 +15,9 @@ namespace quadrilo::app {
 // until the run ends. The solver's progress and its message lines (`prompt`) reach the window on
 // its own thread, in order. Returns the engine's outcome; the calculation keeps its model for the
 // statics check.
-[[nodiscard]] engine::CalculationOutcome RunCalculationOffUiThread(
-    engine::GrillageCalculation& calculation, QProgressBar& progress,
-    std::function<void(const std::string&)> prompt, const std::string& inputFile,
-    const std::string& outputFile);
+[[nodiscard]] engine::CalculationOutcome
+RunCalculationOffUiThread(engine::GrillageCalculation& calculation, QProgressBar& progress,
+                          std::function<void(const std::string&)> prompt,
+                          const std::string& inputFile, const std::string& outputFile);
 
 } // namespace quadrilo::app

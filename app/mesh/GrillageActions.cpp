@@ -52,7 +52,8 @@ class StageClock {
 public:
     explicit StageClock(double& seconds) : m_seconds(seconds) {}
     ~StageClock() {
-        m_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+        m_seconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
     }
     StageClock(const StageClock&) = delete;
     StageClock& operator=(const StageClock&) = delete;

@@ -28,7 +28,8 @@ protected:
                                  .userData = KindCode(ElementKind::Slab),
                                  .exData = test::Slab(0, 0, 200, 300, 12, 2, 1).Encode(),
                                  .shape = cad::PointShape{}});
-        (void)tx.add(cad::Entity{.layer = lajes, .userData = KindCode(ElementKind::Slab),
+        (void)tx.add(cad::Entity{.layer = lajes,
+                                 .userData = KindCode(ElementKind::Slab),
                                  .shape = cad::PointShape{}}); // no record: no laje
     }
 
@@ -80,9 +81,9 @@ TEST_F(MeshInDrawing, ListsStartTheNodeLoadsFromZeroInTheDrawing) {
     EXPECT_EQ(workspace.MeshNodeCount, 12);
     EXPECT_EQ(workspace.MeshBarCount, 17);
     EXPECT_EQ(workspace.Lists.SlabList.size(), 1u);
-    EXPECT_EQ(Texts(log.Lines), (std::vector<std::string>{"Pilares: 0", "Vigas: 0", "Lajes: 1",
-                                                          "Paredes: 0", "Barras: 17", "Nós: 12",
-                                                          "Cargas: 0"}));
+    EXPECT_EQ(Texts(log.Lines),
+              (std::vector<std::string>{"Pilares: 0", "Vigas: 0", "Lajes: 1", "Paredes: 0",
+                                        "Barras: 17", "Nós: 12", "Cargas: 0"}));
     const TNodeData stored = TNodeData::Decode(drawing.entity(nodeId)->exData);
     EXPECT_EQ(stored.PLaje, 0);
     EXPECT_EQ(stored.PPontual, 0);

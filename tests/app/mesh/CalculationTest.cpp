@@ -5,8 +5,8 @@
 #include "app/AppFixture.h"
 
 #include "app/tabs/CalculationTab.h"
-#include "elements/Layers.h"
 #include "cad/Transaction.h"
+#include "elements/Layers.h"
 #include "results/FileBytes.h"
 
 #include <QFile>
@@ -31,7 +31,8 @@ protected:
         set("edtdY", QString::number(dy));
     }
     void draw(const std::vector<SlabSpec>& slabs, const std::vector<BeamSpec>& beams = {},
-              const std::vector<ColumnSpec>& columns = {}, const std::vector<LoadSpec>& loads = {}) {
+              const std::vector<ColumnSpec>& columns = {},
+              const std::vector<LoadSpec>& loads = {}) {
         DrawFloor(drawing(), state->project, slabs, beams, columns, loads);
         state->flags.MeshOutdated = true; // as creating the elements leaves it
         state->flags.ResultsCurrent = false;
@@ -46,9 +47,7 @@ protected:
             n += line.startsWith(start);
         return n;
     }
-    bool deformedGroupEnabled() {
-        return window->calculationTab().grpMalhaDeformada->isEnabled();
-    }
+    bool deformedGroupEnabled() { return window->calculationTab().grpMalhaDeformada->isEnabled(); }
 };
 
 // Section offsets of a calculation data file with M materials and N nodes.
@@ -102,8 +101,10 @@ TEST_F(Calculation, OneSlabWithCornerColumnsWritesTheWorkedNumbers) {
         std::string text;
     };
     const std::vector<Row> rows = {
-        {s.coordinate(1), "0.000 0.000"},   {s.coordinate(21), "4.000 0.000"},
-        {s.coordinate(22), "0.000 0.250"},  {s.coordinate(441), "4.000 5.000"},
+        {s.coordinate(1), "0.000 0.000"},
+        {s.coordinate(21), "4.000 0.000"},
+        {s.coordinate(22), "0.000 0.250"},
+        {s.coordinate(441), "4.000 5.000"},
         {s.bar(1), "1 2 4"},                // bottom row: horizontal lateral
         {s.bar(21), "1 22 3"},              // first vertical: vertical lateral
         {s.bar(22), "2 23 1"},              // vertical internal
@@ -111,9 +112,12 @@ TEST_F(Calculation, OneSlabWithCornerColumnsWritesTheWorkedNumbers) {
         {s.load(1), "0.000 0.000 -0.075"},  // corner: a quarter of 0.15 + 0.1 + 0.05
         {s.load(2), "0.000 0.000 -0.150"},  // lateral: half, kept whole (0.075 + 0.05 + 0.025)
         {s.load(23), "0.000 0.000 -0.300"}, // internal
-        {s.restraint(1), "0 0 0  0.000"},   {s.restraint(21), "1 1 0 5000.000"},
-        {s.restraint(421), "1 1 0  0.000"}, {s.restraint(441), "1 1 0  0.000"},
-        {s.restraint(2), FreeNode},         {s.restraint(23), FreeNode},
+        {s.restraint(1), "0 0 0  0.000"},
+        {s.restraint(21), "1 1 0 5000.000"},
+        {s.restraint(421), "1 1 0  0.000"},
+        {s.restraint(441), "1 1 0  0.000"},
+        {s.restraint(2), FreeNode},
+        {s.restraint(23), FreeNode},
     };
     for (const auto& row : rows)
         EXPECT_EQ(lines.at(row.line), row.text) << "line " << row.line + 1;
@@ -151,17 +155,19 @@ TEST_F(Calculation, LShapedFloorWithBeamAndLoadsLeavesTheEmptyCornerWithoutStiff
     // Node (i, j) is i·41 + j + 1; the viga weighs 10 kN over 400 cm: 0.25 kN at each end of a
     // 20 cm bar.
     const std::vector<std::pair<std::size_t, std::string>> rows = {
-        {s.bar(1), "1 2 1"},                   // on the viga
-        {s.bar(21), "21 22 9"},                // second laje, bottom row: horizontal lateral
-        {s.bar(1660), "860 861 10"},           // over the empty corner
-        {s.load(1), "0.000 0.000 -0.325"},     // corner 0.075 + viga end 0.25
-        {s.load(2), "0.000 0.000 -0.650"},     // lateral 0.15 + two viga ends
-        {s.load(21), "0.000 0.000 -0.400"},    // where the viga ends
-        {s.load(22), "0.000 0.000 -0.150"},    // second laje only
-        {s.load(421), "0.000 0.000 -10.300"},  // (200, 250): internal and the carga local
-        {s.load(861), "0.000 0.000 0.000"},    // held, without load
-        {s.restraint(861), "0 0 0  0.000"},    {s.restraint(513), "1 1 0  0.000"},
-        {s.restraint(533), "1 1 0  0.000"},    {s.restraint(532), FreeNode},
+        {s.bar(1), "1 2 1"},                  // on the viga
+        {s.bar(21), "21 22 9"},               // second laje, bottom row: horizontal lateral
+        {s.bar(1660), "860 861 10"},          // over the empty corner
+        {s.load(1), "0.000 0.000 -0.325"},    // corner 0.075 + viga end 0.25
+        {s.load(2), "0.000 0.000 -0.650"},    // lateral 0.15 + two viga ends
+        {s.load(21), "0.000 0.000 -0.400"},   // where the viga ends
+        {s.load(22), "0.000 0.000 -0.150"},   // second laje only
+        {s.load(421), "0.000 0.000 -10.300"}, // (200, 250): internal and the carga local
+        {s.load(861), "0.000 0.000 0.000"},   // held, without load
+        {s.restraint(861), "0 0 0  0.000"},
+        {s.restraint(513), "1 1 0  0.000"},
+        {s.restraint(533), "1 1 0  0.000"},
+        {s.restraint(532), FreeNode},
     };
     for (const auto& [line, text] : rows)
         EXPECT_EQ(lines.at(line), text) << "line " << line + 1;
@@ -192,6 +198,12 @@ TEST_F(Calculation, ReopenedFloorCalculatesToTheSameFiles) {
     const auto stored = TNodeData::Decode(drawing().entity(cad::EntityId(node.EntityID))->exData);
     EXPECT_LT(stored.dz, 0);
     EXPECT_EQ(stored.dz, node.Data.dz);
+
+    // Nothing changed: the same file is solved again without a new data generation.
+    const int generations = countLogged(QStringLiteral("Criando novas listas..."));
+    trigger("actCalculate");
+    EXPECT_EQ(countLogged(QStringLiteral("Criando novas listas...")), generations);
+    EXPECT_EQ(countLogged(QStringLiteral("***************** Cálculo Terminado")), 2);
 
     const QString path = temp.filePath(QStringLiteral("piso.vec"));
     ASSERT_TRUE(window->documents().saveAs(path));
@@ -247,9 +259,8 @@ TEST_F(Calculation, RefusedGridsLeaveTheOldMesh) {
         const cad::LayerId lajes = drawing().layerByName(std::string(elements::SlabLayer));
         const cad::EntityId slab = drawing().firstInLayer(lajes);
         (void)tx.setExtendedData(slab, {1, 2, 3});
-        (void)tx.add(cad::Entity{.layer = lajes,
-                                 .userData = 2,
-                                 .shape = cad::TextShape{{0, 0, 0}, "Laje", {}}});
+        (void)tx.add(cad::Entity{
+            .layer = lajes, .userData = 2, .shape = cad::TextShape{{0, 0, 0}, "Laje", {}}});
     }
     trigger("actMalha");
     EXPECT_EQ(log().back(), QStringLiteral("Erro: Não há uma laje lançada."));

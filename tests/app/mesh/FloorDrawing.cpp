@@ -50,11 +50,11 @@ void DrawFloor(cad::Drawing& drawing, const TProjectData& project,
                const std::vector<SlabSpec>& slabs, const std::vector<BeamSpec>& beams,
                const std::vector<ColumnSpec>& columns, const std::vector<LoadSpec>& loads) {
     for (const auto& s : slabs) {
-        auto buffer = Accepted(elements::ReadSlabPanel(
-            {.edtLh = std::to_string(s.h), .edtCAcid = std::to_string(s.acid),
-             .edtCPerm = std::to_string(s.perm)}));
-        const ElementCreation created = Accepted(
-            elements::CreateSlab(buffer, {s.x1, s.y1, 0}, {s.x2, s.y2, 0}, project));
+        auto buffer = Accepted(elements::ReadSlabPanel({.edtLh = std::to_string(s.h),
+                                                        .edtCAcid = std::to_string(s.acid),
+                                                        .edtCPerm = std::to_string(s.perm)}));
+        const ElementCreation created =
+            Accepted(elements::CreateSlab(buffer, {s.x1, s.y1, 0}, {s.x2, s.y2, 0}, project));
         AddElement(drawing, elements::SlabLayer, created.drawing, {s.x1, s.y1, 0});
     }
     for (const auto& b : beams) {
@@ -64,14 +64,17 @@ void DrawFloor(cad::Drawing& drawing, const TProjectData& project,
         panel.edt_I = Accepted(elements::BeamInertiaText(panel));
         panel.edt_It = Accepted(elements::BeamTorsionText(panel));
         const auto buffer = Accepted(elements::ReadBeamPanel(panel));
-        const ElementCreation created = Accepted(
-            elements::CreateBeam(buffer, {b.x1, b.y1, 0}, {b.x2, b.y2, 0}, project));
+        const ElementCreation created =
+            Accepted(elements::CreateBeam(buffer, {b.x1, b.y1, 0}, {b.x2, b.y2, 0}, project));
         AddElement(drawing, elements::BeamLayer, created.drawing, {b.x1, b.y1, 0});
     }
     for (const auto& c : columns) {
-        const auto buffer = Accepted(elements::ReadColumnPanel(
-            {.edtLadoA = std::to_string(c.side), .edtLadoB = std::to_string(c.side),
-             .chkRx = c.rx, .chkRy = c.ry, .edtMola = std::to_string(c.mola)}));
+        const auto buffer =
+            Accepted(elements::ReadColumnPanel({.edtLadoA = std::to_string(c.side),
+                                                .edtLadoB = std::to_string(c.side),
+                                                .chkRx = c.rx,
+                                                .chkRy = c.ry,
+                                                .edtMola = std::to_string(c.mola)}));
         const ElementCreation created = Accepted(elements::CreateColumn(buffer, {c.x, c.y, 0}));
         AddElement(drawing, elements::ColumnLayer, created.drawing, {c.x, c.y, 0});
     }

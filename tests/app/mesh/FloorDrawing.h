@@ -35,7 +35,8 @@ struct LoadSpec {
 // weight and the slabs' inertias. Throws std::runtime_error when the elements core refuses one.
 void DrawFloor(cad::Drawing& drawing, const TProjectData& project,
                const std::vector<SlabSpec>& slabs, const std::vector<BeamSpec>& beams = {},
-               const std::vector<ColumnSpec>& columns = {}, const std::vector<LoadSpec>& loads = {});
+               const std::vector<ColumnSpec>& columns = {},
+               const std::vector<LoadSpec>& loads = {});
 
 // The lines of a text file, without their CR LF ends.
 [[nodiscard]] std::vector<std::string> FileLines(const std::string& path);
