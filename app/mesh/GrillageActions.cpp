@@ -201,12 +201,14 @@ bool GrillageActions::generateData(cad::Transaction& tx) {
 bool GrillageActions::calculate(cad::Transaction& tx) {
     QGroupBox& deformed = *m_window.calculationTab().grpMalhaDeformada;
     deformed.setEnabled(false);
-    if (m_state.flags.MeshOutdated)
-        (void)generateMesh(tx);
+    // A malha that could not be generated again is not solved as if it matched the floor.
+    const bool meshReady = !m_state.flags.MeshOutdated || generateMesh(tx);
     if (!mesh::LayerHoldsEntities(m_state.cad.drawing(), LayerMesh)) {
         log(NoMeshMessage);
         return false;
     }
+    if (!meshReady)
+        return false;
     log("***************** Iniciando cálculo *******************");
     WorkTimer timer;
     timer.StartTimer();

@@ -251,6 +251,11 @@ TEST_F(Calculation, RefusedGridsLeaveTheOldMesh) {
     EXPECT_TRUE(log().back().startsWith(QStringLiteral("Erro: n dX = 0 recusado")))
         << log().back().toStdString();
     EXPECT_EQ(layerCount(elements::GrillageLayer), grid);
+    // Nor is the old malha solved in place of the one refused.
+    state->flags.MeshOutdated = true;
+    trigger("actCalculate");
+    EXPECT_FALSE(logged(QStringLiteral("Processando grelha...")));
+    EXPECT_FALSE(state->flags.ResultsCurrent);
 
     // A laje's kind code on a text, and a record of the wrong size, are no lajes.
     divisions(4, 4);
