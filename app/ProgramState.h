@@ -9,6 +9,7 @@
 #include "app/WorkflowFlags.h"
 
 #include "expr/UParser.h"
+#include "mesh/MeshWorkspace.h"
 #include "project/TProjectData.h"
 
 namespace quadrilo::app {
@@ -31,6 +32,8 @@ public:
     expr::TParser parser;
     RecentFiles recent;
     ElementState elements;
+    // The malha's working lists, material table and counters.
+    mesh::MeshWorkspace mesh;
     // Set while long work (grillage generation, calculation) runs; see BusyGuard.
     int busyDepth = 0;
 };

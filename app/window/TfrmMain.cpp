@@ -10,6 +10,7 @@
 #include "app/documents/DrawingNames.h"
 #include "app/drawing/DrawingWindow.h"
 #include "app/elements/ElementFeature.h"
+#include "app/mesh/GrillageActions.h"
 #include "app/tabs/InitialDataTab.h"
 #include "app/ProgramState.h"
 #include "app/projectdata/ProjectDataEditor.h"
@@ -67,6 +68,7 @@ TfrmMain::TfrmMain(ProgramState& state, UserPrompts& prompts, QString documentAr
     });
     connect(&m_state.log, &MessageLog::cleared, m_hist, &QListWidget::clear);
     connectActions();
+    new GrillageActions(*this);
 }
 
 TfrmMain::~TfrmMain() {
