@@ -38,23 +38,43 @@ ViewTools::ViewTools(TfrmMain& window)
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     CadSession& cad = m_window.state().cad;
     // The engine's printing commands open their dialogs once the command has ended.
-    const auto later = [this](void (ViewTools::*work)()) {
-        return [this, work] {
-            QTimer::singleShot(0, this, [this, work] {
-                m_window.guarded([this, work] { (this->*work)(); });
-            });
-        };
+    const auto printing = [this](void (ViewTools::*dialog)()) {
+        return [this, dialog] { later([this, dialog] { (this->*dialog)(); }); };
     };
     m_commands.push_back(
-        cad.addImmediateCommand(CmdPrintSetupAndPrint, "PLOT", later(&ViewTools::printAll)));
-    m_commands.push_back(cad.addImmediateCommand(CmdPrint, "IMPRIMIR", later(&ViewTools::printAll)));
+        cad.addImmediateCommand(CmdPrintSetupAndPrint, "PLOT", printing(&ViewTools::printAll)));
     m_commands.push_back(
-        cad.addImmediateCommand(CmdPrintPreview, "PREVIEW", later(&ViewTools::printPreview)));
+        cad.addImmediateCommand(CmdPrint, "IMPRIMIR", printing(&ViewTools::printAll)));
+    m_commands.push_back(
+        cad.addImmediateCommand(CmdPrintPreview, "PREVIEW", printing(&ViewTools::printPreview)));
     connectActions();
     connect(&m_window, &TfrmMain::startUpFinished, this, &ViewTools::connectCanvas);
 }
 
-ViewTools::~ViewTools() = default;
+ViewTools::~ViewTools() {
+    for (const QPointer<QDialog>& dialog : m_dialogs)
+        delete dialog.data();
+}
+
+template <class Dialog> Dialog* ViewTools::printDialog(const char* name, const QString& title) {
+    auto* dialog = new Dialog(m_printer.get(), &m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QLatin1String(name));
+    if (!title.isEmpty())
+        dialog->setWindowTitle(title);
+    std::erase_if(m_dialogs, [](const QPointer<QDialog>& gone) { return gone.isNull(); });
+    m_dialogs.emplace_back(dialog);
+    return dialog;
+}
+
+void ViewTools::later(std::function<void()> work) {
+    QTimer::singleShot(0, this, [this, work = std::move(work)] { m_window.guarded(work); });
+}
+
+void ViewTools::whenAccepted(QDialog& dialog, std::function<void()> work) {
+    // After the dialog has closed: a dialog that deletes itself may go while its own signal runs.
+    connect(&dialog, &QDialog::accepted, this, [this, work = std::move(work)] { later(work); });
+}
 
 void ViewTools::connectActions() {
     const MainActions& actions = m_window.actions();
@@ -128,11 +148,9 @@ void ViewTools::afterLayerDialog() {
 // ---------------------------------------------------------------- printing
 
 void ViewTools::printSetup() {
-    auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("dlgPrintSetup"));
-    dialog->setWindowTitle(QStringLiteral("Selecionar Impressora"));
-    connect(dialog, &QDialog::accepted, this, [this] {
+    auto* dialog =
+        printDialog<QPrintDialog>("dlgPrintSetup", QStringLiteral("Selecionar Impressora"));
+    whenAccepted(*dialog, [this] {
         if (!m_printer->isValid())
             (void)m_window.prompts().ask(
                 MessageRequest::error(QStringLiteral("Erro de setup de impressão.")));
@@ -148,19 +166,15 @@ void ViewTools::printAll() {
         m_printer->setOutputFileName(QDir(m_window.state().cad.defaultDir())
                                          .filePath(document.completeBaseName() +
                                                    QStringLiteral(".pdf")));
-    auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("dlgPrint"));
+    auto* dialog = printDialog<QPrintDialog>("dlgPrint", {});
     dialog->setOptionTabs({new PrintScaleEditor(m_scale)});
-    connect(dialog, &QDialog::accepted, this, [this] { m_window.guarded([this] { print(); }); });
+    whenAccepted(*dialog, [this] { print(); });
     m_window.prompts().showModal(*dialog);
 }
 
 void ViewTools::printPreview() {
-    auto* dialog = new QPrintPreviewDialog(m_printer.get(), &m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("dlgPrintPreview"));
-    dialog->setWindowTitle(QStringLiteral("Previsualizar"));
+    auto* dialog =
+        printDialog<QPrintPreviewDialog>("dlgPrintPreview", QStringLiteral("Previsualizar"));
     connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         if (DrawingWindow* drawing = m_window.drawingWindow())
             (void)PrintDrawing(*printer, m_window.state().cad.drawing(), drawing->canvas().view(),

@@ -7,10 +7,13 @@
 #include "cad/Signal.h"
 
 #include <QObject>
+#include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QDialog;
 class QPrinter;
 
 namespace quadrilo::app {
@@ -37,6 +40,11 @@ public:
     [[nodiscard]] PrintScale& printScale() { return m_scale; }
 
 private:
+    // Runs the work from the event loop, under the window's error handler.
+    void later(std::function<void()> work);
+    void whenAccepted(QDialog& dialog, std::function<void()> work);
+    // Keeps the print dialog until it goes: each holds the printer, which goes with this object.
+    template <class Dialog> Dialog* printDialog(const char* name, const QString& title);
     void connectActions();
     void connectCanvas();
     void runCommand(const char* layer, int command);
@@ -54,6 +62,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     PrintScale m_scale;
     std::vector<cad::Subscription> m_commands; // 901-903 while the window lives
+    std::vector<QPointer<QDialog>> m_dialogs;
 };
 
 } // namespace quadrilo::app
