@@ -180,7 +180,8 @@ void ViewTools::printPreview() {
             (void)PrintDrawing(*printer, m_window.state().cad.drawing(), drawing->canvas().view(),
                                drawing->canvas().renderStyle(), m_scale);
     });
-    // The scale goes in the preview's tool bar; a change shows at once.
+    // Wide enough for its tool bar, where the scale goes; a change shows at once.
+    dialog->resize(m_window.size() * 0.9);
     auto* preview = dialog->findChild<QPrintPreviewWidget*>();
     if (auto* bar = dialog->findChild<QToolBar*>(); bar && preview) {
         auto* scale = new PrintScaleEditor(m_scale, bar);
