@@ -149,9 +149,8 @@ bool DocumentController::saveAs(const std::optional<QString>& name) {
         return false;
     const std::optional<QString> chosen =
         name ? name
-             : m_prompts.askFile(
-                   {true, m_state.cad.defaultDir(), m_state.cad.fileFilter(),
-                    AsDrawingName(m_fileName)});
+             : m_prompts.askFile({true, m_state.cad.defaultDir(), m_state.cad.fileFilter(),
+                                  AsDrawingName(m_fileName)});
     if (!chosen || !saveFile(WithDrawingExtension(*chosen)))
         return false;
     documentOpened(m_state.cad.fileName());

@@ -22,11 +22,11 @@ cad::canvas::ViewTransform PageView(const cad::canvas::ViewTransform& window,
     cad::canvas::ViewTransform page = window;
     page.setViewport(pagePixels);
     const QSizeF shown = window.viewport();
-    const double fit = std::min(pagePixels.width() / shown.width(),
-                                pagePixels.height() / shown.height());
+    const double fit =
+        std::min(pagePixels.width() / shown.width(), pagePixels.height() / shown.height());
     page.setPixelsPerUnit(scale.fitToPage ? window.pixelsPerUnit() * fit
-                                          : dotsPerInch / MillimetresPerInch *
-                                                MillimetresPerUnit / scale.denominator);
+                                          : dotsPerInch / MillimetresPerInch * MillimetresPerUnit /
+                                                scale.denominator);
     return page;
 }
 

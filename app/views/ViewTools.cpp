@@ -34,8 +34,7 @@ constexpr int PaletteSize = 256;
 } // namespace
 
 ViewTools::ViewTools(TfrmMain& window)
-    : m_window(window),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : m_window(window), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     CadSession& cad = m_window.state().cad;
     // The engine's printing commands open their dialogs once the command has ended.
     const auto printing = [this](void (ViewTools::*dialog)()) {
@@ -163,9 +162,9 @@ void ViewTools::printAll() {
     m_printer->setDocName(document.fileName());
     // Printing to PDF proposes the document's name in the drawings' folder.
     if (m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty())
-        m_printer->setOutputFileName(QDir(m_window.state().cad.defaultDir())
-                                         .filePath(document.completeBaseName() +
-                                                   QStringLiteral(".pdf")));
+        m_printer->setOutputFileName(
+            QDir(m_window.state().cad.defaultDir())
+                .filePath(document.completeBaseName() + QStringLiteral(".pdf")));
     auto* dialog = printDialog<QPrintDialog>("dlgPrint", {});
     dialog->setOptionTabs({new PrintScaleEditor(m_scale)});
     whenAccepted(*dialog, [this] { print(); });
@@ -198,9 +197,8 @@ void ViewTools::print() {
         return;
     if (!PrintDrawing(*m_printer, m_window.state().cad.drawing(), drawing->canvas().view(),
                       drawing->canvas().renderStyle(), m_scale)) {
-        const QString target = m_printer->outputFileName().isEmpty()
-                                   ? m_printer->printerName()
-                                   : m_printer->outputFileName();
+        const QString target = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
+                                                                     : m_printer->outputFileName();
         m_window.LogMessage(QStringLiteral("Erro: não foi possível imprimir em %1.").arg(target));
     }
 }
@@ -230,9 +228,9 @@ bool ViewTools::exportDrawing(const QString& chosen, ExportType type) {
         m_window.LogMessage(QStringLiteral("Erro: ") + error);
         return false;
     }
-    m_window.LogMessage(QString::fromStdString(Format("Arquivo: %s exportado para: %s.",
-                                                      path.toStdString(),
-                                                      ExportExtension(type).toStdString())));
+    m_window.LogMessage(
+        QString::fromStdString(Format("Arquivo: %s exportado para: %s.", path.toStdString(),
+                                      ExportExtension(type).toStdString())));
     return true;
 }
 

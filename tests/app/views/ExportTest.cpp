@@ -54,8 +54,7 @@ TEST_F(Export, ABitmapIs5000PixelsWideFromTheVisibleAreaWhateverTheZoom) {
 
     ASSERT_TRUE(views().exportDrawing(temp.filePath(QStringLiteral("planta")), ExportType::Bitmap));
     const QString path = temp.filePath(QStringLiteral("planta.bmp"));
-    EXPECT_EQ(log().last(),
-              QStringLiteral("Arquivo: %1 exportado para: .bmp.").arg(path));
+    EXPECT_EQ(log().last(), QStringLiteral("Arquivo: %1 exportado para: .bmp.").arg(path));
     const QImage image(path);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 5000);
@@ -109,12 +108,13 @@ TEST_F(Export, AFailedExportLogsItsErrorAndNoSuccess) {
         const qsizetype lines = log().size();
         EXPECT_FALSE(views().exportDrawing(c.chosen, c.type));
         ASSERT_EQ(log().size(), lines + 1);
-        EXPECT_TRUE(log().last().startsWith(QStringLiteral("Erro: "))) << log().last().toStdString();
+        EXPECT_TRUE(log().last().startsWith(QStringLiteral("Erro: ")))
+            << log().last().toStdString();
         EXPECT_FALSE(QFile::exists(ExportFileName(c.chosen, c.type)));
         EXPECT_EQ(documentState(), before);
     }
-    EXPECT_EQ(log().at(log().size() - 4), QStringLiteral("Erro: ") +
-                                              QString::fromUtf8(dxf::DwgExportRefusal))
+    EXPECT_EQ(log().at(log().size() - 4),
+              QStringLiteral("Erro: ") + QString::fromUtf8(dxf::DwgExportRefusal))
         << "the DWG refusal names DXF as the way out";
 }
 
@@ -142,8 +142,13 @@ TEST_F(Export, ADxfOfEveryEntityKindPassesTheAuditWithItsCountsPerLayer) {
     const std::map<std::string, std::map<std::string, int>> expected{
         {"0", {{"XLINE", 2}}},
         {"Anotações",
-         {{"POINT", 1}, {"LINE", 1}, {"CIRCLE", 1}, {"TEXT", 1}, {"MTEXT", 1},
-          {"DIMENSION", 2}, {"LWPOLYLINE", 2}}},
+         {{"POINT", 1},
+          {"LINE", 1},
+          {"CIRCLE", 1},
+          {"TEXT", 1},
+          {"MTEXT", 1},
+          {"DIMENSION", 2},
+          {"LWPOLYLINE", 2}}},
         {"Linhas de Construção", {{"XLINE", 1}, {"RAY", 1}}},
         {"Vigas", {{"LWPOLYLINE", 2}, {"INSERT", 1}}},
         {"Lajes", {{"LWPOLYLINE", 1}}},

@@ -54,18 +54,29 @@ TEST_F(ViewTools, EachToolMakesItsLayerCurrentThenStartsItsEngineCommand) {
         QString layer; // empty: the action leaves the current layer alone
         int command;
     } cases[] = {
-        {"actLinha", notes, 205},          {"actCircle", notes, 220},
-        {"actRectangle", notes, 212},      {"actPoint", notes, 201},
+        {"actLinha", notes, 205},
+        {"actCircle", notes, 220},
+        {"actRectangle", notes, 212},
+        {"actPoint", notes, 201},
         {"actConstructionLine", construction, 207},
-        {"actRay", construction, 206},     {"actDrawText", notes, 245},
-        {"actDrawMText", notes, 249},      {"actDim_LIN", notes, 290},
-        {"actDim_ALIGNED", notes, 291},    {"actStyle_DIM", {}, 807},
-        {"acAddBlock", {}, 252},           {"mnuInserirBloco", {}, 252},
-        {"actMove", {}, 313},              {"actProperties", {}, 306},
-        {"actUndo", {}, 301},              {"actRedo", {}, 302},
-        {"actLayerShow", {}, 801},         {"actLayerOrder", {}, 802},
-        {"actRealTPan", {}, 111},          {"actZoomWind", {}, 106},
-        {"actPrint", {}, 901},             {"actPrintPreview", {}, 903},
+        {"actRay", construction, 206},
+        {"actDrawText", notes, 245},
+        {"actDrawMText", notes, 249},
+        {"actDim_LIN", notes, 290},
+        {"actDim_ALIGNED", notes, 291},
+        {"actStyle_DIM", {}, 807},
+        {"acAddBlock", {}, 252},
+        {"mnuInserirBloco", {}, 252},
+        {"actMove", {}, 313},
+        {"actProperties", {}, 306},
+        {"actUndo", {}, 301},
+        {"actRedo", {}, 302},
+        {"actLayerShow", {}, 801},
+        {"actLayerOrder", {}, 802},
+        {"actRealTPan", {}, 111},
+        {"actZoomWind", {}, 106},
+        {"actPrint", {}, 901},
+        {"actPrintPreview", {}, 903},
         {"mnuColar", {}, 305},
     };
     for (const auto& c : cases) {
@@ -88,9 +99,9 @@ TEST_F(ViewTools, TheViewToolBarShowsInEveryStandardViewButTopAndBottomAndAfterR
         int command;
         bool shown;
     } views[] = {
-        {"actView_SW", 137, true},   {"actView_TOP", 131, false},  {"ActView_LEFT", 133, true},
+        {"actView_SW", 137, true},      {"actView_TOP", 131, false},  {"ActView_LEFT", 133, true},
         {"actView_BOTTOM", 132, false}, {"actView_RIGHT", 134, true}, {"actView_FRONT", 135, true},
-        {"actView_BACK", 136, true}, {"actView_SE", 138, true},    {"actView_NE", 139, true},
+        {"actView_BACK", 136, true},    {"actView_SE", 138, true},    {"actView_NE", 139, true},
         {"actView_NW", 130, true},
     };
     for (const auto& v : views) {
@@ -110,8 +121,8 @@ TEST_F(ViewTools, TheViewToolBarShowsInEveryStandardViewButTopAndBottomAndAfterR
 }
 
 TEST_F(ViewTools, TheContextMenusAreTheProgramsExactly) {
-    const QStringList edit{"*REPETIR COMANDO*", "Desfazer", "Refazer", "", "Auxílio ao desenho",
-                           "Opções", "", "Propriedades do objeto"};
+    const QStringList edit{"*REPETIR COMANDO*",  "Desfazer", "Refazer", "",
+                           "Auxílio ao desenho", "Opções",   "",        "Propriedades do objeto"};
     const QStringList nothingSelected{"Sair",         "Imprimir",        "",
                                       "Zoom exteção", "Zoom tempo real", "Pan tempo real"};
     const QStringList vertex{"Inserir vértice", "Apagar vértice", "", "Editar vértice..."};
