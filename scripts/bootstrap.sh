@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-declarative-dev qt6-datavisualization-dev libxkbcommon-dev libgl-dev
     libsuitesparse-dev libopenblas0-pthread libdxflib-dev libboost-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth python3-ezdxf locales
+    xvfb xauth python3-ezdxf poppler-utils locales
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 

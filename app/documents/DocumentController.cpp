@@ -137,7 +137,11 @@ bool DocumentController::openRecent() {
 bool DocumentController::save() {
     if (!m_view.storeProjectData())
         return false;
-    return m_fileName == NewDocumentName ? saveAs() : saveFile(m_state.cad.fileName());
+    // A DXF or DWG document is only looked at: it is saved as a new drawing, never over the
+    // user's file in our own output.
+    if (m_fileName == NewDocumentName || !IsDrawingName(m_fileName))
+        return saveAs();
+    return saveFile(m_state.cad.fileName());
 }
 
 bool DocumentController::saveAs(const std::optional<QString>& name) {
@@ -145,8 +149,8 @@ bool DocumentController::saveAs(const std::optional<QString>& name) {
         return false;
     const std::optional<QString> chosen =
         name ? name
-             : m_prompts.askFile(
-                   {true, m_state.cad.defaultDir(), m_state.cad.fileFilter(), m_fileName});
+             : m_prompts.askFile({true, m_state.cad.defaultDir(), m_state.cad.fileFilter(),
+                                  AsDrawingName(m_fileName)});
     if (!chosen || !saveFile(WithDrawingExtension(*chosen)))
         return false;
     documentOpened(m_state.cad.fileName());

@@ -14,6 +14,14 @@ QString WithDrawingExtension(const QString& name) {
     return IsDrawingName(name) ? name : name + QStringLiteral(".vec");
 }
 
+QString AsDrawingName(const QString& name) {
+    if (IsDrawingName(name))
+        return name;
+    const QString suffix = QFileInfo(name).suffix();
+    return (suffix.isEmpty() ? name : name.left(name.size() - suffix.size() - 1)) +
+           QStringLiteral(".vec");
+}
+
 QString ResolveDrawingName(const QString& directory, const QString& name) {
     return WithDrawingExtension(QDir(directory).absoluteFilePath(name.trimmed()));
 }

@@ -15,6 +15,8 @@ inline const QString NewDocumentName = QStringLiteral("New.vec");
 [[nodiscard]] bool IsDrawingName(const QString& name);
 // The name with ".vec" appended when it does not end in it.
 [[nodiscard]] QString WithDrawingExtension(const QString& name);
+// The name with ".vec" in place of another extension, or appended when it has none.
+[[nodiscard]] QString AsDrawingName(const QString& name);
 // A name typed or picked in a prompt as a drawing path: a bare or relative name is taken in
 // `directory`, and ".vec" is appended when missing.
 [[nodiscard]] QString ResolveDrawingName(const QString& directory, const QString& name);

@@ -52,6 +52,8 @@ std::optional<QString> DesktopPrompts::askFile(const FileRequest& request) {
         dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    if (request.chosenFilter)
+        *request.chosenFilter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
     return dialog.selectedFiles().front();
 }
 

@@ -37,6 +37,9 @@ struct FileRequest {
     QString directory;
     QString filter; // Qt's form: "Desenho (*.vec);;..."
     QString proposedName;
+    // When set, receives the 0-based index of the filter the user chose (left alone when the
+    // answer names no filter, as a script's does).
+    int* chosenFilter = nullptr;
 };
 
 // Every question the program puts to the user goes through one small interface: message boxes, the

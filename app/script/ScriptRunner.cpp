@@ -7,6 +7,7 @@
 #include "app/script/ScriptLine.h"
 #include "app/prompts/ScriptedPrompts.h"
 #include "app/documents/TextFiles.h"
+#include "app/views/ViewTools.h"
 #include "app/window/TfrmMain.h"
 
 #include <QApplication>
@@ -146,7 +147,9 @@ void ScriptRunner::runKeyword(const ScriptLine& line) {
         if (!m_window.documents().saveAs(resolved(line.rest.trimmed())))
             throw ScriptError(QStringLiteral("%1 was not saved").arg(line.rest.trimmed()));
     } else if (k == QStringLiteral("EXPORT")) {
-        throw ScriptError(QStringLiteral("EXPORT is not yet available"));
+        const QString path = resolved(line.rest.trimmed());
+        if (!m_window.views().exportDrawing(path, ExportTypeOfName(path)))
+            throw ScriptError(QStringLiteral("%1 was not exported").arg(line.rest.trimmed()));
     } else if (k == QStringLiteral("SCREENSHOT")) {
         screenshot(resolved(line.rest.trimmed()));
     } else if (k == QStringLiteral("PRINT")) {

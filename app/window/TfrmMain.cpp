@@ -17,6 +17,7 @@
 #include "app/tabs/SlabsTab.h"
 #include "app/window/TfrmSaveAS.h"
 #include "app/prompts/UserPrompts.h"
+#include "app/views/ViewTools.h"
 
 #include "common/Format.h"
 
@@ -69,6 +70,7 @@ TfrmMain::TfrmMain(ProgramState& state, UserPrompts& prompts, QString documentAr
     connect(&m_state.log, &MessageLog::cleared, m_hist, &QListWidget::clear);
     connectActions();
     new GrillageActions(*this);
+    m_views = std::make_unique<ViewTools>(*this);
 }
 
 TfrmMain::~TfrmMain() {

@@ -34,6 +34,7 @@ class SlabsTab;
 class TfrmAbout;
 class TfrmSaveAS;
 class UserPrompts;
+class ViewTools;
 
 inline const QString CaptionPrefix = QStringLiteral("Tessimo - Orvani/Teluma-> ");
 
@@ -69,6 +70,7 @@ public:
     [[nodiscard]] const MainActions& actions() const { return m_actions; }
     [[nodiscard]] DocumentController& documents() { return *m_documents; }
     [[nodiscard]] ProjectDataEditor& projectData() { return *m_projectData; }
+    [[nodiscard]] ViewTools& views() { return *m_views; }
     // Null until the start-up has created the drawing.
     [[nodiscard]] DrawingWindow* drawingWindow() { return m_drawingWindow; }
     [[nodiscard]] QTabWidget& tabs() { return *m_pControl; }
@@ -161,6 +163,7 @@ private:
     bool m_startRequested = false;
     bool m_startedUp = false;
     bool m_skipCloseCheck = false;
+    std::unique_ptr<ViewTools> m_views; // drawing tools, views, printing and export
 };
 
 } // namespace quadrilo::app

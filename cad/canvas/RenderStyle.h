@@ -14,6 +14,9 @@ struct RenderStyle {
     double gridSpacingY = 10.0;
     double greekBelowPixels =
         4.0; // texts lower than this draw as a bar, smaller than 1 px not at all
+    // On paper a colour that would vanish into the background (white on white) is drawn in the
+    // contrasting one, as plotters print colour 7 black.
+    bool contrastInk = false;
 };
 
 } // namespace quadrilo::cad::canvas

@@ -74,6 +74,16 @@ bool clipLine(const QRectF& r, const QPointF& p0, const QPointF& d, double& t0, 
     return true;
 }
 
+// The colour an entity is drawn in against the background: with contrastInk, one too close to
+// the background in lightness takes black on a light background and white on a dark one.
+QColor ink(const QColor& color, const RenderStyle& style) {
+    constexpr int closeLightness = 40;
+    if (!style.contrastInk ||
+        std::abs(color.lightness() - style.background.lightness()) >= closeLightness)
+        return color;
+    return style.background.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 } // namespace
 
 std::vector<EntityId> entitiesToDraw(Drawing& drawing, const ViewTransform& view) {
@@ -159,7 +169,7 @@ public:
     void paint(QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
         for (auto& [key, batch] : m_batches) {
-            QPen pen(QColor::fromRgba(std::get<0>(key)));
+            QPen pen(ink(QColor::fromRgba(std::get<0>(key)), m_r.m_style));
             // Hairlines stay one device pixel; lineweights are logical pixels, so they keep
             // their printed width on high-density screens.
             pen.setWidthF(std::get<1>(key) / 10.0);
@@ -183,7 +193,7 @@ public:
             p.rotate(t.screenAngle);
             const double k = t.pixelHeight / m_r.m_capHeight;
             p.scale(k, k);
-            p.setPen(t.color);
+            p.setPen(ink(t.color, m_r.m_style));
             const double total = m_r.m_capHeight * (1.0 + lineStep * (t.lines.size() - 1));
             double top = 0.0; // of the first line's capitals, relative to the anchor
             switch (t.anchor.second) {

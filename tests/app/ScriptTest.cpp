@@ -76,7 +76,7 @@ TEST_F(Scripts, EveryFailingKindOfLineIsReported) {
         {"SET spnDiagDef 1.5", "spnDiagDef takes a whole number, not \"1.5\""},
         {"SET spndeffact 2000", "spndeffact is disabled"},
         {"PICK 10;20", "\"10;20\" is not a point x,y"},
-        {"EXPORT planta.dxf", "EXPORT is not yet available"},
+        {"EXPORT planta.dwg", "planta.dwg was not exported"},
         {"NAOEXISTE", "the engine's command line did not take \"NAOEXISTE\""},
         {"DO actWeightDeleteAll",
          "no ANSWER for the message box \"Deseja mesmo apagar todas as cargas localizadas?\""},
@@ -87,6 +87,28 @@ TEST_F(Scripts, EveryFailingKindOfLineIsReported) {
         EXPECT_TRUE(err.endsWith(QStringLiteral(":1: ") + QString::fromUtf8(message) + '\n'))
             << err.toStdString();
     }
+}
+
+TEST_F(Scripts, ExportWritesACopyThatOpensForViewing) {
+    ASSERT_EQ(run(QStringLiteral("LINE\n0,0\n100,0\n\n"
+                                 "EXPORT planta.dxf\n"
+                                 "EXPORT planta\n"
+                                 "PRINT TfrmMain\n"
+                                 "ANSWER Não\n"
+                                 "OPEN planta.dxf\n"
+                                 "PRINT TfrmMain\n")),
+              0)
+        << err.toStdString();
+    const QString dxf = temp.filePath(QStringLiteral("planta.dxf"));
+    EXPECT_TRUE(out.contains(QStringLiteral("Arquivo: %1 exportado para: .dxf.\n").arg(dxf)));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("planta.bmp"))));
+    EXPECT_TRUE(out.contains(QStringLiteral("TfrmMain = Tessimo - Orvani/Teluma-> New.vec\n")))
+        << "the export leaves the document's name";
+    EXPECT_TRUE(out.contains(QStringLiteral("Arquivos não dwg ou dxf não só podem ser mostrados, "
+                                            "mas não podem ser calculados.\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("TfrmMain = Tessimo - Orvani/Teluma-> planta.dxf\n")));
+    EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("pnlProp"))->isVisible());
+    EXPECT_EQ(shapes<cad::LineShape>().size(), 1u) << "the line came back through the DXF";
 }
 
 TEST_F(Scripts, AnswersPicksAndTheWindowOnTop) {
