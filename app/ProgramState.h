@@ -7,7 +7,9 @@
 #include "app/documents/RecentFiles.h"
 #include "app/WorkflowFlags.h"
 
+#include "engine/GrillageCalculation.h"
 #include "expr/UParser.h"
+#include "mesh/MeshWorkspace.h"
 #include "project/TProjectData.h"
 
 namespace quadrilo::app {
@@ -29,6 +31,9 @@ public:
     MessageLog log;
     expr::TParser parser;
     RecentFiles recent;
+    // The malha's working lists and counters, and the one solver driver with its last run.
+    mesh::MeshWorkspace mesh;
+    engine::GrillageCalculation calculation;
     // Set while long work (grillage generation, calculation) runs; see BusyGuard.
     int busyDepth = 0;
 };

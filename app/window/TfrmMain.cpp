@@ -10,6 +10,7 @@
 #include "app/tabs/InitialDataTab.h"
 #include "app/ProgramState.h"
 #include "app/projectdata/ProjectDataEditor.h"
+#include "app/results/ResultsFeature.h"
 #include "app/tabs/SlabsTab.h"
 #include "app/window/TfrmSaveAS.h"
 #include "app/prompts/UserPrompts.h"
@@ -75,6 +76,10 @@ void TfrmMain::attach(TfrmSaveAS& savePrompt, TfrmAbout& about) {
     m_savePrompt = &savePrompt;
     m_about = &about;
     m_documents = std::make_unique<DocumentController>(m_state, m_prompts, savePrompt, *this);
+}
+
+void TfrmMain::attachResults(std::unique_ptr<ResultsFeature> results) {
+    m_results = std::move(results);
 }
 
 void TfrmMain::guarded(const std::function<void()>& work) {
@@ -145,6 +150,9 @@ void TfrmMain::runStartUp() {
     // 8. The drawing window and the start drawing.
     createDrawingWindow();
     m_documents->createDrawing();
+    // The program's own commands of the drawing: the diagram among the element commands.
+    if (m_results)
+        m_results->RegisterCommands();
     // 9. The variables of the formulas.
     for (const char* name : {"pp", "ca", "cp", "cl", "Ec", "It", "b", "h"})
         (void)m_state.parser.AssignVariable(name, 0.0);
