@@ -11,6 +11,7 @@
 
 #include "cad/Transaction.h"
 #include "common/StringUtils.h"
+#include "elements/ElementKind.h"
 #include "results/DeformedGrillage.h"
 
 #include <QAction>
@@ -49,12 +50,12 @@ void AppendGeometry(const results::DeformedGrillage& geometry, cad::LayerId laye
     entities.reserve(entities.size() + geometry.Nodes.size() + geometry.Bars.size());
     for (const results::DeformedNode& node : geometry.Nodes)
         entities.push_back(cad::Entity{.layer = layer,
-                                       .userData = results::DeformedNodeKind,
+                                       .userData = elements::KindCode(elements::ElementKind::DeformedNode),
                                        .exData = node.Record.Encode(),
                                        .shape = cad::PointShape{ToCad(node.At)}});
     for (const results::DeformedBar& bar : geometry.Bars)
         entities.push_back(cad::Entity{.layer = layer,
-                                       .userData = results::DeformedBarKind,
+                                       .userData = elements::KindCode(elements::ElementKind::DeformedBar),
                                        .exData = bar.Record.Encode(),
                                        .shape = cad::LineShape{ToCad(bar.Start), ToCad(bar.End)}});
 }

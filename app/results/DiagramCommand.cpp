@@ -9,6 +9,7 @@
 
 #include "cad/Transaction.h"
 #include "common/Format.h"
+#include "elements/ElementKind.h"
 #include "mesh/TBarData.h"
 #include "mesh/TNodeData.h"
 
@@ -164,7 +165,7 @@ std::vector<results::DiagramBar> DiagramCommand::SelectedBars() const {
     std::vector<results::DiagramBar> bars;
     for (const cad::EntityId id : m_main.state().cad.document().selection().entities()) {
         const cad::Entity* e = drawing.entity(id);
-        if (!e || e->userData != results::GrillageBarKind || e->exData.size() != TBarData::Size)
+        if (!e || elements::KindOfCode(e->userData) != elements::ElementKind::GrillageBar || e->exData.size() != TBarData::Size)
             continue;
         const TBarData bar = TBarData::Decode(e->exData);
         bars.push_back({bar, DzOfNode(drawing, bar.N1EntityID), DzOfNode(drawing, bar.N2EntityID)});

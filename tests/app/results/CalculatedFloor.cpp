@@ -5,6 +5,7 @@
 #include "app/results/WorkingListsFromDrawing.h"
 
 #include "cad/Transaction.h"
+#include "elements/ElementKind.h"
 #include "mesh/CalculationData.h"
 
 #include <numbers>
@@ -35,13 +36,13 @@ void DrawMalha(mesh::MeshGrid& grid, cad::Drawing& drawing) {
     for (const mesh::MeshNode& n : grid.Nodes)
         entities.push_back({.layer = layer,
                             .color = mesh::GrillageColour,
-                            .userData = 6,
+                            .userData = elements::KindCode(elements::ElementKind::GrillageNode),
                             .shape = cad::PointShape{{n.Record.X, n.Record.Y, 0}}});
     for (const mesh::MeshBar& b : grid.Bars)
         entities.push_back(
             {.layer = layer,
              .color = mesh::GrillageColour,
-             .userData = 5,
+             .userData = elements::KindCode(elements::ElementKind::GrillageBar),
              .shape = cad::LineShape{{b.Record.X1, b.Record.Y1, 0}, {b.Record.X2, b.Record.Y2, 0}}});
     for (const mesh::MeshNode& n : grid.Nodes)
         entities.push_back(Label(n.Label, layer));

@@ -19,10 +19,12 @@
 namespace quadrilo::app::test {
 namespace {
 
-constexpr int DeformedNodeKind = 7;
-constexpr int DeformedBarKind = 8;
-constexpr int GrillageNodeKind = 6;
-constexpr int GrillageBarKind = 5;
+using elements::ElementKind;
+constexpr int DeformedNodeKind = KindCode(ElementKind::DeformedNode);
+constexpr int DeformedBarKind = KindCode(ElementKind::DeformedBar);
+constexpr int GrillageNodeKind = KindCode(ElementKind::GrillageNode);
+constexpr int GrillageBarKind = KindCode(ElementKind::GrillageBar);
+
 const QString DrawnLine = QStringLiteral("Info: Malha deformada criada....tempo: ");
 
 // The numbers of each line of a results file's section: six header lines, then `lines` lines.

@@ -9,7 +9,8 @@
 namespace quadrilo::app::test {
 namespace {
 
-constexpr int GrillageBarKind = 5;
+constexpr int GrillageBarKind = KindCode(elements::ElementKind::GrillageBar);
+constexpr int GrillageNodeKind = KindCode(elements::ElementKind::GrillageNode);
 
 struct Station {
     double x, y;
@@ -119,7 +120,7 @@ TEST_F(Diagrams, AWindowOverARowDrawsItsDisplacementsAtTheDeformationFactor) {
 
     // The eight bars of the first row, stations at every node of it (means of equal values).
     std::vector<double> dz;
-    for (const cad::Entity* e : inLayer(LayerMesh, 6)) {
+    for (const cad::Entity* e : inLayer(LayerMesh, GrillageNodeKind)) {
         const TNodeData node = TNodeData::Decode(e->exData);
         if (node.Y == 0)
             dz.push_back(node.dz);

@@ -7,6 +7,7 @@
 #include "app/drawing/DrawingLayers.h"
 #include "app/tabs/CalculationTab.h"
 
+#include "elements/ElementKind.h"
 #include "mesh/TBarData.h"
 #include "mesh/TNodeData.h"
 
