@@ -4,14 +4,7 @@
 // nodes on the 3D view's grid; then the program's own actions on the same floor calculated in a
 // headless main window: "Gerar Grelha Deformada", a diagram and the 3D view's opening.
 #include "GeneratedMalha.h"
-#include "app/ProgramState.h"
-#include "app/prompts/ScriptedPrompts.h"
-#include "app/results/ResultsFeature.h"
 #include "app/tabs/CalculationTab.h"
-#include "app/window/ResultWindows.h"
-#include "app/window/TfrmAbout.h"
-#include "app/window/TfrmMain.h"
-#include "app/window/TfrmSaveAS.h"
 #include "app/results/CalculatedFloor.h"
 #include "cad/Transaction.h"
 #include "elements/ElementKind.h"
@@ -65,20 +58,10 @@ mesh::test::Floor BenchFloor() {
 // The program's actions in a main window started headless on the floor calculated in it.
 int ProgramActions(const fs::path& folder) {
     using namespace quadrilo::app;
-    ProgramState state(AppFolders{QString::fromStdString((folder / "program").string()),
-                                  QString::fromStdString((folder / "home").string())});
-    if (!state.folders.makeFolders())
-        return 4;
-    ScriptedPrompts prompts;
-    TfrmMain window(state, prompts);
-    auto* savePrompt = new TfrmSaveAS(&window);
-    auto* about = new TfrmAbout(&window);
-    const ResultWindows windows = CreateResultWindows(window);
-    window.attach(*savePrompt, *about);
-    window.attachResults(std::make_unique<ResultsFeature>(window, windows));
-    window.show();
-    while (!window.startedUp())
-        QCoreApplication::processEvents();
+    app::test::RunningProgram program(QString::fromStdString(folder.string()));
+    ProgramState& state = program.state;
+    TfrmMain& window = *program.window;
+    const ResultWindows& windows = program.windows;
     const double calculate = Seconds([&] {
         if (const std::string error = app::test::CalculateFloor(state, BenchFloor()); !error.empty())
             std::exit(5);
@@ -122,7 +105,6 @@ int ProgramActions(const fs::path& folder) {
         },
         3);
     std::printf("view3d_s %.4f (actViewrender: grid and window shown)\n", view3d);
-    window.skipCloseCheck();
     return 0;
 }
 

@@ -2,11 +2,16 @@
 #include "CalculatedFloor.h"
 
 #include "app/drawing/DrawingLayers.h"
+#include "app/results/ResultsFeature.h"
 #include "app/results/WorkingListsFromDrawing.h"
+#include "app/window/TfrmAbout.h"
+#include "app/window/TfrmSaveAS.h"
 
 #include "cad/Transaction.h"
 #include "elements/ElementKind.h"
 #include "mesh/CalculationData.h"
+
+#include <QCoreApplication>
 
 #include <numbers>
 
@@ -121,6 +126,24 @@ std::string CalculateFloor(ProgramState& state, mesh::test::Floor floor) {
 
 std::string CalculateLShapedFloor(ProgramState& state) {
     return CalculateFloor(state, mesh::test::LShapedFloor());
+}
+
+RunningProgram::RunningProgram(const QString& folder)
+    : state(AppFolders{folder + QStringLiteral("/program"), folder + QStringLiteral("/home")}) {
+    (void)state.folders.makeFolders();
+    window = std::make_unique<TfrmMain>(state, prompts);
+    auto* savePrompt = new TfrmSaveAS(window.get());
+    auto* about = new TfrmAbout(window.get());
+    windows = CreateResultWindows(*window);
+    window->attach(*savePrompt, *about);
+    window->attachResults(std::make_unique<ResultsFeature>(*window, windows));
+    window->show();
+    while (!window->startedUp())
+        QCoreApplication::processEvents();
+}
+
+RunningProgram::~RunningProgram() {
+    window->skipCloseCheck();
 }
 
 } // namespace quadrilo::app::test

@@ -3,8 +3,12 @@
 #pragma once
 
 #include "app/ProgramState.h"
+#include "app/prompts/ScriptedPrompts.h"
+#include "app/window/ResultWindows.h"
+#include "app/window/TfrmMain.h"
 #include "mesh/MeshFixtures.h"
 
+#include <memory>
 #include <string>
 
 namespace quadrilo::app::test {
@@ -17,5 +21,18 @@ namespace quadrilo::app::test {
 
 // The solved L-shaped floor of two lajes and five pilares at 8 × 5 divisions.
 [[nodiscard]] std::string CalculateLShapedFloor(ProgramState& state);
+
+// A main window started up outside a test, with the result windows: for the benchmark and the
+// screenshots.
+struct RunningProgram {
+    // The program's folders under `folder`.
+    explicit RunningProgram(const QString& folder);
+    ~RunningProgram();
+
+    ProgramState state;
+    ScriptedPrompts prompts;
+    std::unique_ptr<TfrmMain> window;
+    ResultWindows windows;
+};
 
 } // namespace quadrilo::app::test
