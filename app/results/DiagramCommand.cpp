@@ -111,21 +111,21 @@ cad::CommandTask DiagramCommand::Run() {
         m_main.RefreshView();
     };
     if (doc.selection().empty()) {
-        Prompt(results::FirstCornerPrompt(kind));
-        if (co_await run.nextInput() != int(InputKind::Point))
-            co_return finish();
-        const cad::Point3 first = run.inputPoint();
-        Prompt(Echo(results::FirstCornerEcho, first));
-        run.setBasePoint(first);
-        m_stage = Stage::SecondCorner;
-        Prompt(results::SecondCornerPrompt(kind));
-        if (co_await run.nextInput() != int(InputKind::Point))
-            co_return finish();
-        const cad::Point3 second = run.inputPoint();
-        Prompt(Echo(results::SecondCornerEcho, second));
-        run.setBasePoint(second);
+        const std::string prompts[2] = {results::FirstCornerPrompt(kind),
+                                        results::SecondCornerPrompt(kind)};
+        const char* const echoes[2] = {results::FirstCornerEcho, results::SecondCornerEcho};
+        cad::Point3 corners[2];
+        for (int i = 0; i < 2; ++i) {
+            Prompt(prompts[i]);
+            if (co_await run.nextInput() != int(InputKind::Point))
+                co_return finish();
+            corners[i] = run.inputPoint();
+            Prompt(Echo(echoes[i], corners[i]));
+            run.setBasePoint(corners[i]);
+            m_stage = Stage::SecondCorner; // the rubber band is the window from the first corner
+        }
         std::vector<cad::Point3> window;
-        for (const auto& p : results::SelectionRectangle(FromCad(first), FromCad(second)))
+        for (const auto& p : results::SelectionRectangle(FromCad(corners[0]), FromCad(corners[1])))
             window.push_back(ToCad(p));
         const std::size_t selected = doc.selectPolygon(window, false, true);
         if (selected == 0) {
