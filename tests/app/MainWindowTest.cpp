@@ -97,9 +97,10 @@ TEST_F(MainWindow, LaysOutToolBarsMenusAndTheEnginesPortugueseTexts) {
         EXPECT_EQ(window->actions()[name]->toolTip(), QString::fromUtf8(hint)) << name;
     EXPECT_EQ(control<QPushButton>("btnGc").toolTip(),
               QStringLiteral("Gera Gc em função de \nEc \n Ex: Gc:= 0.4 x Ec"));
-    // Work that lands with the grillage and the results waits disabled.
-    for (const char* later : {"actMalha", "actCalculate", "actDeformada", "actDrawWeight"})
+    // Work that lands with the grillage waits disabled; the results' actions are connected.
+    for (const char* later : {"actMalha", "actCalculate", "actDrawWeight"})
         EXPECT_FALSE(window->actions()[later]->isEnabled()) << later;
+    EXPECT_TRUE(window->actions()["actDeformada"]->isEnabled());
     EXPECT_EQ(cad().engine().texts().text(cad::TextId::SpecifyPoint), "Especifique um ponto:");
     EXPECT_EQ(cad().ui().messageTitle(), QStringLiteral("CadBox:"));
 }
