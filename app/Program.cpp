@@ -2,6 +2,7 @@
 #include "app/Program.h"
 
 #include "app/ProgramState.h"
+#include "app/results/ResultsFeature.h"
 #include "app/window/ResultWindows.h"
 #include "app/script/ScriptRunner.h"
 #include "app/prompts/ScriptedPrompts.h"
@@ -74,10 +75,9 @@ int RunProgram(int argc, char** argv) {
     desktop.setOwner(&main);
     auto* savePrompt = new TfrmSaveAS(&main);
     auto* about = new TfrmAbout(&main);
-    new TfrmMathGrelha2(&main);
-    new Tfrm3DView(&main);
-    new TfrmEditor(&main);
+    ResultWindows results = CreateResultWindows(main);
     main.attach(*savePrompt, *about);
+    main.attachResults(std::make_unique<ResultsFeature>(main, results));
 
     int status = 0;
     if (!options.script.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "app/elements/ElementState.h"
 #include "app/WorkflowFlags.h"
 
+#include "engine/GrillageCalculation.h"
 #include "expr/UParser.h"
 #include "mesh/MeshWorkspace.h"
 #include "project/TProjectData.h"
@@ -34,6 +35,8 @@ public:
     ElementState elements;
     // The malha's working lists, material table and counters.
     mesh::MeshWorkspace mesh;
+    // The one solver driver, with its last run.
+    engine::GrillageCalculation calculation;
     // Set while long work (grillage generation, calculation) runs; see BusyGuard.
     int busyDepth = 0;
 };

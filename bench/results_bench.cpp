@@ -1,11 +1,20 @@
 // results-bench: the results presentation on the 141 × 141-division malha (20 164 nodes, 40 044
 // bars), solved once by the engine. Prints the best of five of: reading the results file into the
 // records, lifting the deformed copy, a diagram along a 141-bar line of each kind, and laying the
-// nodes on the 3D view's grid.
+// nodes on the 3D view's grid; then the program's own actions on the same floor calculated in a
+// headless main window: "Gerar Grelha Deformada", a diagram and the 3D view's opening.
 #include "GeneratedMalha.h"
+#include "app/tabs/CalculationTab.h"
+#include "app/results/CalculatedFloor.h"
+#include "cad/Transaction.h"
+#include "elements/ElementKind.h"
 #include "results/DeformedGrillage.h"
 #include "results/Diagram.h"
 #include "results/SurfaceGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
 
 #include <algorithm>
 #include <chrono>
@@ -21,20 +30,87 @@ namespace {
 
 constexpr int Divisions = 141;
 
-double BestSeconds(const std::function<void()>& work) {
+double Seconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double BestSeconds(const std::function<void()>& work, int runs = 5) {
     double best = 1e300;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(
-            best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+    for (int run = 0; run < runs; ++run)
+        best = std::min(best, Seconds(work));
     return best;
+}
+
+// The one laje of 7050 × 7050 cm at 141 × 141 divisions of 50 cm, on four corner pilares.
+mesh::test::Floor BenchFloor() {
+    using namespace mesh::test;
+    const double side = Divisions * 50.0;
+    return {Project(Divisions, Divisions),
+            {Slab(0, 0, side, side, 12, 2, 1)},
+            {},
+            {Column(0, 0, 1, 0, 0, 0), Column(side, 0, 1, 0, 0, 0), Column(0, side, 1, 0, 0, 0),
+             Column(side, side, 1, 0, 0, 0)},
+            {}};
+}
+
+// The program's actions in a main window started headless on the floor calculated in it.
+int ProgramActions(const fs::path& folder) {
+    using namespace quadrilo::app;
+    app::test::RunningProgram program(QString::fromStdString(folder.string()));
+    ProgramState& state = program.state;
+    TfrmMain& window = *program.window;
+    const ResultWindows& windows = program.windows;
+    const double calculate = Seconds([&] {
+        if (const std::string error = app::test::CalculateFloor(state, BenchFloor()); !error.empty())
+            std::exit(5);
+    });
+    window.calculationTab().grpMalhaDeformada->setEnabled(true);
+    std::printf("calculated floor (malha into the drawing, data, solve) %.3f s\n", calculate);
+
+    const auto trigger = [&](const char* name) { window.actions()[name]->trigger(); };
+    double deformada = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        deformada = std::min(deformada, Seconds([&] { trigger("actDeformada"); }));
+        trigger("actDelDeformada");
+    }
+    std::printf("deformada_s %.4f (actDeformada: read, records, deformed layer, redraw)\n",
+                deformada);
+
+    // The first row: the horizontal bars of the malha at Y = 0, selected before the command.
+    std::vector<cad::EntityId> row;
+    const cad::Drawing& drawing = state.cad.drawing();
+    const cad::LayerId malha = drawing.layerByName("Quadrilo");
+    for (cad::EntityId id = drawing.firstInLayer(malha); id && row.size() < Divisions;
+         id = drawing.nextEntity(id)) {
+        const cad::Entity& e = *drawing.entity(id);
+        if (elements::KindOfCode(e.userData) == elements::ElementKind::GrillageBar &&
+            TBarData::Decode(e.exData).Y2 == 0)
+            row.push_back(id);
+    }
+    const double diagram = BestSeconds([&] {
+        (void)state.cad.document().selectEntities(row, true);
+        trigger("actDiagFletor");
+        (void)state.cad.document().inputPoint({0, -500, 0});
+    });
+    std::printf("diagram_s %.4f (actDiagFletor along %zu bars, prior selection)\n", diagram,
+                row.size());
+
+    const double view3d = BestSeconds(
+        [&] {
+            trigger("actViewrender");
+            QCoreApplication::processEvents();
+            windows.view3D->close();
+        },
+        3);
+    std::printf("view3d_s %.4f (actViewrender: grid and window shown)\n", view3d);
+    return 0;
 }
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     const auto folder = fs::temp_directory_path() / "quadrilo-results-bench";
     fs::create_directories(folder);
     const auto output = (folder / "gOutput.txt").string();
@@ -52,8 +128,6 @@ int main() {
     const double build = BestSeconds(
         [&] { lifted = BuildDeformedGrillage(malha.Nodes, malha.Bars, 10000).Bars.size(); });
     std::printf("deformed_build_s %.4f (%zu bars)\n", build, lifted);
-    std::printf("deformada_s %.4f (read and lift; the drawing's bulk placement is the caller's)\n",
-                read + build);
 
     // The first row of horizontal bars: 141 bars end to end.
     std::vector<DiagramBar> line;
@@ -67,8 +141,8 @@ int main() {
         const double seconds = BestSeconds([&] {
             stations = BuildDiagram(kind, line, {0, -200, 0}, 5, 10000).Drawing.Stations.size();
         });
-        std::printf("diagram_s %.6f (kind %d, %zu stations)\n", seconds, static_cast<int>(kind),
-                    stations);
+        std::printf("diagram_core_s %.6f (kind %d, %zu stations)\n", seconds,
+                    static_cast<int>(kind), stations);
     }
 
     const double grid = BestSeconds([&] {
@@ -76,6 +150,11 @@ int main() {
             std::exit(3);
     });
     std::printf("surface_grid_s %.6f\n", grid);
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int status = ProgramActions(folder);
     fs::remove_all(folder);
-    return 0;
+    return status;
 }

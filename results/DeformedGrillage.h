@@ -14,8 +14,6 @@
 namespace quadrilo::results {
 
 inline constexpr const char* DeformedLayerName = "Quadrilo Deformada";
-inline constexpr std::int32_t DeformedNodeKind = 7; // user data of a deformed node's point
-inline constexpr std::int32_t DeformedBarKind = 8;  // user data of a deformed bar's line
 // The palette entry that belongs to the deformed malha alone, so that choosing its colour never
 // recolours beams or anything else that shares the layer's former colour.
 inline constexpr int DeformedPaletteEntry = 10;

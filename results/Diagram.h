@@ -14,7 +14,6 @@
 namespace quadrilo::results {
 
 inline constexpr const char* DiagramLayerName = "Anotações";
-inline constexpr std::int32_t GrillageBarKind = 5; // the only entities a diagram collects
 inline constexpr int DiagramCurveColour = 4;
 inline constexpr int DiagramValueColour = 7;
 inline constexpr int DiagramTextAlign = 7; // bottom centre

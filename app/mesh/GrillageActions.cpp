@@ -5,6 +5,7 @@
 #include "app/drawing/DrawingLayers.h"
 #include "app/drawing/DrawingWindow.h"
 #include "app/mesh/CalculationRun.h"
+#include "app/results/ResultsIntoDrawing.h"
 #include "app/tabs/CalculationTab.h"
 #include "app/window/BusyGuard.h"
 #include "app/window/MessageLog.h"
@@ -64,6 +65,10 @@ private:
 };
 
 } // namespace
+
+const engine::GrillageCalculation& GrillageActions::calculation() const {
+    return m_state.calculation;
+}
 
 GrillageActions::GrillageActions(TfrmMain& window)
     : QObject(&window), m_window(window), m_state(window.state()) {
@@ -221,7 +226,7 @@ bool GrillageActions::calculate(cad::Transaction& tx) {
     timer.StopTimer();
     log("Processo finalizado...tempo: " + timer.ElapsedText());
     for (const auto& line :
-         mesh::StaticsCheckLines(mesh::CheckVerticalEquilibrium(m_calculation.Model())))
+         mesh::StaticsCheckLines(mesh::CheckVerticalEquilibrium(m_state.calculation.Model())))
         log(line);
     loadResults(tx);
     m_state.flags.ResultsCurrent = true;
@@ -234,7 +239,7 @@ bool GrillageActions::calculate(cad::Transaction& tx) {
 bool GrillageActions::solve() {
     StageClock clock(m_timings.Solve);
     const engine::CalculationOutcome outcome = RunCalculationOffUiThread(
-        m_calculation, m_window.mainProgress(),
+        m_state.calculation, m_window.mainProgress(),
         [this](const std::string& line) { m_window.PromptMessage(QString::fromStdString(line)); },
         m_state.folders.calculationInputPath().toStdString(),
         m_state.folders.calculationOutputPath().toStdString());
@@ -248,26 +253,11 @@ bool GrillageActions::solve() {
 
 void GrillageActions::loadResults(cad::Transaction& tx) {
     StageClock clock(m_timings.Results);
-    auto& lists = m_state.mesh.Lists;
-    std::vector<TNodeData> nodes;
-    std::vector<TBarData> bars;
-    nodes.reserve(lists.NodeList.size());
-    bars.reserve(lists.BarList.size());
-    for (const auto& item : lists.NodeList)
-        nodes.push_back(item.Data);
-    for (const auto& item : lists.BarList)
-        bars.push_back(item.Data);
-    const results::ResultsLoad load = results::ReadResultsIntoRecords(
-        m_state.folders.calculationOutputPath().toStdString(), nodes, bars);
-    if (!load.Loaded) {
+    // Joins the open step: the records change with the calculation that made them.
+    const results::ResultsLoad load = LoadResultsIntoDrawing(
+        m_state.folders.calculationOutputPath().toStdString(), m_state.mesh, tx.drawing());
+    if (!load.Loaded)
         log(load.Error);
-        return;
-    }
-    for (std::size_t k = 0; k < nodes.size(); ++k)
-        lists.NodeList[k] = {lists.NodeList[k].EntityID, nodes[k], true};
-    for (std::size_t k = 0; k < bars.size(); ++k)
-        lists.BarList[k] = {lists.BarList[k].EntityID, bars[k], true};
-    (void)mesh::WriteBackChangedRecords(tx, lists);
 }
 
 } // namespace quadrilo::app

@@ -33,7 +33,7 @@ public:
     bool Calculate();
 
     // The solver's model of the last run.
-    [[nodiscard]] const engine::GrillageCalculation& calculation() const { return m_calculation; }
+    [[nodiscard]] const engine::GrillageCalculation& calculation() const;
     [[nodiscard]] const GrillageTimings& timings() const { return m_timings; }
 
 private:
@@ -53,7 +53,6 @@ private:
 
     TfrmMain& m_window;
     ProgramState& m_state;
-    engine::GrillageCalculation m_calculation;
     GrillageTimings m_timings;
 };
 

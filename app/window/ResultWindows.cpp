@@ -1,26 +1,20 @@
-// The places of the three result windows.
+// The result windows created at start-up.
 #include "app/window/ResultWindows.h"
 
+#include "app/ProgramState.h"
+#include "app/window/TfrmMain.h"
+
 namespace quadrilo::app {
-namespace {
 
-void name(QDialog& window, const char* objectName, const char* caption) {
-    window.setObjectName(QLatin1String(objectName));
-    window.setWindowTitle(QString::fromUtf8(caption));
-}
-
-} // namespace
-
-TfrmMathGrelha2::TfrmMathGrelha2(QWidget* parent) : QDialog(parent) {
-    name(*this, "TfrmMathGrelha2", "Ferramenta de Cálculo de Grelhas:");
-}
-
-Tfrm3DView::Tfrm3DView(QWidget* parent) : QDialog(parent) {
-    name(*this, "Tfrm3DView", "3D View");
-}
-
-TfrmEditor::TfrmEditor(QWidget* parent) : QDialog(parent) {
-    name(*this, "TfrmEditor", "Editor:");
+ResultWindows CreateResultWindows(TfrmMain& main,
+                                  const results::Tfrm3DView::PlotFactory& makePlot) {
+    ProgramState& state = main.state();
+    ResultWindows windows;
+    windows.calculationTool =
+        new results::TfrmMathGrelha2(state.calculation, state.folders.home, &main);
+    windows.view3D = new results::Tfrm3DView(&main, makePlot);
+    windows.editor = new results::TfrmEditor(state.folders.home, &main);
+    return windows;
 }
 
 } // namespace quadrilo::app

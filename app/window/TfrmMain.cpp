@@ -14,6 +14,7 @@
 #include "app/tabs/InitialDataTab.h"
 #include "app/ProgramState.h"
 #include "app/projectdata/ProjectDataEditor.h"
+#include "app/results/ResultsFeature.h"
 #include "app/tabs/SlabsTab.h"
 #include "app/window/TfrmSaveAS.h"
 #include "app/prompts/UserPrompts.h"
@@ -82,6 +83,10 @@ void TfrmMain::attach(TfrmSaveAS& savePrompt, TfrmAbout& about) {
     m_savePrompt = &savePrompt;
     m_about = &about;
     m_documents = std::make_unique<DocumentController>(m_state, m_prompts, savePrompt, *this);
+}
+
+void TfrmMain::attachResults(std::unique_ptr<ResultsFeature> results) {
+    m_results = std::move(results);
 }
 
 void TfrmMain::guarded(const std::function<void()>& work) {
@@ -154,6 +159,9 @@ void TfrmMain::runStartUp() {
     m_elements = std::make_unique<ElementFeature>(*this, *m_columns, *m_beams, *m_slabs,
                                                   *m_elementEdit);
     m_documents->createDrawing();
+    // The program's own commands of the drawing: the diagram among the element commands.
+    if (m_results)
+        m_results->RegisterCommands();
     // 9. The variables of the formulas.
     for (const char* name : {"pp", "ca", "cp", "cl", "Ec", "It", "b", "h"})
         (void)m_state.parser.AssignVariable(name, 0.0);

@@ -30,6 +30,7 @@ class ElementEditTab;
 class InitialDataTab;
 class ProgramState;
 class ProjectDataEditor;
+class ResultsFeature;
 class SlabsTab;
 class TfrmAbout;
 class TfrmSaveAS;
@@ -51,6 +52,9 @@ public:
 
     // The windows created after the main window: the save prompt and the about box.
     void attach(TfrmSaveAS& savePrompt, TfrmAbout& about);
+    // The results' actions and windows, after the result windows are made.
+    void attachResults(std::unique_ptr<ResultsFeature> results);
+    [[nodiscard]] ResultsFeature* results() { return m_results.get(); }
 
     [[nodiscard]] bool startedUp() const { return m_startedUp; }
     // Closing ends the program without the close check (a script's --exit).
@@ -164,6 +168,7 @@ private:
     bool m_startedUp = false;
     bool m_skipCloseCheck = false;
     std::unique_ptr<ViewTools> m_views; // drawing tools, views, printing and export
+    std::unique_ptr<ResultsFeature> m_results; // first to go: it holds the diagram command
 };
 
 } // namespace quadrilo::app

@@ -1,6 +1,7 @@
 // The 3D view's surface drawn by Qt Data Visualization's Q3DSurface.
 #include "SurfacePlot.h"
 
+#include <QLabel>
 #include <QLinearGradient>
 #include <QWidget>
 #include <QtDataVisualization/Q3DCamera>
@@ -102,10 +103,8 @@ QSurfaceDataArray* SurfaceData(const SurfaceGrid& grid) {
 
 class DataVisualizationPlot : public SurfacePlot {
 public:
-    explicit DataVisualizationPlot(QWidget* parent) {
-        // Multisampling costs more than it gives on software OpenGL; shadows likewise.
-        QSurfaceFormat format = qDefaultSurfaceFormat(false);
-        m_graph = new Q3DSurface(&format);
+    // Takes the graph, made with an OpenGL context.
+    DataVisualizationPlot(Q3DSurface* graph, QWidget* parent) : m_graph(graph) {
         m_container = QWidget::createWindowContainer(m_graph, parent);
         m_container->setObjectName("Plot3D");
         m_container->setMinimumSize(400, 300);
@@ -192,10 +191,37 @@ private:
     QSurface3DSeries* m_series = new QSurface3DSeries; // owned by the graph once added
 };
 
+// Where there is no OpenGL (a headless platform, a remote display without it) the surface cannot
+// be drawn; the view still opens, its settings work and the plot says why it stays empty.
+class UnavailablePlot : public SurfacePlot {
+public:
+    explicit UnavailablePlot(QWidget* parent)
+        : m_label(new QLabel(QStringLiteral("Visualização 3D indisponível: sem OpenGL"), parent)) {
+        m_label->setObjectName("Plot3D");
+        m_label->setAlignment(Qt::AlignCenter);
+        m_label->setMinimumSize(400, 300);
+    }
+    QWidget* Widget() override { return m_label; }
+    bool SetGrid(const SurfaceGrid&) override { return true; }
+    void SetLook(const SurfaceLook&) override {}
+    void SetScaleFactZ(double) override {}
+    void SetCaptionZ(const QString&) override {}
+    void SetMagnification(double) override {}
+    void OnWheel(std::function<void(int)>) override {}
+
+private:
+    QLabel* m_label;
+};
+
 } // namespace
 
 std::unique_ptr<SurfacePlot> MakeDataVisualizationPlot(QWidget* parent) {
-    return std::make_unique<DataVisualizationPlot>(parent);
+    // Multisampling costs more than it gives on software OpenGL; shadows likewise.
+    QSurfaceFormat format = qDefaultSurfaceFormat(false);
+    auto graph = std::make_unique<Q3DSurface>(&format);
+    if (!graph->hasContext())
+        return std::make_unique<UnavailablePlot>(parent);
+    return std::make_unique<DataVisualizationPlot>(graph.release(), parent);
 }
 
 } // namespace quadrilo::results

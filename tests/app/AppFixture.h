@@ -5,6 +5,8 @@
 #include "app/ProgramState.h"
 #include "app/script/ScriptControls.h"
 #include "app/prompts/ScriptedPrompts.h"
+#include "app/results/ResultsFeature.h"
+#include "app/window/ResultWindows.h"
 #include "app/window/TfrmAbout.h"
 #include "app/window/TfrmMain.h"
 #include "app/window/TfrmSaveAS.h"
@@ -34,6 +36,7 @@ protected:
     QStringList unanswered;
     std::unique_ptr<TfrmMain> window;
     TfrmSaveAS* savePrompt = nullptr;
+    std::optional<QColor> chosenColour; // the colour dialog's answer
 
     AppFixture() { ensureApplication(); }
     void SetUp() override { start(); }
@@ -49,7 +52,11 @@ protected:
         prompts.setOnUnanswered([this](const QString& what) { unanswered << what; });
         window = std::make_unique<TfrmMain>(*state, prompts, document);
         savePrompt = new TfrmSaveAS(window.get());
-        window->attach(*savePrompt, *new TfrmAbout(window.get()));
+        auto* about = new TfrmAbout(window.get());
+        const ResultWindows results = CreateResultWindows(*window);
+        window->attach(*savePrompt, *about);
+        window->attachResults(std::make_unique<ResultsFeature>(
+            *window, results, [this](const QColor&) { return chosenColour; }));
         window->show();
         QElapsedTimer clock;
         clock.start();

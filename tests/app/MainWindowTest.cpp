@@ -97,9 +97,8 @@ TEST_F(MainWindow, LaysOutToolBarsMenusAndTheEnginesPortugueseTexts) {
         EXPECT_EQ(window->actions()[name]->toolTip(), QString::fromUtf8(hint)) << name;
     EXPECT_EQ(control<QPushButton>("btnGc").toolTip(),
               QStringLiteral("Gera Gc em função de \nEc \n Ex: Gc:= 0.4 x Ec"));
-    // Work that lands with the grillage and the results waits disabled.
-    for (const char* later : {"actDeformada"})
-        EXPECT_FALSE(window->actions()[later]->isEnabled()) << later;
+    for (const char* connected : {"actMalha", "actCalculate", "actDeformada", "actDrawWeight"})
+        EXPECT_TRUE(window->actions()[connected]->isEnabled()) << connected;
     EXPECT_EQ(cad().engine().texts().text(cad::TextId::SpecifyPoint), "Especifique um ponto:");
     EXPECT_EQ(cad().ui().messageTitle(), QStringLiteral("CadBox:"));
 }

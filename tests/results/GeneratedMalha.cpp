@@ -1,67 +1,44 @@
 // Generation-order malha records and their calculation data for the results tests.
 #include "GeneratedMalha.h"
 
+#include "elements/TSlabData.h"
 #include "engine/CalculationDataWriter.h"
 #include "engine/GrillageCalculation.h"
+#include "mesh/MeshGeneration.h"
+#include "project/TProjectData.h"
 #include "results/ResultsReader.h"
 
 #include <fstream>
+#include <numeric>
+#include <span>
 #include <stdexcept>
 
 namespace quadrilo::results::fixtures {
-namespace {
-
-std::uint8_t NodeKind(int i, int j, int nx, int ny) {
-    const bool rowEdge = i == 0 || i == ny, columnEdge = j == 0 || j == nx;
-    return rowEdge && columnEdge ? 2 : rowEdge || columnEdge ? 1 : 0;
-}
-
-TBarData Bar(const GeneratedMalha& m, int n1, int n2, bool lateral, std::int32_t& nextId) {
-    const auto& a = m.Nodes[n1 - 1];
-    const auto& b = m.Nodes[n2 - 1];
-    TBarData bar;
-    bar.X1 = a.X;
-    bar.Y1 = a.Y;
-    bar.X2 = b.X;
-    bar.Y2 = b.Y;
-    bar.N1 = static_cast<std::uint16_t>(n1);
-    bar.N2 = static_cast<std::uint16_t>(n2);
-    bar.Number = static_cast<std::uint16_t>(m.Bars.size() + 1);
-    bar.N1EntityID = a.EntityID;
-    bar.N2EntityID = b.EntityID;
-    bar.EntityID = nextId++;
-    bar.Material = 1;
-    bar.Orientation = a.X == b.X ? 1 : 0;
-    bar.BarType = lateral ? 1 : 0;
-    return bar;
-}
-
-} // namespace
-
 GeneratedMalha GenerateMalha(int nx, int ny, double stepX, double stepY, double xMin, double yMin) {
+    // One laje over the whole grid, laid out by the malha's own generator.
+    TSlabData slab;
+    slab.MinX = xMin;
+    slab.MinY = yMin;
+    slab.MaxX = xMin + nx * stepX;
+    slab.MaxY = yMin + ny * stepY;
+    const auto planned = mesh::PlanMesh(std::span(&slab, 1), static_cast<std::uint16_t>(nx),
+                                        static_cast<std::uint16_t>(ny));
+    if (!planned.Plan)
+        throw std::invalid_argument(planned.Error);
+    TProjectData project;
+    auto grid = mesh::GenerateMesh(*planned.Plan, project);
+    // Entity ids as the drawing would give them: every one unique.
+    std::vector<std::uint32_t> nodeIds(grid.Nodes.size()), barIds(grid.Bars.size());
+    std::iota(nodeIds.begin(), nodeIds.end(), 1001u);
+    std::iota(barIds.begin(), barIds.end(), 1001u + static_cast<std::uint32_t>(nodeIds.size()));
+    mesh::AssignEntityIds(grid, nodeIds, barIds);
+
     GeneratedMalha m{nx, ny, {}, {}};
-    std::int32_t nextId = 1001;
-    for (int i = 0; i <= ny; ++i)
-        for (int j = 0; j <= nx; ++j) {
-            TNodeData node;
-            node.X = xMin + j * stepX;
-            node.Y = yMin + i * stepY;
-            node.Number = node.Number2 = static_cast<std::uint16_t>(m.Nodes.size() + 1);
-            node.FreeRx = node.FreeRy = node.FreeDz = 1;
-            node.EntityID = nextId++;
-            node.Kind = NodeKind(i, j, nx, ny);
-            m.Nodes.push_back(node);
-        }
-    for (int i = 0; i <= ny; ++i) {
-        for (int j = 0; j < nx; ++j) {
-            const int n1 = i * (nx + 1) + j + 1;
-            m.Bars.push_back(Bar(m, n1, n1 + 1, i == 0 || i == ny, nextId));
-        }
-        if (i < ny)
-            for (int j = 0; j <= nx; ++j) {
-                const int n1 = i * (nx + 1) + j + 1;
-                m.Bars.push_back(Bar(m, n1, n1 + nx + 1, j == 0 || j == nx, nextId));
-            }
+    for (const auto& node : grid.Nodes)
+        m.Nodes.push_back(node.Record);
+    for (auto bar : grid.Bars) {
+        bar.Record.Material = 1;
+        m.Bars.push_back(bar.Record);
     }
     return m;
 }

@@ -32,7 +32,7 @@ TEST(SurfaceGrid, TwoByOneMalhaFillsTheLastRowFirst) {
 }
 
 TEST(SurfaceGrid, SizeComesFromTheMalhaWhateverItsProportion) {
-    for (const auto& [nx, ny] : {std::pair{1, 1}, {4, 2}, {2, 5}, {6, 0}}) {
+    for (const auto& [nx, ny] : {std::pair{1, 1}, {4, 2}, {2, 5}, {6, 1}}) {
         const auto malha = GenerateMalha(nx, ny, 50, 80);
         const auto grid = BuildSurfaceGrid(malha.Nodes, SurfaceQuantity::Dz).Grid;
         EXPECT_EQ(grid.Columns, nx + 1) << nx << " x " << ny;
@@ -76,7 +76,11 @@ TEST(SurfaceGrid, TheChosenResultIsPlotted) {
 }
 
 TEST(SurfaceGrid, APlanWithoutDepthKeepsItsWidthUnscaled) {
-    const auto malha = GenerateMalha(3, 2, 100, 0); // a slab box of no extent in Y
+    // The generator refuses a laje box of no depth; records edited by hand can still leave
+    // every node at one Y.
+    auto malha = GenerateMalha(3, 2, 100, 100);
+    for (auto& node : malha.Nodes)
+        node.Y = 0;
     const auto build = BuildSurfaceGrid(malha.Nodes, SurfaceQuantity::Dz);
     ASSERT_TRUE(build.Error.empty()) << build.Error;
     EXPECT_EQ(build.Grid.Rows, 3);
