@@ -139,6 +139,8 @@ enum class TextId : int {
     InvalidValue = 29220,
     BasePoint = 29221,
     SecondPoint = 29222,
+    InvalidPoint = 29223,
+    NextPointOrUndo = 29224,
 
     // 29401-29459: more command prompts
     FirstCorner = 29401,

@@ -74,8 +74,10 @@ void CadCanvas::onDocumentChanged() {
 
 void CadCanvas::registerViewCommands() {
     const auto add = [this](int id, const char* name, const char* alias,
-                            std::function<CommandTask()> run) {
-        m_commands.push_back(m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), {}}));
+                            std::function<CommandTask()> run,
+                            std::function<void(int, const Point3&)> drag = {}) {
+        m_commands.push_back(
+            m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), std::move(drag)}));
     };
     add(CmdZoomExtents, "ZOOMEXTENTS", "ZE", [this] {
         return immediately([this] {
@@ -102,15 +104,23 @@ void CadCanvas::registerViewCommands() {
             commitView();
         });
     });
-    add(CmdZoomWindow, "ZOOMWINDOW", "ZW", [this]() -> CommandTask {
+    // The second corner drags a box from the first.
+    const auto zoomBox = [this](int mode, const Point3& cursor) {
+        auto& run = m_doc.runner();
+        if (mode == 1 && run.basePoint())
+            run.drawBox(*run.basePoint(), cursor);
+    };
+    add(
+        CmdZoomWindow, "ZOOMWINDOW", "ZW",
+        [this]() -> CommandTask {
         auto& run = m_doc.runner();
         m_doc.prompt(TextId::FirstCorner);
-        if (co_await run.nextInput() != int(InputKind::Point))
+        if (co_await run.nextPoint() != int(InputKind::Point))
             co_return;
         const Point3 a = run.inputPoint();
         run.setBasePoint(a);
         m_doc.prompt(TextId::OppositeCorner);
-        if (co_await run.nextInput() != int(InputKind::Point))
+        if (co_await run.nextPoint() != int(InputKind::Point))
             co_return;
         const Point3 b = run.inputPoint();
         if (a.x == b.x || a.y == b.y)
@@ -120,7 +130,8 @@ void CadCanvas::registerViewCommands() {
         e.add(b);
         m_view.fit(e);
         commitView();
-    });
+        },
+        zoomBox);
     // Real-time zoom and pan: the canvas turns left drags into view changes while these wait.
     add(CmdZoomRealtime, "ZOOMREALTIME", "Z", [this]() -> CommandTask {
         m_doc.prompt(TextId::RealtimeZoom);

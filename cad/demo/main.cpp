@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     Document& doc = engine.createDocument();
     if (options.isSet(sample)) {
         demo::buildSampleDrawing(doc.drawing());
+        doc.beginHistory();
         doc.drawing().setDirty(false);
     }
 
