@@ -91,12 +91,10 @@ std::vector<std::string> lineKeywords() {
 
 CommandTask lineTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pickAnchored(TextId::SpecifyPoint))
-        co_return;
-    std::vector<Point3> vertices{t.point()};
+    std::vector<Point3> vertices;
     std::vector<EntityId> segments;
     for (;;) {
-        t.ask(TextId::NextPointOrUndo);
+        t.ask(vertices.empty() ? TextId::SpecifyPoint : TextId::NextPointOrUndo);
         const int input = co_await t.run.nextPoint(lineKeywords());
         if (input == int(InputKind::Text)) {
             if (segments.empty()) {
@@ -113,9 +111,11 @@ CommandTask lineTool(Document& doc) {
         if (input != int(InputKind::Point))
             co_return;
         const Point3 p = t.point();
-        if (samePlanPoint(p, vertices.back()) && p.z == vertices.back().z)
-            continue; // a zero-length line helps nobody
-        segments.push_back(t.add(LineShape{vertices.back(), p}));
+        if (!vertices.empty()) {
+            if (samePlanPoint(p, vertices.back()) && p.z == vertices.back().z)
+                continue; // a zero-length line helps nobody
+            segments.push_back(t.add(LineShape{vertices.back(), p}));
+        }
         vertices.push_back(p);
         t.anchor(p);
     }
