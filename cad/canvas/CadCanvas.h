@@ -20,6 +20,7 @@ class QMenu;
 
 namespace quadrilo::cad {
 class Document;
+struct Entity;
 }
 
 namespace quadrilo::cad::canvas {
@@ -132,6 +133,10 @@ private:
     void cancelInput();
     void showContextMenu(const QPointF& pixel, const QPoint& global);
     void paintOverlay(QPainter& p);
+    [[nodiscard]] std::optional<SnapResult> planSnap(const Point3& raw);
+    [[nodiscard]] std::optional<SnapResult> windowSnap(const QPointF& pixel, const Point3& raw);
+    [[nodiscard]] bool shownEntity(const Entity* e) const;
+    void refreshWindowGeometry();
     void updateCursorShape();
 
     Document& m_doc;
@@ -152,6 +157,17 @@ private:
     bool m_mouseInside = false;
     Point3 m_cursor;
     std::optional<SnapResult> m_snapResult;
+    // What the window's snap geometry was built for.
+    struct WindowGeometryKey {
+        std::uint64_t revision = 0;
+        Point3 centre;
+        double scale = 0.0;
+        ViewAngles angles;
+        QSizeF viewport;
+        bool operator==(const WindowGeometryKey&) const = default;
+    };
+    std::optional<WindowGeometryKey> m_windowGeometryKey;
+    SnapGeometry m_windowGeometry;
     Drag m_drag = Drag::None;
     QPointF m_dragStart;
     bool m_dragMoved = false;
