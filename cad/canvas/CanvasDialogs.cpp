@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -251,7 +252,8 @@ void openDimStyle(CadCanvas& canvas) {
 // ------------------------------------------------------------------------------ layer dialog
 
 LayerDialog::LayerDialog(CadCanvas& canvas)
-    : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)) {
+    : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)),
+      m_error(new QLabel(this)) {
     setWindowTitle(text(canvas, TextId::LayerDialog));
     m_table->setHorizontalHeaderLabels(
         {text(canvas, TextId::LayerName), text(canvas, TextId::LayerColor),
@@ -276,12 +278,29 @@ LayerDialog::LayerDialog(CadCanvas& canvas)
     connect(add, &QPushButton::clicked, this, &LayerDialog::addLayerRow);
     auto* remove = new QPushButton(text(canvas, TextId::LayerDelete), this);
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_table->currentRow()); });
+    m_error->setObjectName(QStringLiteral("layerError"));
+    m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_error->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(add);
     layout->addWidget(remove);
+    layout->addWidget(m_error);
     layout->addWidget(okCancel(*this, canvas));
     resize(520, 360);
+}
+
+void LayerDialog::accept() {
+    if (!apply()) {
+        m_error->setText(text(m_canvas, TextId::LayerNameInvalid));
+        m_error->show();
+        return;
+    }
+    QDialog::accept();
+}
+
+QString LayerDialog::errorShown() const {
+    return m_error->isVisible() ? m_error->text() : QString();
 }
 
 void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool visible,
@@ -387,10 +406,6 @@ std::vector<Subscription> registerDialogCommands(CadCanvas& canvas) {
     add(CmdLayerDialog, "LAYER", [c] {
         auto* dialog = new LayerDialog(*c);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(dialog, &QDialog::accepted, c, [c, dialog] {
-            if (!dialog->apply())
-                warn(c, c->messageTitle(), text(*c, TextId::LayerNameInvalid));
-        });
         dialog->open();
     });
     add(CmdLayerOrder, "LAYERORDER", [c] { openLayerOrder(*c); });

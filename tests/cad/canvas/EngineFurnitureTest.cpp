@@ -80,7 +80,16 @@ TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
     static_cast<QSpinBox*>(dialog->table()->cellWidget(1, 1))->setValue(9);
     EXPECT_FALSE(dialog->apply());
     EXPECT_EQ(layer("Vigas").color, 3);
-    dialog->reject();
+    // OK keeps the dialog open with the user's changes and says what is wrong.
+    dialog->accept();
+    ASSERT_EQ(canvas->findChild<LayerDialog*>(), dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->errorShown().toStdString(), doc.texts().text(TextId::LayerNameInvalid));
+    EXPECT_EQ(static_cast<QSpinBox*>(dialog->table()->cellWidget(1, 1))->value(), 9);
+    dialog->table()->item(1, 0)->setText("Vigas T");
+    dialog->accept();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(layer("Vigas T").color, 9);
 }
 
 TEST_F(EngineFurniture, LayerDialogDeletesEmptyLayersAndSaysWhyItKeepsTheOthers) {
