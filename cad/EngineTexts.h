@@ -114,6 +114,10 @@ enum class TextId : int {
     GridShow = 29009,
     GridSpacing = 29010,
     Ortho = 29011,
+    StatusObjectSnap = 29012,
+    StatusGrid = 29013,
+    StatusOrtho = 29014,
+    StatusGridSnap = 29015,
 
     // 29199-29312: command prompts
     RepeatCommand = 29199,
@@ -141,6 +145,7 @@ enum class TextId : int {
     SecondPoint = 29222,
     InvalidPoint = 29223,
     NextPointOrUndo = 29224,
+    CommandPrompt = 29225,
 
     // 29401-29459: more command prompts
     FirstCorner = 29401,

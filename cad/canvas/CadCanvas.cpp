@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -683,12 +684,73 @@ void CadCanvas::keyPressEvent(QKeyEvent* event) {
             m_doc.clearSelection();
         }
         return;
-    case Qt::Key_F8:
-        m_ortho = !m_ortho;
-        return;
     default:
-        QWidget::keyPressEvent(event);
+        if (!handleDraftingKey(event->key()))
+            QWidget::keyPressEvent(event);
     }
+}
+
+bool CadCanvas::handleDraftingKey(int key) {
+    switch (key) {
+    case Qt::Key_F3:
+        setObjectSnap(!objectSnap());
+        return true;
+    case Qt::Key_F7:
+        setGridShown(!gridShown());
+        return true;
+    case Qt::Key_F8:
+        setOrtho(!m_ortho);
+        return true;
+    case Qt::Key_F9:
+        setGridSnap(!gridSnap());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CadCanvas::setOrtho(bool on) {
+    m_ortho = on;
+    emit draftingChanged();
+}
+
+void CadCanvas::setObjectSnap(bool on) {
+    if (on == objectSnap())
+        return;
+    if (on) {
+        m_snap.modes |= m_objectModesOff;
+    } else {
+        m_objectModesOff = m_snap.modes & objectModes;
+        m_snap.modes &= ~objectModes;
+    }
+    emit draftingChanged();
+}
+
+void CadCanvas::setGridShown(bool on) {
+    m_style.showGrid = on;
+    regen();
+    emit draftingChanged();
+}
+
+void CadCanvas::setGridSnap(bool on) {
+    m_snap.modes = on ? (m_snap.modes | SnapGrid) : (m_snap.modes & ~unsigned(SnapGrid));
+    emit draftingChanged();
+}
+
+void CadCanvas::addAccelerator(const QKeySequence& keys, std::function<void()> action) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, action);
+    m_accelerators.emplace_back(keys, std::move(action));
+}
+
+bool CadCanvas::runAccelerator(const QKeyCombination& keys) {
+    for (const auto& [sequence, action] : m_accelerators)
+        if (sequence == QKeySequence(keys)) {
+            action();
+            return true;
+        }
+    return false;
 }
 
 void CadCanvas::leaveEvent(QEvent*) {
