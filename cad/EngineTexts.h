@@ -101,6 +101,9 @@ enum class TextId : int {
     PropertyLayer = 28482,
     PropertyColor = 28483,
     PropertyLineweight = 28484,
+    PropertyText = 28485,
+    PropertyByLayer = 28486,
+    PropertyByBlock = 28487,
 
     // 29001-29104: drafting aids
     DraftingAids = 29001,

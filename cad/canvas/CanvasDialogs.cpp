@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <type_traits>
 #include <set>
 
 namespace quadrilo::cad::canvas {
@@ -164,7 +166,17 @@ void openOptions(CadCanvas& canvas) {
     dialog->open();
 }
 
-// Layer, colour and lineweight of the selected entities.
+// The content of a text or multi-line text, or null.
+template <class S> auto* textOf(S& shape) {
+    using Text = std::conditional_t<std::is_const_v<S>, const std::string, std::string>;
+    if (auto* t = std::get_if<TextShape>(&shape))
+        return static_cast<Text*>(&t->text);
+    if (auto* m = std::get_if<MTextShape>(&shape))
+        return static_cast<Text*>(&m->text);
+    return static_cast<Text*>(nullptr);
+}
+
+// Layer, colour and lineweight of the selected entities, and the content of a text.
 void openProperties(CadCanvas& canvas) {
     Document& doc = canvas.document();
     const std::vector<EntityId> selected = doc.selection().entities();
@@ -182,15 +194,24 @@ void openProperties(CadCanvas& canvas) {
     auto* color = new QSpinBox(dialog);
     color->setRange(0, 256); // 0 by block, 256 by layer
     color->setValue(first->color);
+    color->setSpecialValueText(text(canvas, TextId::PropertyByBlock));
     auto* weight = new QSpinBox(dialog);
     weight->setRange(-1, 211); // -1 by layer; hundredths of a millimetre
     weight->setValue(first->lineweight);
+    weight->setSpecialValueText(text(canvas, TextId::PropertyByLayer));
     form->addRow(text(canvas, TextId::PropertyLayer), layer);
     form->addRow(text(canvas, TextId::PropertyColor), color);
     form->addRow(text(canvas, TextId::PropertyLineweight), weight);
+    // One text selected: its content is edited here too.
+    QLineEdit* content = nullptr;
+    if (const std::string* words = selected.size() == 1 ? textOf(first->shape) : nullptr) {
+        content = new QLineEdit(QString::fromStdString(*words), dialog);
+        content->setObjectName(QStringLiteral("propertyText"));
+        form->addRow(text(canvas, TextId::PropertyText), content);
+    }
     form->addRow(okCancel(*dialog, canvas));
     QObject::connect(dialog, &QDialog::accepted, &canvas,
-                     [&canvas, selected, layer, color, weight] {
+                     [&canvas, selected, layer, color, weight, content] {
                          const LayerId target(layer->currentData().toUInt());
                          applyStep(canvas, CmdProperties, [&](Transaction& tx) {
                              for (const EntityId id : selected)
@@ -198,6 +219,8 @@ void openProperties(CadCanvas& canvas) {
                                      e.layer = target;
                                      e.color = color->value();
                                      e.lineweight = weight->value();
+                                     if (std::string* words = content ? textOf(e.shape) : nullptr)
+                                         *words = content->text().toStdString();
                                  });
                          });
                      });

@@ -7,6 +7,7 @@
 #include "cad/canvas/Renderer.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -150,6 +151,22 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     EXPECT_EQ(drawing().entity(line)->color, 5);
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(drawing().entity(line)->color, ByLayerColor);
+
+    // A text's content is edited with its properties.
+    doc.clearSelection();
+    const EntityId note = add(TextShape{{0, 0, 0}, "V1", {5, 0.0, 0}});
+    doc.select(note, true);
+    canvas->execute(CmdProperties);
+    QLineEdit* content = nullptr;
+    for (auto* d : canvas->findChildren<QDialog*>())
+        if (d->isVisible())
+            properties = d;
+    content = properties->findChild<QLineEdit*>(QStringLiteral("propertyText"));
+    ASSERT_NE(content, nullptr);
+    EXPECT_EQ(content->text(), "V1");
+    content->setText("V1 20x50");
+    properties->accept();
+    EXPECT_EQ(std::get<TextShape>(drawing().entity(note)->shape).text, "V1 20x50");
 }
 
 TEST_F(EngineFurniture, TextTablesSwitchEveryPromptAndTheFileFilter) {
