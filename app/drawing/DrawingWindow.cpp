@@ -49,8 +49,7 @@ void DrawingWindow::redraw() {
 }
 
 void DrawingWindow::showGrid(bool show) {
-    m_canvas->renderStyle().showGrid = show;
-    m_canvas->regen();
+    m_canvas->setGridShown(show); // the status bar's toggle follows
 }
 
 void DrawingWindow::showCross(bool show) {

@@ -2,7 +2,8 @@
 // Options: --sample (a small floor drawing), --view N (a standard view 130-139),
 // --screenshot FILE.png (save the window once shown, then quit), --english (engine texts; they
 // start in Portuguese, as in the program), --type "LINE|0,0|..." (lines typed on the command
-// line, "|" between them), --hover X,Y (the pointer rests over that drawing point), --select-all.
+// line, "|" between them), --hover X,Y (the pointer rests over that drawing point), --select-all, --pick X,Y (selects
+// the entity there).
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/canvas/CadCanvas.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -30,7 +32,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption typed("type", "Type these command lines, '|' between them.", "LINES");
     const QCommandLineOption hover("hover", "Rest the pointer over the drawing point X,Y.", "X,Y");
     const QCommandLineOption selectAll("select-all", "Select every entity first.");
-    options.addOptions({sample, view, shot, english, typed, hover, selectAll});
+    const QCommandLineOption pick("pick", "Select the entity at the drawing point X,Y first.", "X,Y");
+    options.addOptions({sample, view, shot, english, typed, hover, selectAll, pick});
     options.process(app);
 
     Engine engine;
@@ -58,6 +61,11 @@ int main(int argc, char** argv) {
         canvas.execute(options.value(view).toInt());
     if (options.isSet(selectAll))
         (void)doc.selectWindow({-1e300, -1e300, 1e300, 1e300}, true, true);
+    if (options.isSet(pick)) {
+        const QStringList xy = options.value(pick).split(QLatin1Char(','));
+        const Point3 at{xy.value(0).toDouble(), xy.value(1).toDouble(), 0};
+        (void)doc.select(doc.entityAt(at, doc.pickAperture()), true);
+    }
     for (const QString& line : options.value(typed).split(QLatin1Char('|'), Qt::SkipEmptyParts))
         window.commandLine().submit(line == QLatin1String("_") ? QString() : line);
     if (options.isSet(hover)) {
@@ -70,7 +78,12 @@ int main(int argc, char** argv) {
     if (options.isSet(shot)) {
         const QString file = options.value(shot);
         QTimer::singleShot(300, &window, [&window, file] {
-            window.grab().save(file);
+            // A dialog the typed lines opened is what the picture shows.
+            QWidget* top = &window;
+            for (QDialog* dialog : window.findChildren<QDialog*>())
+                if (dialog->isVisible())
+                    top = dialog;
+            top->grab().save(file);
             QApplication::quit();
         });
     }
