@@ -114,23 +114,23 @@ void CadCanvas::registerViewCommands() {
     add(
         CmdZoomWindow, "ZOOMWINDOW", "ZW",
         [this]() -> CommandTask {
-        auto& run = m_doc.runner();
-        m_doc.prompt(TextId::FirstCorner);
-        if (co_await run.nextPoint() != int(InputKind::Point))
-            co_return;
-        const Point3 a = run.inputPoint();
-        run.setBasePoint(a);
-        m_doc.prompt(TextId::OppositeCorner);
-        if (co_await run.nextPoint() != int(InputKind::Point))
-            co_return;
-        const Point3 b = run.inputPoint();
-        if (a.x == b.x || a.y == b.y)
-            co_return;
-        rememberView();
-        Extent e = Extent::of(a);
-        e.add(b);
-        m_view.fit(e);
-        commitView();
+            auto& run = m_doc.runner();
+            m_doc.prompt(TextId::FirstCorner);
+            if (co_await run.nextPoint() != int(InputKind::Point))
+                co_return;
+            const Point3 a = run.inputPoint();
+            run.setBasePoint(a);
+            m_doc.prompt(TextId::OppositeCorner);
+            if (co_await run.nextPoint() != int(InputKind::Point))
+                co_return;
+            const Point3 b = run.inputPoint();
+            if (a.x == b.x || a.y == b.y)
+                co_return;
+            rememberView();
+            Extent e = Extent::of(a);
+            e.add(b);
+            m_view.fit(e);
+            commitView();
         },
         zoomBox);
     // Real-time zoom and pan: the canvas turns left drags into view changes while these wait.

@@ -23,7 +23,7 @@ class QMenu;
 namespace quadrilo::cad {
 class Document;
 struct Entity;
-}
+} // namespace quadrilo::cad
 
 namespace quadrilo::cad::canvas {
 

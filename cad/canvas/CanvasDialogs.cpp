@@ -22,8 +22,8 @@
 #include <QVBoxLayout>
 
 #include <optional>
-#include <type_traits>
 #include <set>
+#include <type_traits>
 
 namespace quadrilo::cad::canvas {
 namespace {

@@ -35,11 +35,10 @@ CommandLine::CommandLine(CadCanvas& canvas, QPlainTextEdit* log, QWidget* parent
     if (canvas.hasDocument()) {
         // A command that ended leaves the line asking for the next command.
         m_onCommandEnded = canvas.document().events().commandEnded.subscribe([this](int) {
-            showPrompt(QString::fromStdString(
-                m_canvas.document().texts().text(TextId::CommandPrompt)));
+            showPrompt(
+                QString::fromStdString(m_canvas.document().texts().text(TextId::CommandPrompt)));
         });
-        showPrompt(
-            QString::fromStdString(canvas.document().texts().text(TextId::CommandPrompt)));
+        showPrompt(QString::fromStdString(canvas.document().texts().text(TextId::CommandPrompt)));
     }
     m_edit->installEventFilter(this);
     // Keys typed over the canvas go to the command line, as in any CAD program.
@@ -88,8 +87,7 @@ void CommandLine::logLine(const QString& line) {
 
 // While the waiting command asks for text, Space is part of the answer.
 bool CommandLine::textAnswerWanted() const {
-    return m_canvas.hasDocument() &&
-           m_canvas.document().runner().request().expect == Expect::Text;
+    return m_canvas.hasDocument() && m_canvas.document().runner().request().expect == Expect::Text;
 }
 
 void CommandLine::walkHistory(int step) {

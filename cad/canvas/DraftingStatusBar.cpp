@@ -39,14 +39,13 @@ DraftingStatusBar::DraftingStatusBar(CadCanvas& canvas, QWidget* parent)
         return canvas.hasDocument() ? QString::fromStdString(canvas.document().texts().text(id))
                                     : QString();
     };
-    layout->addWidget(addToggle("snapButton", caption(TextId::StatusObjectSnap),
-                                &CadCanvas::setObjectSnap));
+    layout->addWidget(
+        addToggle("snapButton", caption(TextId::StatusObjectSnap), &CadCanvas::setObjectSnap));
     layout->addWidget(
         addToggle("gridButton", caption(TextId::StatusGrid), &CadCanvas::setGridShown));
+    layout->addWidget(addToggle("orthoButton", caption(TextId::StatusOrtho), &CadCanvas::setOrtho));
     layout->addWidget(
-        addToggle("orthoButton", caption(TextId::StatusOrtho), &CadCanvas::setOrtho));
-    layout->addWidget(addToggle("gridSnapButton", caption(TextId::StatusGridSnap),
-                                &CadCanvas::setGridSnap));
+        addToggle("gridSnapButton", caption(TextId::StatusGridSnap), &CadCanvas::setGridSnap));
     connect(&canvas, &CadCanvas::draftingChanged, this, &DraftingStatusBar::showState);
     connect(&canvas, &CadCanvas::dialogApplied, this, &DraftingStatusBar::showState);
     connect(&canvas, &CadCanvas::cursorMoved, this, &DraftingStatusBar::showCursor);
@@ -82,8 +81,8 @@ void DraftingStatusBar::showState() {
 }
 
 void DraftingStatusBar::showCursor(double x, double y, double z) {
-    m_readout->setText(QString::fromStdString(
-        readoutNumber(x) + ", " + readoutNumber(y) + ", " + readoutNumber(z)));
+    m_readout->setText(QString::fromStdString(readoutNumber(x) + ", " + readoutNumber(y) + ", " +
+                                              readoutNumber(z)));
 }
 
 } // namespace quadrilo::cad::canvas

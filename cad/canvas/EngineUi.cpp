@@ -4,7 +4,6 @@
 #include "cad/Document.h"
 #include "cad/canvas/CadCanvas.h"
 
-
 namespace quadrilo::cad::canvas {
 
 // ---------------------------------------------------------------------------------- windows

@@ -2,8 +2,8 @@
 // Options: --sample (a small floor drawing), --view N (a standard view 130-139),
 // --screenshot FILE.png (save the window once shown, then quit), --english (engine texts; they
 // start in Portuguese, as in the program), --type "LINE|0,0|..." (lines typed on the command
-// line, "|" between them), --hover X,Y (the pointer rests over that drawing point), --select-all, --pick X,Y (selects
-// the entity there).
+// line, "|" between them), --hover X,Y (the pointer rests over that drawing point), --select-all,
+// --pick X,Y (selects the entity there).
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/canvas/CadCanvas.h"
@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption typed("type", "Type these command lines, '|' between them.", "LINES");
     const QCommandLineOption hover("hover", "Rest the pointer over the drawing point X,Y.", "X,Y");
     const QCommandLineOption selectAll("select-all", "Select every entity first.");
-    const QCommandLineOption pick("pick", "Select the entity at the drawing point X,Y first.", "X,Y");
+    const QCommandLineOption pick("pick", "Select the entity at the drawing point X,Y first.",
+                                  "X,Y");
     options.addOptions({sample, view, shot, english, typed, hover, selectAll, pick});
     options.process(app);
 
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
         window.commandLine().submit(line == QLatin1String("_") ? QString() : line);
     if (options.isSet(hover)) {
         const QStringList xy = options.value(hover).split(QLatin1Char(','));
-        const QPointF at = canvas.view().toScreen({xy.value(0).toDouble(), xy.value(1).toDouble(), 0});
+        const QPointF at =
+            canvas.view().toScreen({xy.value(0).toDouble(), xy.value(1).toDouble(), 0});
         QMouseEvent move(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(&canvas, &move);

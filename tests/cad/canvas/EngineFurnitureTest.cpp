@@ -38,6 +38,12 @@ protected:
         canvas->execute(CmdLayerDialog);
         return canvas->findChild<LayerDialog*>();
     }
+    QDialog* shownDialog() {
+        for (auto* d : canvas->findChildren<QDialog*>())
+            if (d->isVisible())
+                return d;
+        return nullptr;
+    }
     QStringList menuTexts(CadCanvas& c, int entries) {
         QStringList texts;
         for (QMenu* menu : c.findChildren<QMenu*>())
@@ -139,10 +145,7 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     const EntityId line = add(LineShape{{0, 0, 0}, {100, 0, 0}});
     doc.select(line, true);
     canvas->execute(CmdProperties);
-    QDialog* properties = nullptr;
-    for (auto* d : canvas->findChildren<QDialog*>())
-        if (d->isVisible())
-            properties = d;
+    QDialog* properties = shownDialog();
     ASSERT_NE(properties, nullptr);
     properties->findChild<QComboBox*>()->setCurrentIndex(2); // layer "B"
     properties->findChildren<QSpinBox*>().at(0)->setValue(5);
@@ -157,11 +160,9 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     const EntityId note = add(TextShape{{0, 0, 0}, "V1", {5, 0.0, 0}});
     doc.select(note, true);
     canvas->execute(CmdProperties);
-    QLineEdit* content = nullptr;
-    for (auto* d : canvas->findChildren<QDialog*>())
-        if (d->isVisible())
-            properties = d;
-    content = properties->findChild<QLineEdit*>(QStringLiteral("propertyText"));
+    properties = shownDialog();
+    ASSERT_NE(properties, nullptr);
+    auto* content = properties->findChild<QLineEdit*>(QStringLiteral("propertyText"));
     ASSERT_NE(content, nullptr);
     EXPECT_EQ(content->text(), "V1");
     content->setText("V1 20x50");
