@@ -16,6 +16,8 @@ bool CommandRunner::start(const CommandDef& def) {
         return false;
     cancel();
     m_def = def;
+    if (m_hasInputPoint)
+        m_previousCommandPoint = m_inputPoint;
     m_points.clear();
     m_base.reset();
     m_hasInputPoint = false;
@@ -64,6 +66,7 @@ bool CommandRunner::feed(InputKind kind) {
     if (!waiting())
         return false;
     m_inputKind = kind;
+    m_request = {};
     resume(std::exchange(m_resume, {}));
     return true;
 }
@@ -99,7 +102,12 @@ void CommandRunner::finish() {
 Point3 CommandRunner::lastPoint() const {
     if (m_hasInputPoint)
         return m_inputPoint;
-    return m_base.value_or(Point3{});
+    return m_base.value_or(m_previousCommandPoint.value_or(Point3{}));
+}
+
+const InputRequest& CommandRunner::request() const {
+    static const InputRequest none;
+    return waiting() ? m_request : none;
 }
 
 std::vector<RubberBand> CommandRunner::drag(const Point3& cursor, int mode) {
@@ -131,6 +139,12 @@ void CommandRunner::drawAddVertex(const Point3& p) {
 void CommandRunner::drawPolyline(bool closed) {
     if (m_dragging)
         m_band.push_back(RubberBand{std::exchange(m_bandVertices, {}), closed});
+}
+
+void CommandRunner::drawBox(const Point3& a, const Point3& c) {
+    for (const Point3& p : {a, Point3{c.x, a.y, a.z}, Point3{c.x, c.y, a.z}, Point3{a.x, c.y, a.z}})
+        drawAddVertex(p);
+    drawPolyline(true);
 }
 
 } // namespace quadrilo::cad

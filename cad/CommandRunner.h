@@ -21,6 +21,16 @@ struct RubberBand {
     bool closed = false;
 };
 
+// What the waiting command asks for; it decides how a typed line is read. A line matching one
+// of the keywords is always that keyword (an option of the command, such as U for undo in LINE);
+// a text answer takes the line as typed, never as a command name or coordinates; at a point
+// prompt a line that is no point and no command is refused and the prompt asked again.
+enum class Expect : int { Any = 0, Point = 1, Text = 2 };
+struct InputRequest {
+    Expect expect = Expect::Any;
+    std::vector<std::string> keywords;
+};
+
 struct CommandDef {
     int id = 0;
     std::string name;
@@ -71,15 +81,28 @@ public:
             return runner ? static_cast<int>(runner->m_inputKind) : 0;
         }
     };
-    InputAwaiter nextInput() { return InputAwaiter{this}; }
+    InputAwaiter nextInput(InputRequest request = {}) {
+        m_request = std::move(request);
+        return InputAwaiter{this};
+    }
+    // A point (or Enter, Cancel, one of the keywords as Text).
+    InputAwaiter nextPoint(std::vector<std::string> keywords = {}) {
+        return nextInput({Expect::Point, std::move(keywords)});
+    }
+    // A text answer: the typed line is the text, an empty line Enter.
+    InputAwaiter nextText() { return nextInput({Expect::Text, {}}); }
+    // What the waiting command asked for (Any when none waits).
+    const InputRequest& request() const;
 
     // State of the running command.
+    InputKind inputKind() const { return m_inputKind; }
     const Point3& inputPoint() const { return m_inputPoint; }
     const std::string& inputText() const { return m_inputText; }
     std::vector<Point3>& points() { return m_points; }
     std::optional<Point3> basePoint() const { return m_base; }
     void setBasePoint(const Point3& p) { m_base = p; }
-    // The point relative typed coordinates start from: the last input point, else the base.
+    // The point relative typed coordinates start from: the last input point, else the base,
+    // else the last point of an earlier command.
     Point3 lastPoint() const;
 
     // Calls the running command's drag callback for the cursor and returns what it drew.
@@ -87,6 +110,8 @@ public:
     void drawLine(const Point3& a, const Point3& b);
     void drawAddVertex(const Point3& p);
     void drawPolyline(bool closed);
+    // The plan rectangle with opposite corners a and c (at a's height).
+    void drawBox(const Point3& a, const Point3& c);
 
 private:
     bool feed(InputKind kind);
@@ -101,8 +126,10 @@ private:
     std::coroutine_handle<> m_resume;
     bool m_executing = false;
     InputKind m_inputKind = InputKind::Cancel;
+    InputRequest m_request;
     Point3 m_inputPoint;
     bool m_hasInputPoint = false;
+    std::optional<Point3> m_previousCommandPoint;
     std::string m_inputText;
     std::vector<Point3> m_points;
     std::optional<Point3> m_base;

@@ -10,11 +10,17 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <limits>
+#include <numbers>
 #include <unordered_set>
 
 namespace quadrilo::cad {
 namespace {
+
+// Beyond this many outline segments the move preview stops: it follows the cursor, not the
+// whole of a large selection.
+constexpr std::size_t maxPreviewSegments = 20000;
 
 std::string upper(std::string s) {
     for (char& c : s)
@@ -83,11 +89,45 @@ std::optional<Extent> axisRectangle(const std::vector<Point3>& poly) {
 
 } // namespace
 
+std::optional<double> parseNumber(const std::string& input) {
+    const std::string text = trim(input);
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first < last && *first == '+')
+        ++first;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || first == last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+namespace {
+
+// "distance<angle", the angle in degrees counter-clockwise from +X.
+std::optional<Point3> parsePolar(const std::string& text) {
+    const auto at = text.find('<');
+    const auto distance = parseNumber(text.substr(0, at));
+    const auto angle = parseNumber(text.substr(at + 1));
+    if (!distance || !angle)
+        return std::nullopt;
+    const double radians = *angle * std::numbers::pi / 180.0;
+    return Point3{*distance * std::cos(radians), *distance * std::sin(radians), 0.0};
+}
+
+} // namespace
+
 std::optional<Point3> parseCoordinates(const std::string& input, const Point3& last) {
     std::string text = trim(input);
     const bool relative = !text.empty() && text.front() == '@';
     if (relative)
         text.erase(0, 1);
+    if (text.find('<') != std::string::npos) {
+        const auto polar = parsePolar(text);
+        if (!polar)
+            return std::nullopt;
+        return relative ? last + *polar : Point3{polar->x, polar->y, last.z};
+    }
     double values[3] = {0.0, 0.0, 0.0};
     int count = 0;
     const char* p = text.data();
@@ -211,24 +251,59 @@ bool Document::afterInput(std::uint64_t revisionBefore, bool fed) {
 
 bool Document::typeText(const std::string& input) {
     const std::string text = trim(input);
-    const std::uint64_t revision = m_drawing->revision();
-    if (m_runner.waiting()) {
-        if (text.empty())
-            return afterInput(revision, m_runner.enter());
-        if (const auto p = parseCoordinates(text, m_runner.lastPoint())) {
-            m_cursor = *p;
-            return afterInput(revision, m_runner.point(*p));
-        }
-        if (const CommandDef* def = commandByName(text))
-            return execute(def->id);
-        return afterInput(revision, m_runner.text(text));
-    }
+    if (m_runner.waiting())
+        return answerWaitingCommand(text);
     if (text.empty())
         return m_lastCommand != 0 && execute(m_lastCommand);
     if (const CommandDef* def = commandByName(text))
         return execute(def->id);
     prompt(texts().format(TextId::UnknownCommand, {text}));
     return false;
+}
+
+// The waiting command's request decides how the line reads: its keywords first, a text answer
+// as typed, then a point, a command name, and what is left as text where text is welcome.
+bool Document::answerWaitingCommand(const std::string& text) {
+    const std::uint64_t revision = m_drawing->revision();
+    const InputRequest& request = m_runner.request();
+    if (text.empty())
+        return afterInput(revision, m_runner.enter());
+    for (const std::string& keyword : request.keywords)
+        if (upper(keyword) == upper(text))
+            return afterInput(revision, m_runner.text(keyword));
+    if (request.expect == Expect::Text)
+        return afterInput(revision, m_runner.text(text));
+    if (const auto p = typedPoint(text)) {
+        m_cursor = *p;
+        return afterInput(revision, m_runner.point(*p));
+    }
+    if (const CommandDef* def = commandByName(text))
+        return execute(def->id);
+    if (request.expect == Expect::Point) {
+        // A typo must not end the command: say so and ask the same question again.
+        const std::string question = m_prompt;
+        prompt(TextId::InvalidPoint);
+        prompt(question);
+        return false;
+    }
+    return afterInput(revision, m_runner.text(text));
+}
+
+// Coordinates as typed, or at a point prompt after a first point a bare distance along the
+// cursor's direction from it.
+std::optional<Point3> Document::typedPoint(const std::string& text) const {
+    const Point3 last = m_runner.lastPoint();
+    if (auto p = parseCoordinates(text, last))
+        return p;
+    const auto base = m_runner.basePoint();
+    if (m_runner.request().expect != Expect::Point || !base)
+        return std::nullopt;
+    const std::optional<double> distance = parseNumber(text);
+    const double dx = m_cursor.x - base->x, dy = m_cursor.y - base->y;
+    const double length = std::hypot(dx, dy);
+    if (!distance || length == 0.0)
+        return std::nullopt;
+    return Point3{base->x + dx / length * *distance, base->y + dy / length * *distance, base->z};
 }
 
 bool Document::inputPoint(const Point3& p) {
@@ -268,48 +343,94 @@ void Document::registerBuiltins() {
     addImmediate(
         CmdErase, "ERASE", "E", [this] { return eraseSelection() > 0; }, TextId::NothingSelected,
         true);
-    auto rubberLine = [this](int mode, const Point3& cursor) {
-        if (mode == 1 && m_runner.basePoint())
-            m_runner.drawLine(*m_runner.basePoint(), cursor);
-    };
-    addBuiltin(CommandDef{CmdMove, "MOVE", "M", 0, [this] { return moveCommand(); }, rubberLine});
+    auto preview = [this](int mode, const Point3& cursor) { drawMovePreview(mode, cursor); };
+    addBuiltin(CommandDef{CmdMove, "MOVE", "M", 0, [this] { return moveCommand(); }, preview});
     addBuiltin(
-        CommandDef{CmdPaste, "PASTECLIP", "", 0, [this] { return pasteCommand(); }, rubberLine});
+        CommandDef{CmdPaste, "PASTECLIP", "", 0, [this] { return pasteCommand(); }, preview});
 }
 
-CommandTask Document::moveCommand() {
-    if (m_selection.empty()) {
-        prompt(TextId::SelectObjects);
-        for (;;) {
-            const auto input = static_cast<InputKind>(co_await m_runner.nextInput());
-            if (input == InputKind::Point) {
-                const EntityId id = entityAt(m_runner.inputPoint(), m_pickAperture);
-                const bool found = id && select(id, true);
-                prompt(texts().format(TextId::SelectObjectsFound,
-                                      {found ? "1" : "0", std::to_string(m_selection.size())}));
-                continue;
-            }
-            if (input == InputKind::Enter && !m_selection.empty())
-                break;
+// The rubber band of MOVE and paste: the selection box while objects are picked, then the line
+// from the base point and the selected entities' outlines where they would go.
+void Document::drawMovePreview(int mode, const Point3& cursor) {
+    if (mode != 1)
+        return;
+    if (m_selectionCorner) {
+        m_runner.drawBox(*m_selectionCorner, cursor);
+        return;
+    }
+    const auto base = m_runner.basePoint();
+    if (!base)
+        return;
+    m_runner.drawLine(*base, cursor);
+    const Point3 d = cursor - *base;
+    std::vector<std::pair<Point3, Point3>> outline;
+    for (const EntityId id : m_selection.entities()) {
+        if (outline.size() >= maxPreviewSegments)
+            break;
+        if (const Entity* e = m_drawing->entity(id))
+            m_drawing->outlineOf(*e, outline);
+    }
+    for (const auto& [a, b] : outline)
+        m_runner.drawLine(a + d, b + d);
+}
+
+// Picks objects until Enter: a click on an entity takes it, a click on empty space opens a
+// window to the second click (left to right inside, right to left crossing too).
+CommandTask Document::pickObjects() {
+    prompt(TextId::SelectObjects);
+    for (;;) {
+        if (co_await m_runner.nextPoint() != int(InputKind::Point))
             co_return;
+        const Point3 at = m_runner.inputPoint();
+        std::size_t found = 0;
+        if (const EntityId id = entityAt(at, m_pickAperture)) {
+            found = select(id, true) ? 1 : 0;
+        } else {
+            m_selectionCorner = at;
+            prompt(TextId::OppositeCorner);
+            const int input = co_await m_runner.nextPoint();
+            m_selectionCorner.reset();
+            if (input != int(InputKind::Point))
+                co_return;
+            const Point3 other = m_runner.inputPoint();
+            Extent window = Extent::of(at);
+            window.add(other);
+            found = selectWindow(window, other.x < at.x, true);
         }
+        prompt(texts().format(TextId::SelectObjectsFound,
+                              {std::to_string(found), std::to_string(m_selection.size())}));
+    }
+}
+
+CommandTask Document::moveSelection(bool& moved) {
+    if (m_selection.empty()) {
+        co_await pickObjects();
+        if (m_selection.empty() || m_runner.inputKind() != InputKind::Enter)
+            co_return;
     }
     prompt(TextId::BasePoint);
-    if (co_await m_runner.nextInput() != int(InputKind::Point))
+    if (co_await m_runner.nextPoint() != int(InputKind::Point))
         co_return;
     const Point3 base = m_runner.inputPoint();
     m_runner.points().push_back(base);
     m_runner.setBasePoint(base);
     prompt(TextId::SecondPoint);
-    if (co_await m_runner.nextInput() != int(InputKind::Point))
+    if (co_await m_runner.nextPoint() != int(InputKind::Point))
         co_return;
     m_runner.points().push_back(m_runner.inputPoint());
     // A copy: the move's handlers may change the selection.
     moveEntities(std::vector<EntityId>(m_selection.entities()), m_runner.inputPoint() - base);
+    moved = true;
+}
+
+CommandTask Document::moveCommand() {
+    bool moved = false;
+    co_await moveSelection(moved);
 }
 
 CommandTask Document::pasteCommand() {
-    // The engine's own paste: copies in place, then moved like the move command.
+    // The engine's own paste: copies in place, then moved like the move command. Stopped before
+    // the copies reach their place, it leaves the drawing as it was.
     const PasteResult pasted = paste(Point3{});
     if (pasted.pasted == 0) {
         prompt(pasted.error == PasteError::Damaged
@@ -317,7 +438,10 @@ CommandTask Document::pasteCommand() {
                    : texts().text(TextId::ClipboardEmpty));
         co_return;
     }
-    co_await moveCommand();
+    bool moved = false;
+    co_await moveSelection(moved);
+    if (!moved && m_commandStep)
+        m_commandStep->rollback();
 }
 
 // ---------------------------------------------------------------- file
@@ -325,6 +449,12 @@ CommandTask Document::pasteCommand() {
 void Document::adopt(std::unique_ptr<Drawing> drawing) {
     m_drawing = std::move(drawing);
     m_drawing->attachEvents(&m_events);
+    beginHistory(); // whatever built the drawing in memory is no step of the user's
+}
+
+void Document::beginHistory() {
+    if (!m_runner.executing())
+        m_drawing->clearUndo();
 }
 
 FileResult Document::open(const std::string& path) {

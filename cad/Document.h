@@ -31,9 +31,12 @@ enum BuiltinCommand : int {
     CmdMove = 313,
 };
 
-// Reads typed coordinates: absolute "x,y[,z]" or relative "@dx,dy[,dz]" from last; "." is the
-// decimal separator whatever the locale.
-std::optional<Point3> parseCoordinates(const std::string& text, const Point3& last);
+// Reads typed coordinates: absolute "x,y[,z]", relative "@dx,dy[,dz]" from last, polar
+// "distance<angle" (degrees from +X) and its relative form "@distance<angle"; "." is the decimal
+// separator whatever the locale.
+[[nodiscard]] std::optional<Point3> parseCoordinates(const std::string& text, const Point3& last);
+// A typed number, spaces around it allowed; nothing for anything else or a non-finite value.
+[[nodiscard]] std::optional<double> parseNumber(const std::string& text);
 
 // The entities whose selection state one action changed, in drawing order.
 struct SelectionChange {
@@ -146,6 +149,9 @@ public:
     // ---- undo; a waiting command ends first
     bool undo();
     bool redo();
+    // The drawing as it stands is where undo stops: called when a document has been opened or
+    // created and set up. Refused from inside a command's code.
+    void beginHistory();
 
     // ---- what the canvas and the command line listen to
     void prompt(const std::string& text);
@@ -161,11 +167,16 @@ private:
     void endCommand(const CommandDef& def, const std::string& error);
     void removeCommand(int id);
     bool afterInput(std::uint64_t revisionBefore, bool fed);
+    bool answerWaitingCommand(const std::string& text);
+    [[nodiscard]] std::optional<Point3> typedPoint(const std::string& text) const;
     void adopt(std::unique_ptr<Drawing> drawing);
     void pruneSelection();
     bool selectable(const Entity& e) const;
     void inDrawingOrder(std::vector<EntityId>& ids) const;
     std::size_t applySelection(std::vector<EntityId> ids, bool on);
+    void drawMovePreview(int mode, const Point3& cursor);
+    CommandTask pickObjects();
+    CommandTask moveSelection(bool& moved);
     CommandTask moveCommand();
     CommandTask pasteCommand();
 
@@ -182,6 +193,7 @@ private:
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0); // guards command tokens
     Subscription m_onCompleted;
     std::optional<Transaction> m_commandStep; // the running command's undo step
+    std::optional<Point3> m_selectionCorner;  // first corner of a window picking objects
     CommandRunner m_runner;                   // last: ends its command before the rest goes
 };
 

@@ -17,20 +17,6 @@ namespace {
 
 constexpr double degree = std::numbers::pi / 180.0;
 
-std::optional<double> parseNumber(const std::string& text) {
-    double value = 0.0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    while (first < last && *first == ' ')
-        ++first;
-    while (last > first && last[-1] == ' ')
-        --last;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 std::string numberText(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g", v);
@@ -63,11 +49,11 @@ struct Tool {
     };
     PickAwaiter pick(TextId id) {
         ask(id);
-        return PickAwaiter{run.nextInput()};
+        return PickAwaiter{run.nextPoint()};
     }
     PickAwaiter pickAnchored(TextId id) {
         ask(id);
-        return PickAwaiter{run.nextInput(), this};
+        return PickAwaiter{run.nextPoint(), this};
     }
     Point3 point() const { return run.inputPoint(); }
     // Remembers p as the point rubber bands and relative coordinates start from.
@@ -97,19 +83,40 @@ CommandTask pointTool(Document& doc) {
     }
 }
 
+// U takes the last segment back and goes on from where it started. (A function: string
+// literals inside a coroutine's await expressions trip the compiler.)
+std::vector<std::string> lineKeywords() {
+    return {"U"};
+}
+
 CommandTask lineTool(Document& doc) {
     Tool t(doc);
-    if (!co_await t.pickAnchored(TextId::SpecifyPoint))
-        co_return;
-    Point3 previous = t.point();
+    std::vector<Point3> vertices;
+    std::vector<EntityId> segments;
     for (;;) {
-        if (!co_await t.pick(TextId::NextPoint))
+        t.ask(vertices.empty() ? TextId::SpecifyPoint : TextId::NextPointOrUndo);
+        const int input = co_await t.run.nextPoint(lineKeywords());
+        if (input == int(InputKind::Text)) {
+            if (segments.empty()) {
+                t.ask(TextId::NothingToUndo);
+                continue;
+            }
+            Transaction tx(doc.drawing());
+            (void)tx.erase(segments.back());
+            segments.pop_back();
+            vertices.pop_back();
+            t.anchor(vertices.back());
+            continue;
+        }
+        if (input != int(InputKind::Point))
             co_return;
         const Point3 p = t.point();
-        if (samePlanPoint(p, previous) && p.z == previous.z)
-            continue; // a zero-length line helps nobody
-        t.add(LineShape{previous, p});
-        previous = p;
+        if (!vertices.empty()) {
+            if (samePlanPoint(p, vertices.back()) && p.z == vertices.back().z)
+                continue; // a zero-length line helps nobody
+            segments.push_back(t.add(LineShape{vertices.back(), p}));
+        }
+        vertices.push_back(p);
         t.anchor(p);
     }
 }
@@ -205,18 +212,31 @@ struct NumberAnswer {
     double value = 0.0;
 };
 
-CommandTask askNumber(Tool& t, TextId prompt, double fallback, NumberAnswer& answer) {
+// A value the answer must have; a typed one that lacks it is refused and asked again.
+using NumberRule = bool (*)(double);
+bool anyNumber(double) {
+    return true;
+}
+bool positive(double v) {
+    return v > 0.0;
+}
+
+CommandTask askNumber(Tool& t, TextId prompt, double fallback, NumberRule valid,
+                      NumberAnswer& answer) {
     for (;;) {
         t.ask(prompt, numberText(fallback));
         const int input = co_await t.run.nextInput();
         if (input == int(InputKind::Enter)) {
-            answer = {true, fallback};
-            co_return;
-        }
-        if (input != int(InputKind::Text))
-            co_return;
-        if (const auto v = parseNumber(t.run.inputText())) {
-            answer = {true, *v};
+            if (valid(fallback)) {
+                answer = {true, fallback};
+                co_return;
+            }
+        } else if (input == int(InputKind::Text)) {
+            if (const auto v = parseNumber(t.run.inputText()); v && valid(*v)) {
+                answer = {true, *v};
+                co_return;
+            }
+        } else {
             co_return;
         }
         t.ask(TextId::InvalidValue);
@@ -229,14 +249,15 @@ CommandTask textTool(Document& doc) {
         co_return;
     const Point3 at = t.point();
     NumberAnswer height, angle;
-    co_await askNumber(t, TextId::TextHeight, doc.drawing().settings().textHeight, height);
-    if (!height.ok || !(height.value > 0.0))
+    co_await askNumber(t, TextId::TextHeight, doc.drawing().settings().textHeight, positive,
+                       height);
+    if (!height.ok)
         co_return;
-    co_await askNumber(t, TextId::TextAngle, 0.0, angle);
+    co_await askNumber(t, TextId::TextAngle, 0.0, anyNumber, angle);
     if (!angle.ok)
         co_return;
     t.ask(TextId::TextContent);
-    if (co_await t.run.nextInput() != int(InputKind::Text))
+    if (co_await t.run.nextText() != int(InputKind::Text))
         co_return;
     doc.drawing().settings().textHeight = height.value;
     t.add(TextShape{at, t.run.inputText(), TextLook{height.value, angle.value * degree, 0}});
@@ -252,7 +273,7 @@ CommandTask mtextTool(Document& doc) {
     std::string text;
     for (;;) {
         t.ask(TextId::MTextLines);
-        const int input = co_await t.run.nextInput();
+        const int input = co_await t.run.nextText();
         if (input == int(InputKind::Text)) {
             text += (text.empty() ? "" : "\\P") + t.run.inputText();
             continue;
@@ -272,7 +293,7 @@ CommandTask insertTool(Document& doc, std::string& lastBlock) {
     std::string name;
     for (;;) {
         t.ask(TextId::BlockName, lastBlock);
-        const int input = co_await t.run.nextInput();
+        const int input = co_await t.run.nextText();
         if (input == int(InputKind::Enter) && !lastBlock.empty())
             name = lastBlock;
         else if (input == int(InputKind::Text))
@@ -359,7 +380,7 @@ CommandTask vertexTool(Document& doc, int command) {
     t.ask(command == CmdVertexInsert ? TextId::PickSegment : TextId::PickVertex);
     EntityId id;
     while (!id) {
-        if (co_await t.run.nextInput() != int(InputKind::Point))
+        if (co_await t.run.nextPoint() != int(InputKind::Point))
             co_return;
         id = pickVertexEntity(doc, t.point());
     }
@@ -411,13 +432,8 @@ std::function<void(int, const Point3&)> rubberFromBase(Document& doc) {
 std::function<void(int, const Point3&)> rubberRectangle(Document& doc) {
     return [&doc](int mode, const Point3& c) {
         auto& run = doc.runner();
-        if (mode != 1 || !run.basePoint())
-            return;
-        const Point3 a = *run.basePoint();
-        for (const Point3& p :
-             {a, Point3{c.x, a.y, a.z}, Point3{c.x, c.y, a.z}, Point3{a.x, c.y, a.z}})
-            run.drawAddVertex(p);
-        run.drawPolyline(true);
+        if (mode == 1 && run.basePoint())
+            run.drawBox(*run.basePoint(), c);
     };
 }
 

@@ -101,6 +101,9 @@ enum class TextId : int {
     PropertyLayer = 28482,
     PropertyColor = 28483,
     PropertyLineweight = 28484,
+    PropertyText = 28485,
+    PropertyByLayer = 28486,
+    PropertyByBlock = 28487,
 
     // 29001-29104: drafting aids
     DraftingAids = 29001,
@@ -114,6 +117,10 @@ enum class TextId : int {
     GridShow = 29009,
     GridSpacing = 29010,
     Ortho = 29011,
+    StatusObjectSnap = 29012,
+    StatusGrid = 29013,
+    StatusOrtho = 29014,
+    StatusGridSnap = 29015,
 
     // 29199-29312: command prompts
     RepeatCommand = 29199,
@@ -139,6 +146,9 @@ enum class TextId : int {
     InvalidValue = 29220,
     BasePoint = 29221,
     SecondPoint = 29222,
+    InvalidPoint = 29223,
+    NextPointOrUndo = 29224,
+    CommandPrompt = 29225,
 
     // 29401-29459: more command prompts
     FirstCorner = 29401,

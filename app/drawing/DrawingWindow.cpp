@@ -5,6 +5,7 @@
 
 #include "cad/canvas/CadCanvas.h"
 #include "cad/canvas/CommandLine.h"
+#include "cad/canvas/DraftingStatusBar.h"
 #include "cad/canvas/LayerCombo.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ DrawingWindow::DrawingWindow(CadSession& cad, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_commandLine);
+    layout->addWidget(new cad::canvas::DraftingStatusBar(*m_canvas, this));
     cad.ui().addWindow(*m_canvas);
     connect(m_canvas, &cad::canvas::CadCanvas::cursorMoved, this,
             [this](double x, double y, double) { emit cursorMoved(x, y); });
@@ -47,8 +49,7 @@ void DrawingWindow::redraw() {
 }
 
 void DrawingWindow::showGrid(bool show) {
-    m_canvas->renderStyle().showGrid = show;
-    m_canvas->regen();
+    m_canvas->setGridShown(show); // the status bar's toggle follows
 }
 
 void DrawingWindow::showCross(bool show) {

@@ -20,6 +20,7 @@
 #include "app/prompts/UserPrompts.h"
 #include "app/views/ViewTools.h"
 
+#include "cad/canvas/DraftingStatusBar.h"
 #include "common/Format.h"
 
 #include <QAction>
@@ -201,7 +202,8 @@ void TfrmMain::createDrawingWindow() {
     m_drawingWindow->show();
     m_pnlCad->layout()->activate();
     connect(m_drawingWindow, &DrawingWindow::cursorMoved, m_label14, [this](double x, double y) {
-        m_label14->setText(QString::fromStdString(Format("X:_(%f) ; Y:_(%f)", x, y)));
+        m_label14->setText(QString::fromStdString(Format(
+            "X:_(%s) ; Y:_(%s)", cad::canvas::readoutNumber(x), cad::canvas::readoutNumber(y))));
     });
     m_exitCommand = m_state.cad.addImmediateCommand(
         CmdExit, "SAIR", [this] { QTimer::singleShot(0, this, &QWidget::close); });

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -74,8 +75,10 @@ void CadCanvas::onDocumentChanged() {
 
 void CadCanvas::registerViewCommands() {
     const auto add = [this](int id, const char* name, const char* alias,
-                            std::function<CommandTask()> run) {
-        m_commands.push_back(m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), {}}));
+                            std::function<CommandTask()> run,
+                            std::function<void(int, const Point3&)> drag = {}) {
+        m_commands.push_back(
+            m_doc.addCommand(CommandDef{id, name, alias, 0, std::move(run), std::move(drag)}));
     };
     add(CmdZoomExtents, "ZOOMEXTENTS", "ZE", [this] {
         return immediately([this] {
@@ -102,25 +105,34 @@ void CadCanvas::registerViewCommands() {
             commitView();
         });
     });
-    add(CmdZoomWindow, "ZOOMWINDOW", "ZW", [this]() -> CommandTask {
+    // The second corner drags a box from the first.
+    const auto zoomBox = [this](int mode, const Point3& cursor) {
         auto& run = m_doc.runner();
-        m_doc.prompt(TextId::FirstCorner);
-        if (co_await run.nextInput() != int(InputKind::Point))
-            co_return;
-        const Point3 a = run.inputPoint();
-        run.setBasePoint(a);
-        m_doc.prompt(TextId::OppositeCorner);
-        if (co_await run.nextInput() != int(InputKind::Point))
-            co_return;
-        const Point3 b = run.inputPoint();
-        if (a.x == b.x || a.y == b.y)
-            co_return;
-        rememberView();
-        Extent e = Extent::of(a);
-        e.add(b);
-        m_view.fit(e);
-        commitView();
-    });
+        if (mode == 1 && run.basePoint())
+            run.drawBox(*run.basePoint(), cursor);
+    };
+    add(
+        CmdZoomWindow, "ZOOMWINDOW", "ZW",
+        [this]() -> CommandTask {
+            auto& run = m_doc.runner();
+            m_doc.prompt(TextId::FirstCorner);
+            if (co_await run.nextPoint() != int(InputKind::Point))
+                co_return;
+            const Point3 a = run.inputPoint();
+            run.setBasePoint(a);
+            m_doc.prompt(TextId::OppositeCorner);
+            if (co_await run.nextPoint() != int(InputKind::Point))
+                co_return;
+            const Point3 b = run.inputPoint();
+            if (a.x == b.x || a.y == b.y)
+                co_return;
+            rememberView();
+            Extent e = Extent::of(a);
+            e.add(b);
+            m_view.fit(e);
+            commitView();
+        },
+        zoomBox);
     // Real-time zoom and pan: the canvas turns left drags into view changes while these wait.
     add(CmdZoomRealtime, "ZOOMREALTIME", "Z", [this]() -> CommandTask {
         m_doc.prompt(TextId::RealtimeZoom);
@@ -282,26 +294,79 @@ void CadCanvas::updateCursorShape() {
 // ------------------------------------------------------------------------------- snapping
 
 Point3 CadCanvas::inputPointAt(const QPointF& pixel) {
-    if (!hasDocument())
-        return m_view.toDrawing(pixel);
     const Point3 raw = m_view.toDrawing(pixel);
+    if (!hasDocument())
+        return raw;
     m_snap.aperture = apertureUnits();
-    SnapGeometry geometry;
-    Drawing& d = m_doc.drawing();
-    const double a = m_snap.aperture;
-    for (const EntityId id : d.entitiesMeeting({raw.x - a, raw.y - a, raw.x + a, raw.y + a})) {
-        const Entity* e = d.entity(id);
-        const Layer* l = e ? d.layer(e->layer) : nullptr;
-        if (e && e->visible && l && l->visible)
-            addSnapGeometry(d, *e, geometry);
-    }
-    m_snapResult = findSnap(raw, geometry, m_snap);
+    m_snapResult = m_view.isPlan() ? planSnap(raw) : windowSnap(pixel, raw);
     Point3 p = m_snapResult ? m_snapResult->point : raw;
     const bool objectSnap = m_snapResult && m_snapResult->kind < SnapKind::Nearest;
     if (m_ortho && !objectSnap)
         if (const auto base = m_doc.runner().basePoint())
             p = orthoConstrain(*base, p);
+    if (m_view.isPlan())
+        p.z = 0.0; // the floor's plane, whatever lies under the point
+    if (m_snapResult)
+        m_snapResult->point = p; // the marker shows the point that will be used
     return p;
+}
+
+// In plan the entities near the cursor in plan are the candidates.
+std::optional<SnapResult> CadCanvas::planSnap(const Point3& raw) {
+    SnapGeometry geometry;
+    Drawing& d = m_doc.drawing();
+    const double a = m_snap.aperture;
+    for (const EntityId id : d.entitiesMeeting({raw.x - a, raw.y - a, raw.x + a, raw.y + a}))
+        if (const Entity* e = d.entity(id); shownEntity(e))
+            addSnapGeometry(d, *e, geometry);
+    return findSnap(raw, geometry, m_snap);
+}
+
+// In other views snapping works on what the screen shows: the geometry in the window's frame,
+// measured in pixels from the cursor; without an object snap the grid on the floor's plane.
+std::optional<SnapResult> CadCanvas::windowSnap(const QPointF& pixel, const Point3& raw) {
+    refreshWindowGeometry();
+    SnapSettings objects = m_snap;
+    objects.modes &= ~unsigned(SnapGrid);
+    objects.aperture = m_aperturePixels;
+    if (auto hit = findSnap({pixel.x(), pixel.y(), 0.0}, m_windowGeometry, objects)) {
+        hit->point = m_view.fromWindowFrame(hit->point);
+        return hit;
+    }
+    SnapSettings grid = m_snap;
+    grid.modes &= unsigned(SnapGrid);
+    return findSnap(raw, {}, grid);
+}
+
+bool CadCanvas::shownEntity(const Entity* e) const {
+    const Layer* l = e ? m_doc.drawing().layer(e->layer) : nullptr;
+    return e && e->visible && l && l->visible;
+}
+
+// The snap geometry of what the window shows, in its frame; rebuilt when the drawing or the
+// view changed. Circles keep their centres only: seen at a slant they are no circles.
+void CadCanvas::refreshWindowGeometry() {
+    Drawing& d = m_doc.drawing();
+    const WindowGeometryKey key{d.revision(), m_view.centre(), m_view.pixelsPerUnit(),
+                                m_view.angles(), m_view.viewport()};
+    if (m_windowGeometryKey && *m_windowGeometryKey == key)
+        return;
+    m_windowGeometryKey = key;
+    SnapGeometry plan;
+    for (const EntityId id : d.entitiesMeeting(m_view.visibleExtent()))
+        if (const Entity* e = d.entity(id); shownEntity(e))
+            addSnapGeometry(d, *e, plan);
+    SnapGeometry& w = m_windowGeometry;
+    w.clear();
+    for (const SnapSegment& s : plan.segments)
+        w.segments.push_back({m_view.toWindowFrame(s.a), m_view.toWindowFrame(s.b)});
+    for (const SnapInfiniteLine& l : plan.lines)
+        w.lines.push_back(
+            {m_view.toWindowFrame(l.base), m_view.toWindowFrameDirection(l.dir), l.ray});
+    for (const SnapCircle& c : plan.circles)
+        w.circles.push_back({m_view.toWindowFrame(c.centre), 0.0});
+    for (const Point3& p : plan.nodes)
+        w.nodes.push_back(m_view.toWindowFrame(p));
 }
 
 // -------------------------------------------------------------------------------- painting
@@ -619,12 +684,73 @@ void CadCanvas::keyPressEvent(QKeyEvent* event) {
             m_doc.clearSelection();
         }
         return;
-    case Qt::Key_F8:
-        m_ortho = !m_ortho;
-        return;
     default:
-        QWidget::keyPressEvent(event);
+        if (!handleDraftingKey(event->key()))
+            QWidget::keyPressEvent(event);
     }
+}
+
+bool CadCanvas::handleDraftingKey(int key) {
+    switch (key) {
+    case Qt::Key_F3:
+        setObjectSnap(!objectSnap());
+        return true;
+    case Qt::Key_F7:
+        setGridShown(!gridShown());
+        return true;
+    case Qt::Key_F8:
+        setOrtho(!m_ortho);
+        return true;
+    case Qt::Key_F9:
+        setGridSnap(!gridSnap());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CadCanvas::setOrtho(bool on) {
+    m_ortho = on;
+    emit draftingChanged();
+}
+
+void CadCanvas::setObjectSnap(bool on) {
+    if (on == objectSnap())
+        return;
+    if (on) {
+        m_snap.modes |= m_objectModesOff;
+    } else {
+        m_objectModesOff = m_snap.modes & objectModes;
+        m_snap.modes &= ~objectModes;
+    }
+    emit draftingChanged();
+}
+
+void CadCanvas::setGridShown(bool on) {
+    m_style.showGrid = on;
+    regen();
+    emit draftingChanged();
+}
+
+void CadCanvas::setGridSnap(bool on) {
+    m_snap.modes = on ? (m_snap.modes | SnapGrid) : (m_snap.modes & ~unsigned(SnapGrid));
+    emit draftingChanged();
+}
+
+void CadCanvas::addAccelerator(const QKeySequence& keys, std::function<void()> action) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, action);
+    m_accelerators.emplace_back(keys, std::move(action));
+}
+
+bool CadCanvas::runAccelerator(const QKeyCombination& keys) {
+    for (const auto& [sequence, action] : m_accelerators)
+        if (sequence == QKeySequence(keys)) {
+            action();
+            return true;
+        }
+    return false;
 }
 
 void CadCanvas::leaveEvent(QEvent*) {

@@ -9,8 +9,10 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QKeySequence>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,7 +22,8 @@ class QMenu;
 
 namespace quadrilo::cad {
 class Document;
-}
+struct Entity;
+} // namespace quadrilo::cad
 
 namespace quadrilo::cad::canvas {
 
@@ -56,7 +59,22 @@ public:
     RenderStyle& renderStyle() { return m_style; }
     const RenderStyle& renderStyle() const { return m_style; }
     bool ortho() const { return m_ortho; }
-    void setOrtho(bool on) { m_ortho = on; }
+    void setOrtho(bool on);
+    // The drafting toggles of the status bar: object snap (F3), grid shown (F7), ortho (F8),
+    // snap to the grid (F9). Object snap off keeps the chosen snap kinds for when it comes back.
+    bool objectSnap() const { return m_snap.modes & objectModes; }
+    void setObjectSnap(bool on);
+    bool gridShown() const { return m_style.showGrid; }
+    void setGridShown(bool on);
+    bool gridSnap() const { return m_snap.modes & SnapGrid; }
+    void setGridSnap(bool on);
+    // F3, F7, F8 and F9 toggle their aid from the canvas and the command line alike.
+    [[nodiscard]] bool handleDraftingKey(int key);
+
+    // The engine's keyboard shortcuts: they work with the focus on the canvas or on its
+    // command line (while the line is empty).
+    void addAccelerator(const QKeySequence& keys, std::function<void()> action);
+    [[nodiscard]] bool runAccelerator(const QKeyCombination& keys);
     void setShowCross(bool on);
     bool showCross() const { return m_showCross; }
     // Pick and snap reach around the cursor, in logical pixels.
@@ -98,6 +116,8 @@ signals:
     void cursorMoved(double x, double y, double z);
     void drawingChanged();
     void viewChanged();
+    // A drafting toggle changed (the status bar shows them).
+    void draftingChanged();
     // A dialog command (layers, properties, ...) applied its changes.
     void dialogApplied(int command);
 
@@ -132,6 +152,10 @@ private:
     void cancelInput();
     void showContextMenu(const QPointF& pixel, const QPoint& global);
     void paintOverlay(QPainter& p);
+    [[nodiscard]] std::optional<SnapResult> planSnap(const Point3& raw);
+    [[nodiscard]] std::optional<SnapResult> windowSnap(const QPointF& pixel, const Point3& raw);
+    [[nodiscard]] bool shownEntity(const Entity* e) const;
+    void refreshWindowGeometry();
     void updateCursorShape();
 
     Document& m_doc;
@@ -152,6 +176,17 @@ private:
     bool m_mouseInside = false;
     Point3 m_cursor;
     std::optional<SnapResult> m_snapResult;
+    // What the window's snap geometry was built for.
+    struct WindowGeometryKey {
+        std::uint64_t revision = 0;
+        Point3 centre;
+        double scale = 0.0;
+        ViewAngles angles;
+        QSizeF viewport;
+        bool operator==(const WindowGeometryKey&) const = default;
+    };
+    std::optional<WindowGeometryKey> m_windowGeometryKey;
+    SnapGeometry m_windowGeometry;
     Drag m_drag = Drag::None;
     QPointF m_dragStart;
     bool m_dragMoved = false;
@@ -160,6 +195,9 @@ private:
     int m_lastCommand = 0;
     std::map<int, QMenu*> m_menus;
     std::map<int, QCursor> m_commandCursors;
+    static constexpr unsigned objectModes = SnapObjects | SnapNearest;
+    unsigned m_objectModesOff = SnapObjects; // what object snap brings back when turned on
+    std::vector<std::pair<QKeySequence, std::function<void()>>> m_accelerators;
     QString m_messageTitle;
 };
 

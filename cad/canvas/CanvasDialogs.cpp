@@ -12,6 +12,8 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 
 #include <optional>
 #include <set>
+#include <type_traits>
 
 namespace quadrilo::cad::canvas {
 namespace {
@@ -163,7 +166,17 @@ void openOptions(CadCanvas& canvas) {
     dialog->open();
 }
 
-// Layer, colour and lineweight of the selected entities.
+// The content of a text or multi-line text, or null.
+template <class S> auto* textOf(S& shape) {
+    using Text = std::conditional_t<std::is_const_v<S>, const std::string, std::string>;
+    if (auto* t = std::get_if<TextShape>(&shape))
+        return static_cast<Text*>(&t->text);
+    if (auto* m = std::get_if<MTextShape>(&shape))
+        return static_cast<Text*>(&m->text);
+    return static_cast<Text*>(nullptr);
+}
+
+// Layer, colour and lineweight of the selected entities, and the content of a text.
 void openProperties(CadCanvas& canvas) {
     Document& doc = canvas.document();
     const std::vector<EntityId> selected = doc.selection().entities();
@@ -181,15 +194,24 @@ void openProperties(CadCanvas& canvas) {
     auto* color = new QSpinBox(dialog);
     color->setRange(0, 256); // 0 by block, 256 by layer
     color->setValue(first->color);
+    color->setSpecialValueText(text(canvas, TextId::PropertyByBlock));
     auto* weight = new QSpinBox(dialog);
     weight->setRange(-1, 211); // -1 by layer; hundredths of a millimetre
     weight->setValue(first->lineweight);
+    weight->setSpecialValueText(text(canvas, TextId::PropertyByLayer));
     form->addRow(text(canvas, TextId::PropertyLayer), layer);
     form->addRow(text(canvas, TextId::PropertyColor), color);
     form->addRow(text(canvas, TextId::PropertyLineweight), weight);
+    // One text selected: its content is edited here too.
+    QLineEdit* content = nullptr;
+    if (const std::string* words = selected.size() == 1 ? textOf(first->shape) : nullptr) {
+        content = new QLineEdit(QString::fromStdString(*words), dialog);
+        content->setObjectName(QStringLiteral("propertyText"));
+        form->addRow(text(canvas, TextId::PropertyText), content);
+    }
     form->addRow(okCancel(*dialog, canvas));
     QObject::connect(dialog, &QDialog::accepted, &canvas,
-                     [&canvas, selected, layer, color, weight] {
+                     [&canvas, selected, layer, color, weight, content] {
                          const LayerId target(layer->currentData().toUInt());
                          applyStep(canvas, CmdProperties, [&](Transaction& tx) {
                              for (const EntityId id : selected)
@@ -197,6 +219,8 @@ void openProperties(CadCanvas& canvas) {
                                      e.layer = target;
                                      e.color = color->value();
                                      e.lineweight = weight->value();
+                                     if (std::string* words = content ? textOf(e.shape) : nullptr)
+                                         *words = content->text().toStdString();
                                  });
                          });
                      });
@@ -251,7 +275,8 @@ void openDimStyle(CadCanvas& canvas) {
 // ------------------------------------------------------------------------------ layer dialog
 
 LayerDialog::LayerDialog(CadCanvas& canvas)
-    : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)) {
+    : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)),
+      m_error(new QLabel(this)) {
     setWindowTitle(text(canvas, TextId::LayerDialog));
     m_table->setHorizontalHeaderLabels(
         {text(canvas, TextId::LayerName), text(canvas, TextId::LayerColor),
@@ -276,12 +301,29 @@ LayerDialog::LayerDialog(CadCanvas& canvas)
     connect(add, &QPushButton::clicked, this, &LayerDialog::addLayerRow);
     auto* remove = new QPushButton(text(canvas, TextId::LayerDelete), this);
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_table->currentRow()); });
+    m_error->setObjectName(QStringLiteral("layerError"));
+    m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_error->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(add);
     layout->addWidget(remove);
+    layout->addWidget(m_error);
     layout->addWidget(okCancel(*this, canvas));
     resize(520, 360);
+}
+
+void LayerDialog::accept() {
+    if (!apply()) {
+        m_error->setText(text(m_canvas, TextId::LayerNameInvalid));
+        m_error->show();
+        return;
+    }
+    QDialog::accept();
+}
+
+QString LayerDialog::errorShown() const {
+    return m_error->isVisible() ? m_error->text() : QString();
 }
 
 void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool visible,
@@ -387,10 +429,6 @@ std::vector<Subscription> registerDialogCommands(CadCanvas& canvas) {
     add(CmdLayerDialog, "LAYER", [c] {
         auto* dialog = new LayerDialog(*c);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(dialog, &QDialog::accepted, c, [c, dialog] {
-            if (!dialog->apply())
-                warn(c, c->messageTitle(), text(*c, TextId::LayerNameInvalid));
-        });
         dialog->open();
     });
     add(CmdLayerOrder, "LAYERORDER", [c] { openLayerOrder(*c); });

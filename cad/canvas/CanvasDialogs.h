@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QLabel;
 class QTableWidget;
 
 namespace quadrilo::cad::canvas {
@@ -39,12 +40,17 @@ public:
     void deleteRow(int row);
     // Applies the rows to the drawing; false (and nothing changed) when a name is empty or taken.
     [[nodiscard]] bool apply();
+    // OK: applies and closes; a bad name keeps the dialog open with the user's changes and the
+    // error shown in it.
+    void accept() override;
+    QString errorShown() const;
 
 private:
     void addRow(std::uint32_t id, const QString& name, int color, bool visible, bool current);
 
     CadCanvas& m_canvas;
     QTableWidget* m_table;
+    QLabel* m_error;
     std::vector<std::uint32_t> m_deleted; // layers whose rows were taken out
 };
 

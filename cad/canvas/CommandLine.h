@@ -1,9 +1,15 @@
 // The engine's command line: the prompt of the waiting command, an edit for coordinates, command
-// names and answers (Enter alone repeats the last command), and a log of what was typed.
+// names and answers (Enter alone repeats the last command; Space is Enter except in a text
+// answer; Up and Down walk the lines typed before; Escape clears), and a log of what was asked
+// and typed, each prompt once.
 #pragma once
 
+#include "cad/Signal.h"
+
+#include <QStringList>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,11 +34,22 @@ protected:
 
 private:
     void showPrompt(const QString& text);
+    void logLine(const QString& line);
+    void flushPrompt();
+    void submitEdit();
+    [[nodiscard]] bool textAnswerWanted() const;
+    [[nodiscard]] bool editKey(QKeyEvent* key);
+    [[nodiscard]] bool canvasKey(QKeyEvent* key);
+    void walkHistory(int step);
 
     CadCanvas& m_canvas;
     QPlainTextEdit* m_log;
     QLabel* m_prompt;
     QLineEdit* m_edit;
+    QString m_unanswered; // the prompt shown and not yet written to the log
+    QStringList m_history;
+    qsizetype m_historyAt = 0;
+    Subscription m_onCommandEnded;
 };
 
 } // namespace quadrilo::cad::canvas

@@ -4,8 +4,6 @@
 #include "cad/Document.h"
 #include "cad/canvas/CadCanvas.h"
 
-#include <QShortcut>
-
 namespace quadrilo::cad::canvas {
 
 // ---------------------------------------------------------------------------------- windows
@@ -72,15 +70,9 @@ void installDefaultAccelerators(CadCanvas& canvas) {
         {QKeySequence(Qt::CTRL | Qt::Key_V), CmdPaste},
         {QKeySequence(Qt::Key_Delete), CmdErase},
     };
-    for (const auto& [sequence, command] : keys) {
-        auto* shortcut = new QShortcut(sequence, &canvas);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, &canvas,
-                         [&canvas, command = command] { canvas.execute(command); });
-    }
-    auto* all = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), &canvas);
-    all->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(all, &QShortcut::activated, &canvas, [&canvas] {
+    for (const auto& [sequence, command] : keys)
+        canvas.addAccelerator(sequence, [&canvas, command = command] { canvas.execute(command); });
+    canvas.addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_A), [&canvas] {
         if (canvas.hasDocument())
             (void)canvas.document().selectWindow({-1e300, -1e300, 1e300, 1e300}, true, true);
     });

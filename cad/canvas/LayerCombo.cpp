@@ -17,6 +17,8 @@ LayerCombo::LayerCombo(CadCanvas& canvas, QWidget* parent) : QComboBox(parent), 
         if (m_filling || index < 0 || !m_canvas.hasDocument())
             return;
         (void)m_canvas.document().setCurrentLayer(LayerId(itemData(index).toUInt()));
+        // Typing goes on to the command line, not into this box as a search for a layer.
+        m_canvas.setFocus(Qt::OtherFocusReason);
     });
     refresh();
 }

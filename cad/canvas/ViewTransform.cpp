@@ -82,6 +82,21 @@ QPointF ViewTransform::toScreenDirection(const Point3& d) const {
     return {dot(d, m_right) * m_scale, -dot(d, m_up) * m_scale};
 }
 
+Point3 ViewTransform::toWindowFrameDirection(const Point3& d) const {
+    return {dot(d, m_right) * m_scale, -dot(d, m_up) * m_scale, dot(d, m_toViewer) * m_scale};
+}
+
+Point3 ViewTransform::toWindowFrame(const Point3& p) const {
+    return toWindowFrameDirection(p - m_centre) +
+           Point3{m_viewport.width() / 2.0, m_viewport.height() / 2.0, 0.0};
+}
+
+Point3 ViewTransform::fromWindowFrame(const Point3& q) const {
+    const double u = (q.x - m_viewport.width() / 2.0) / m_scale;
+    const double v = (m_viewport.height() / 2.0 - q.y) / m_scale;
+    return m_centre + m_right * u + m_up * v + m_toViewer * (q.z / m_scale);
+}
+
 Point3 ViewTransform::toDrawing(const QPointF& pixel) const {
     const double u = (pixel.x() - m_viewport.width() / 2.0) / m_scale;
     const double v = (m_viewport.height() / 2.0 - pixel.y()) / m_scale;

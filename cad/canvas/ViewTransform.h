@@ -44,6 +44,12 @@ public:
     // The drawing point under a pixel: on the plane Z = 0 when the view sees it, otherwise on the
     // plane through the view centre facing the viewer.
     [[nodiscard]] Point3 toDrawing(const QPointF& pixel) const;
+    // The window's own frame: x, y the logical pixel, z the depth towards the viewer in pixels.
+    // The map is affine and invertible, so what lies under a pixel on the screen is found there
+    // whatever its height, and points along a segment keep their place along it.
+    [[nodiscard]] Point3 toWindowFrame(const Point3& p) const;
+    [[nodiscard]] Point3 toWindowFrameDirection(const Point3& d) const;
+    [[nodiscard]] Point3 fromWindowFrame(const Point3& q) const;
     // Plan extent of what the window shows (exact in the plan view, a bound in other views).
     [[nodiscard]] Extent visibleExtent() const;
 

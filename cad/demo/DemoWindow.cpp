@@ -3,10 +3,10 @@
 
 #include "cad/canvas/CadCanvas.h"
 #include "cad/canvas/CommandLine.h"
+#include "cad/canvas/DraftingStatusBar.h"
 #include "cad/canvas/LayerCombo.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -16,16 +16,8 @@ DemoWindow::DemoWindow(Document& doc, QWidget* parent)
     : QWidget(parent), m_canvas(new canvas::CadCanvas(doc, this)), m_log(new QPlainTextEdit(this)) {
     m_commandLine = new canvas::CommandLine(*m_canvas, m_log, this);
     auto* bar = new QHBoxLayout;
-    auto* coordinates = new QLabel(this);
     bar->addWidget(new canvas::LayerCombo(*m_canvas, this));
     bar->addStretch(1);
-    bar->addWidget(coordinates);
-    connect(
-        m_canvas, &canvas::CadCanvas::cursorMoved, coordinates,
-        [coordinates](double x, double y, double z) {
-            coordinates->setText(
-                QStringLiteral("%1, %2, %3").arg(x, 0, 'f', 2).arg(y, 0, 'f', 2).arg(z, 0, 'f', 2));
-        });
     m_log->setReadOnly(true);
     m_log->setMaximumBlockCount(2000);
     m_log->setFixedHeight(90);
@@ -36,6 +28,7 @@ DemoWindow::DemoWindow(Document& doc, QWidget* parent)
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_log);
     layout->addWidget(m_commandLine);
+    layout->addWidget(new canvas::DraftingStatusBar(*m_canvas, this));
     setWindowTitle(QStringLiteral("Quadrilo CAD"));
 }
 

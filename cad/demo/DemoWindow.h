@@ -20,6 +20,7 @@ class DemoWindow : public QWidget {
 public:
     explicit DemoWindow(Document& doc, QWidget* parent = nullptr);
     canvas::CadCanvas& canvas() { return *m_canvas; }
+    canvas::CommandLine& commandLine() { return *m_commandLine; }
 
 private:
     canvas::CadCanvas* m_canvas;

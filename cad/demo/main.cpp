@@ -1,10 +1,13 @@
 // quadrilo-cad-demo: the CAD canvas with a command line and a log, for trying the engine alone.
 // Options: --sample (a small floor drawing), --view N (a standard view 130-139),
 // --screenshot FILE.png (save the window once shown, then quit), --english (engine texts; they
-// start in Portuguese, as in the program).
+// start in Portuguese, as in the program), --type "LINE|0,0|..." (lines typed on the command
+// line, "|" between them), --hover X,Y (the pointer rests over that drawing point), --select-all,
+// --pick X,Y (selects the entity there).
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/canvas/CadCanvas.h"
+#include "cad/canvas/CommandLine.h"
 #include "cad/canvas/EngineUi.h"
 #include "cad/canvas/SystemClipboard.h"
 #include "cad/demo/DemoWindow.h"
@@ -12,6 +15,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
+#include <QMouseEvent>
 #include <QTimer>
 
 using namespace quadrilo::cad;
@@ -24,7 +29,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption view("view", "Show the standard view N (130-139).", "N");
     const QCommandLineOption shot("screenshot", "Save the window to FILE and quit.", "FILE");
     const QCommandLineOption english("english", "Engine texts in English.");
-    options.addOptions({sample, view, shot, english});
+    const QCommandLineOption typed("type", "Type these command lines, '|' between them.", "LINES");
+    const QCommandLineOption hover("hover", "Rest the pointer over the drawing point X,Y.", "X,Y");
+    const QCommandLineOption selectAll("select-all", "Select every entity first.");
+    const QCommandLineOption pick("pick", "Select the entity at the drawing point X,Y first.",
+                                  "X,Y");
+    options.addOptions({sample, view, shot, english, typed, hover, selectAll, pick});
     options.process(app);
 
     Engine engine;
@@ -37,6 +47,7 @@ int main(int argc, char** argv) {
     Document& doc = engine.createDocument();
     if (options.isSet(sample)) {
         demo::buildSampleDrawing(doc.drawing());
+        doc.beginHistory();
         doc.drawing().setDirty(false);
     }
 
@@ -49,10 +60,32 @@ int main(int argc, char** argv) {
     canvas.zoomExtents();
     if (options.isSet(view))
         canvas.execute(options.value(view).toInt());
+    if (options.isSet(selectAll))
+        (void)doc.selectWindow({-1e300, -1e300, 1e300, 1e300}, true, true);
+    if (options.isSet(pick)) {
+        const QStringList xy = options.value(pick).split(QLatin1Char(','));
+        const Point3 at{xy.value(0).toDouble(), xy.value(1).toDouble(), 0};
+        (void)doc.select(doc.entityAt(at, doc.pickAperture()), true);
+    }
+    for (const QString& line : options.value(typed).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        window.commandLine().submit(line == QLatin1String("_") ? QString() : line);
+    if (options.isSet(hover)) {
+        const QStringList xy = options.value(hover).split(QLatin1Char(','));
+        const QPointF at =
+            canvas.view().toScreen({xy.value(0).toDouble(), xy.value(1).toDouble(), 0});
+        QMouseEvent move(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &move);
+    }
     if (options.isSet(shot)) {
         const QString file = options.value(shot);
         QTimer::singleShot(300, &window, [&window, file] {
-            window.grab().save(file);
+            // A dialog the typed lines opened is what the picture shows.
+            QWidget* top = &window;
+            for (QDialog* dialog : window.findChildren<QDialog*>())
+                if (dialog->isVisible())
+                    top = dialog;
+            top->grab().save(file);
             QApplication::quit();
         });
     }

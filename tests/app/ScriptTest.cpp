@@ -60,6 +60,28 @@ TEST_F(Scripts, BuildsAFloorSavesReopensAndFindsItUnchanged) {
     EXPECT_EQ(TProjectData::Decode(saved.drawing->data().exData).Ec, 23800000.0);
 }
 
+TEST_F(Scripts, UndoStopsAtTheOpenedOrNewDocumentWithTheProgramsSetUp) {
+    const auto entities = [this] {
+        std::size_t n = 0;
+        for (const cad::LayerId layer : drawing().layerOrder())
+            n += drawing().layerCount(layer);
+        return n;
+    };
+    ASSERT_EQ(run(QStringLiteral("XLINE\n0,0\n100,100\n\nSAVEAS undo.vec\n")), 0)
+        << err.toStdString();
+    // Each way a document comes up: opened, new; undo then has nothing to take back, not the
+    // layers, styles, axes and project record the program set up.
+    for (const QString& opening : {QStringLiteral("OPEN undo.vec"), QStringLiteral("DO actNew")}) {
+        ASSERT_EQ(run(opening + QStringLiteral("\n")), 0) << err.toStdString();
+        const std::size_t before = entities();
+        const auto layers = drawing().layerOrder();
+        EXPECT_FALSE(drawing().canUndo()) << opening.toStdString();
+        ASSERT_EQ(run(QStringLiteral("U\nU\n")), 0) << err.toStdString();
+        EXPECT_EQ(entities(), before) << opening.toStdString();
+        EXPECT_EQ(drawing().layerOrder(), layers) << opening.toStdString();
+    }
+}
+
 TEST_F(Scripts, ABadLineFailsWithItsLineNumber) {
     EXPECT_EQ(run(QStringLiteral("SET edtfck 25\n\n# comentário\nSET edtNada 3\nSET edtfck 30\n")),
               1);

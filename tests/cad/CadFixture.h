@@ -47,6 +47,14 @@ protected:
             out.push_back(e);
         return out;
     }
+    template <class S> std::vector<S> shapes() {
+        std::vector<S> out;
+        for (const LayerId layer : drawing().layerOrder())
+            for (EntityId id = drawing().firstInLayer(layer); id; id = drawing().nextEntity(id))
+                if (const auto* s = std::get_if<S>(&entity(id).shape))
+                    out.push_back(*s);
+        return out;
+    }
     LayerId current() { return drawing().settings().currentLayer; }
     std::size_t count() { return drawing().layerCount(current()); }
     // The drawing's whole stored form: equal bytes mean equal drawings. The next free id and

@@ -219,7 +219,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinateCase{"1,5;2", std::nullopt}, CoordinateCase{"1", std::nullopt},
                       CoordinateCase{"1,2,3,4", std::nullopt}, CoordinateCase{"1,", std::nullopt},
                       CoordinateCase{"nan,1", std::nullopt}, CoordinateCase{"LAJE", std::nullopt},
-                      CoordinateCase{"", std::nullopt}));
+                      CoordinateCase{"", std::nullopt},
+                      CoordinateCase{"@10<0", Point3{110, 100, 5}},
+                      CoordinateCase{"@100<90", Point3{100, 200, 5}},
+                      CoordinateCase{"20<0", Point3{20, 0, 5}}, CoordinateCase{"<45", std::nullopt},
+                      CoordinateCase{"10<", std::nullopt}, CoordinateCase{"@1<2<3", std::nullopt}));
 
 } // namespace
 } // namespace quadrilo::cad::test

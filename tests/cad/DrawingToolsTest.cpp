@@ -12,15 +12,6 @@ namespace {
 class DrawingTools : public CadFixture {
 protected:
     std::vector<Subscription> tools = registerDrawingTools(doc);
-
-    template <class S> std::vector<S> shapes() {
-        std::vector<S> out;
-        for (const LayerId layer : drawing().layerOrder())
-            for (EntityId id = drawing().firstInLayer(layer); id; id = drawing().nextEntity(id))
-                if (const auto* s = std::get_if<S>(&entity(id).shape))
-                    out.push_back(*s);
-        return out;
-    }
     void type(const std::string& text) { (void)doc.typeText(text); }
 };
 

@@ -7,6 +7,7 @@
 #include "cad/canvas/Renderer.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -36,6 +37,12 @@ protected:
     LayerDialog* openLayerDialog() {
         canvas->execute(CmdLayerDialog);
         return canvas->findChild<LayerDialog*>();
+    }
+    QDialog* shownDialog() {
+        for (auto* d : canvas->findChildren<QDialog*>())
+            if (d->isVisible())
+                return d;
+        return nullptr;
     }
     QStringList menuTexts(CadCanvas& c, int entries) {
         QStringList texts;
@@ -80,7 +87,16 @@ TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
     static_cast<QSpinBox*>(dialog->table()->cellWidget(1, 1))->setValue(9);
     EXPECT_FALSE(dialog->apply());
     EXPECT_EQ(layer("Vigas").color, 3);
-    dialog->reject();
+    // OK keeps the dialog open with the user's changes and says what is wrong.
+    dialog->accept();
+    ASSERT_EQ(canvas->findChild<LayerDialog*>(), dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->errorShown().toStdString(), doc.texts().text(TextId::LayerNameInvalid));
+    EXPECT_EQ(static_cast<QSpinBox*>(dialog->table()->cellWidget(1, 1))->value(), 9);
+    dialog->table()->item(1, 0)->setText("Vigas T");
+    dialog->accept();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(layer("Vigas T").color, 9);
 }
 
 TEST_F(EngineFurniture, LayerDialogDeletesEmptyLayersAndSaysWhyItKeepsTheOthers) {
@@ -129,10 +145,7 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     const EntityId line = add(LineShape{{0, 0, 0}, {100, 0, 0}});
     doc.select(line, true);
     canvas->execute(CmdProperties);
-    QDialog* properties = nullptr;
-    for (auto* d : canvas->findChildren<QDialog*>())
-        if (d->isVisible())
-            properties = d;
+    QDialog* properties = shownDialog();
     ASSERT_NE(properties, nullptr);
     properties->findChild<QComboBox*>()->setCurrentIndex(2); // layer "B"
     properties->findChildren<QSpinBox*>().at(0)->setValue(5);
@@ -141,6 +154,20 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     EXPECT_EQ(drawing().entity(line)->color, 5);
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(drawing().entity(line)->color, ByLayerColor);
+
+    // A text's content is edited with its properties.
+    doc.clearSelection();
+    const EntityId note = add(TextShape{{0, 0, 0}, "V1", {5, 0.0, 0}});
+    doc.select(note, true);
+    canvas->execute(CmdProperties);
+    properties = shownDialog();
+    ASSERT_NE(properties, nullptr);
+    auto* content = properties->findChild<QLineEdit*>(QStringLiteral("propertyText"));
+    ASSERT_NE(content, nullptr);
+    EXPECT_EQ(content->text(), "V1");
+    content->setText("V1 20x50");
+    properties->accept();
+    EXPECT_EQ(std::get<TextShape>(drawing().entity(note)->shape).text, "V1 20x50");
 }
 
 TEST_F(EngineFurniture, TextTablesSwitchEveryPromptAndTheFileFilter) {
