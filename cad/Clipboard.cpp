@@ -1,6 +1,7 @@
 // Clipboard payloads of copied entities, framed like the drawing file.
 #include "cad/Clipboard.h"
 
+#include "cad/BlockNesting.h"
 #include "cad/DrawingFile.h"
 #include "cad/EntityCodec.h"
 
@@ -13,14 +14,16 @@ namespace {
 constexpr char ClipMagic[9] = "QDRLCLIP";
 constexpr std::uint32_t ClipVersion = 1;
 
+// Every block an insert reaches, each once: the drawing's blocks nest at most MaxBlockNesting
+// deep, so the payload holds all of them and paste accepts what copy wrote.
 void collectBlocks(const Drawing& d, const Entity& e, std::vector<BlockId>& order,
-                   std::set<BlockId>& seen, int depth) {
+                   std::set<BlockId>& seen) {
     const auto* ins = std::get_if<InsertShape>(&e.shape);
-    if (!ins || depth > 16 || seen.count(ins->block) || !d.block(ins->block))
+    if (!ins || seen.count(ins->block) || !d.block(ins->block))
         return;
     seen.insert(ins->block);
     for (EntityId id = d.firstInBlock(ins->block); id; id = d.nextEntity(id))
-        collectBlocks(d, *d.entity(id), order, seen, depth + 1);
+        collectBlocks(d, *d.entity(id), order, seen);
     order.push_back(ins->block); // after the blocks it inserts
 }
 
@@ -54,7 +57,7 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
         if (!e || e->owner)
             continue;
         entities.push_back(e);
-        collectBlocks(d, *e, blocks, seenBlocks, 0);
+        collectBlocks(d, *e, blocks, seenBlocks);
     }
     auto noteStyles = [&](const Entity& e) {
         layers.insert(e.layer);
@@ -111,6 +114,8 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
         std::tie(b.storedId, b.block) = readBlockHead(in);
         if (b.block.name.empty())
             throw FormatError("a block without name");
+        if (blockIds.count(b.storedId))
+            throw FormatError("a repeated block");
         for (std::uint32_t k = 0, m = in.count(40); k < m; ++k) {
             b.entities.push_back(readEntity(in));
             check(b.entities.back());
@@ -122,6 +127,13 @@ ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
         c.entities.push_back(readEntity(in));
         check(c.entities.back());
     }
+    BlockNesting nesting;
+    for (const auto& b : c.blocks)
+        for (const Entity& e : b.entities)
+            if (const auto* ins = std::get_if<InsertShape>(&e.shape))
+                nesting.addInsert(b.storedId, ins->block.value);
+    if (const NestingVerdict v = nesting.verdict(); v != NestingVerdict::Fine)
+        throw FormatError(nestingProblem(v));
     if (in.remaining() != 0)
         throw FormatError("unexpected data at its end");
     return c;

@@ -2,6 +2,8 @@
 // file, and the events they raise.
 #include "cad/Document.h"
 
+#include "cad/BlockNesting.h"
+
 #include "cad/ByteIo.h"
 #include "cad/Clipboard.h"
 #include "cad/DrawingFile.h"
@@ -433,9 +435,18 @@ CommandTask Document::pasteCommand() {
     // the copies reach their place, it leaves the drawing as it was.
     const PasteResult pasted = paste(Point3{});
     if (pasted.pasted == 0) {
-        prompt(pasted.error == PasteError::Damaged
-                   ? texts().format(TextId::ClipboardDamaged, {pasted.detail})
-                   : texts().text(TextId::ClipboardEmpty));
+        switch (pasted.error) {
+        case PasteError::Damaged:
+            prompt(texts().format(TextId::ClipboardDamaged, {pasted.detail}));
+            break;
+        case PasteError::Refused:
+            prompt(texts().format(TextId::ClipboardRefused, {pasted.detail}));
+            break;
+        case PasteError::None:
+        case PasteError::NothingToPaste:
+            prompt(texts().text(TextId::ClipboardEmpty));
+            break;
+        }
         co_return;
     }
     bool moved = false;
@@ -465,6 +476,8 @@ FileResult Document::open(const std::string& path) {
     const DrawingFormat* format = m_engine.formats().forPath(path);
     if (!format || !format->read)
         return {FileError::UnknownFormat, path, {}};
+    if (FileResult check = checkRegularFile(path); !check)
+        return check;
     OpenResult result = format->read(path);
     if (!result.drawing)
         return result.status;
@@ -767,15 +780,29 @@ PasteResult Document::paste(const Point3& offset) {
                 dim->style = dimStyles.count(dim->style.value) ? dimStyles[dim->style.value]
                                                                : d.settings().currentDimStyle;
         };
+        // A block of the same name in this drawing is taken as the same block; the others are
+        // added, and filled once the joined blocks are known to nest soundly.
+        std::vector<std::pair<BlockId, ClipboardContent::StoredBlock*>> added;
         for (auto& stored : content.blocks) {
-            // A block of the same name in this drawing is taken as the same block.
-            if (const BlockId existing = d.blockByName(stored.block.name)) {
-                blocks[stored.storedId] = existing;
-                continue;
+            BlockId id = d.blockByName(stored.block.name);
+            if (!id) {
+                id = tx.addBlock(stored.block.name, stored.block.base);
+                added.emplace_back(id, &stored);
             }
-            const BlockId id = tx.addBlock(stored.block.name, stored.block.base);
             blocks[stored.storedId] = id;
-            for (Entity& e : stored.entities) {
+        }
+        BlockNesting nesting;
+        nesting.addDrawing(d);
+        for (const auto& [id, stored] : added)
+            for (const Entity& e : stored->entities)
+                if (const auto* ins = std::get_if<InsertShape>(&e.shape))
+                    nesting.addInsert(id.value, blocks[ins->block.value].value);
+        if (const NestingVerdict v = nesting.verdict(); v != NestingVerdict::Fine) {
+            tx.rollback();
+            return {0, PasteError::Refused, nestingProblem(v)};
+        }
+        for (const auto& [id, stored] : added) {
+            for (Entity& e : stored->entities) {
                 remap(e);
                 (void)tx.addToBlock(id, std::move(e));
             }

@@ -59,11 +59,13 @@ struct DocumentEvents : DrawingEvents {
     Signal<> changed;
 };
 
-enum class PasteError { None, NothingToPaste, Damaged };
+// Refused: the content is sound but its blocks, joined to this drawing's blocks of the same
+// names, would insert each other in a cycle or nest too deep.
+enum class PasteError { None, NothingToPaste, Damaged, Refused };
 struct PasteResult {
     std::size_t pasted = 0;
     PasteError error = PasteError::None;
-    std::string detail; // what is wrong with a damaged clipboard content
+    std::string detail; // what is wrong with the clipboard content
 };
 
 class Document {

@@ -8,8 +8,6 @@
 namespace quadrilo::cad {
 namespace {
 
-constexpr int MaxBlockNesting = 16;
-
 template <class T> T* slot(std::vector<std::unique_ptr<T>>& table, std::uint32_t id) {
     return id < table.size() ? table[id].get() : nullptr;
 }
@@ -392,8 +390,7 @@ void Drawing::applyLayerOrder(Record& r) {
 
 void Drawing::applyBlock(Record& r) {
     applyNamed(r, m_blocks, m_blockNames);
-    if (insertsOf(BlockId(r.id)) > 0)
-        m_indexStale = true;
+    blockGeometryChanged();
 }
 
 template <class T>
@@ -475,8 +472,16 @@ void Drawing::countInsert(const Entity& e, int delta) {
 }
 
 void Drawing::blockContentChanged(const Entity& e) {
-    // The inserts of the block change their extent; attribute definitions are not part of it.
-    if (insertsOf(e.owner) > 0 && !std::holds_alternative<AttDefShape>(e.shape))
+    // Attribute definitions are not part of the geometry of the block's inserts.
+    if (!std::holds_alternative<AttDefShape>(e.shape))
+        blockGeometryChanged();
+}
+
+void Drawing::blockGeometryChanged() {
+    // A block may be inserted through others: every insert in model space may have changed.
+    m_blockGeometry.clear();
+    if (std::any_of(m_blockInserts.begin(), m_blockInserts.end(),
+                    [](std::size_t n) { return n > 0; }))
         m_indexStale = true;
 }
 
@@ -531,50 +536,72 @@ Point3 placeInInsert(const InsertShape& ins, const Point3& base, const Point3& p
     return rotatePlan((p - base) * ins.scale, ins.angle) + ins.at;
 }
 
-} // namespace
-
-Extent Drawing::extentOf(const Entity& entity) const {
-    return extentOf(entity, 0);
+void appendBox(const Extent& e, std::vector<std::pair<Point3, Point3>>& out) {
+    const Point3 a{e.minX, e.minY, 0}, b{e.maxX, e.minY, 0}, c{e.maxX, e.maxY, 0},
+        d{e.minX, e.maxY, 0};
+    out.insert(out.end(), {{a, b}, {b, c}, {c, d}, {d, a}});
 }
 
-Extent Drawing::extentOf(const Entity& entity, int depth) const {
-    Extent e = shapeExtent(entity.shape);
-    const auto* ins = std::get_if<InsertShape>(&entity.shape);
-    if (!ins || depth > MaxBlockNesting)
-        return e;
-    const Block* b = block(ins->block);
-    if (!b)
-        return e;
-    for (EntityId id = firstInBlock(ins->block); id; id = nextEntity(id)) {
-        const Entity& inner = *this->entity(id);
+} // namespace
+
+const std::vector<Point3>& Drawing::blockCorners(BlockId id) const {
+    // The corners of each content entity's extent: placing them gives an insert the same extent
+    // as placing every entity, at the cost of the block's size whatever it nests.
+    BlockGeometry& g = m_blockGeometry[id.value]; // entries stay put as others are added
+    if (g.corners)
+        return *g.corners;
+    std::vector<Point3> corners;
+    for (EntityId e = firstInBlock(id); e; e = nextEntity(e)) {
+        const Entity& inner = *entity(e);
         if (std::holds_alternative<AttDefShape>(inner.shape) || isInfinite(inner.shape))
             continue; // attribute definitions show as the insert's own attributes
-        const Extent ie = extentOf(inner, depth + 1);
-        for (const Point3& c : {Point3{ie.minX, ie.minY, 0}, Point3{ie.maxX, ie.minY, 0},
-                                Point3{ie.maxX, ie.maxY, 0}, Point3{ie.minX, ie.maxY, 0}})
-            e.add(placeInInsert(*ins, Point3{b->base.x, b->base.y, 0}, c));
+        const Extent ie = extentOf(inner);
+        corners.insert(corners.end(), {Point3{ie.minX, ie.minY, 0}, Point3{ie.maxX, ie.minY, 0},
+                                       Point3{ie.maxX, ie.maxY, 0}, Point3{ie.minX, ie.maxY, 0}});
     }
+    return *(g.corners = std::move(corners));
+}
+
+const Drawing::Segments& Drawing::blockOutline(BlockId id) const {
+    BlockGeometry& g = m_blockGeometry[id.value]; // entries stay put as others are added
+    if (g.outline)
+        return *g.outline;
+    Segments outline;
+    for (EntityId e = firstInBlock(id); e; e = nextEntity(e)) {
+        const Entity& inner = *entity(e);
+        if (std::holds_alternative<AttDefShape>(inner.shape))
+            continue;
+        const auto* ins = std::get_if<InsertShape>(&inner.shape);
+        if (ins && block(ins->block) && blockOutline(ins->block).size() > OutlineBudget) {
+            // Nesting that multiplies into more lines than picking can use: its box stands in.
+            appendOutline(inner.shape, outline);
+            appendBox(extentOf(inner), outline);
+        } else {
+            outlineOf(inner, outline);
+        }
+    }
+    return *(g.outline = std::move(outline));
+}
+
+Extent Drawing::extentOf(const Entity& entity) const {
+    Extent e = shapeExtent(entity.shape);
+    const auto* ins = std::get_if<InsertShape>(&entity.shape);
+    const Block* b = ins ? block(ins->block) : nullptr;
+    if (!b)
+        return e;
+    const Point3 base{b->base.x, b->base.y, 0};
+    for (const Point3& c : blockCorners(ins->block))
+        e.add(placeInInsert(*ins, base, c));
     return e;
 }
 
 void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out) const {
-    outlineOf(entity, out, 0);
-}
-
-void Drawing::outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out,
-                        int depth) const {
     appendOutline(entity.shape, out);
     const auto* ins = std::get_if<InsertShape>(&entity.shape);
     const Block* b = ins ? block(ins->block) : nullptr;
-    if (!b || depth > MaxBlockNesting)
+    if (!b)
         return;
-    std::vector<std::pair<Point3, Point3>> inner;
-    for (EntityId id = firstInBlock(ins->block); id; id = nextEntity(id)) {
-        const Entity& e = *this->entity(id);
-        if (!std::holds_alternative<AttDefShape>(e.shape))
-            outlineOf(e, inner, depth + 1);
-    }
-    for (const auto& [a, c] : inner)
+    for (const auto& [a, c] : blockOutline(ins->block))
         out.emplace_back(placeInInsert(*ins, b->base, a), placeInInsert(*ins, b->base, c));
 }
 

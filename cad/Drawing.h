@@ -82,6 +82,10 @@ struct DrawingSettings {
 
 std::array<std::uint32_t, 256> defaultPalette();
 
+// Entity ids and the counter of the next one stay below the largest signed 32-bit value, so the
+// engine's signed ids never wrap and every saved counter reads back.
+inline constexpr std::uint32_t MaxNextEntityId = 0x7FFFFFFE;
+
 // Why a layer was not erased.
 enum class EraseLayerResult { Erased, NoSuchLayer, LayerZero, HoldsEntities, CurrentLayer };
 
@@ -121,6 +125,8 @@ public:
     // Next entity in the same layer (model space) or block.
     EntityId nextEntity(EntityId id) const;
     std::uint32_t nextId() const { return m_nextId; }
+    // Whether that many new entities still get an id.
+    bool hasIdsFor(std::size_t count) const { return count <= MaxNextEntityId - m_nextId; }
 
     // ---- blocks
     const Block* block(BlockId id) const;
@@ -272,9 +278,18 @@ private:
     EntityId unlink(const Entity& e); // returns the entity that stood before it
     void index(const Entity& e);
     void unindex(const Entity& e);
-    Extent extentOf(const Entity& entity, int depth) const;
-    void outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out,
-                   int depth) const;
+    // What the inserts of a block are placed from, worked out once per change of any block
+    // (blocks nest at most MaxBlockNesting deep, so the walks that fill it end).
+    using Segments = std::vector<std::pair<Point3, Point3>>;
+    struct BlockGeometry {
+        std::optional<std::vector<Point3>> corners; // of the content's extents
+        std::optional<Segments> outline;            // in the block's own coordinates
+    };
+    // Lines beyond which a nested insert's outline gives way to its box.
+    static constexpr std::size_t OutlineBudget = 4096;
+    const std::vector<Point3>& blockCorners(BlockId id) const;
+    const Segments& blockOutline(BlockId id) const;
+    void blockGeometryChanged();
     void rebuildIndex();
     std::size_t insertsOf(BlockId block) const;
     void countInsert(const Entity& e, int delta);
@@ -317,6 +332,7 @@ private:
     DrawingEvents* m_events = nullptr;
     SpatialIndex m_index;
     bool m_indexStale = false; // a block changed: inserts' extents must be recomputed
+    mutable std::unordered_map<std::uint32_t, BlockGeometry> m_blockGeometry; // by block id
 };
 
 } // namespace quadrilo::cad

@@ -1,6 +1,7 @@
 // Reading and writing the ".vec" drawing file.
 #include "cad/DrawingFile.h"
 
+#include "cad/BlockNesting.h"
 #include "cad/EntityCodec.h"
 #include "common/AtomicFile.h"
 
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 namespace quadrilo::cad {
@@ -55,26 +57,31 @@ std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
     return std::move(out.bytes());
 }
 
-std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,
-                                            const std::vector<std::uint8_t>& bytes) {
-    constexpr std::size_t headerSize = FrameHeadSize;
-    if (bytes.size() < 8 || std::memcmp(bytes.data(), magic, 8) != 0)
+std::uint64_t checkFrameHead(const char (&magic)[9], std::uint32_t version,
+                             const std::vector<std::uint8_t>& head, std::uint64_t total) {
+    if (head.size() < 8 || std::memcmp(head.data(), magic, 8) != 0)
         throw FormatError("unknown header", FileError::NotADrawing);
-    if (bytes.size() < headerSize + 4)
+    if (total < FrameHeadSize + 4 || head.size() < FrameHeadSize)
         throw FormatError("shorter than its header", FileError::Truncated);
-    ByteReader header(bytes.data() + 8, headerSize - 8);
+    ByteReader header(head.data() + 8, FrameHeadSize - 8);
     const std::uint32_t stored = header.u32();
     if (stored == 0 || stored > version)
         throw FormatError(std::to_string(stored), FileError::NewerVersion);
     const std::uint64_t size = header.u64();
-    if (size > bytes.size() - headerSize - 4)
+    if (size > total - FrameHeadSize - 4)
         throw FormatError("shorter than its stated size", FileError::Truncated);
-    if (size != bytes.size() - headerSize - 4)
+    if (size != total - FrameHeadSize - 4)
         throw FormatError("unexpected data after its end");
-    ByteReader tail(bytes.data() + headerSize + size, 4);
-    if (tail.u32() != checksum(bytes.data(), headerSize + size))
+    return size;
+}
+
+std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,
+                                            const std::vector<std::uint8_t>& bytes) {
+    const std::uint64_t size = checkFrameHead(magic, version, bytes, bytes.size());
+    ByteReader tail(bytes.data() + FrameHeadSize + size, 4);
+    if (tail.u32() != checksum(bytes.data(), FrameHeadSize + size))
         throw FormatError("checksum mismatch");
-    return {headerSize, static_cast<std::size_t>(size)};
+    return {FrameHeadSize, static_cast<std::size_t>(size)};
 }
 
 // Builds a drawing from the stored tables without undo records, checking every reference.
@@ -134,8 +141,8 @@ public:
         auto d = std::make_unique<Drawing>();
         reset(*d);
         d->m_nextId = in.u32();
-        if (d->m_nextId == 0 || d->m_nextId > 0x7FFFFFFFu)
-            throw FormatError("invalid next entity id"); // ids are signed 32-bit
+        if (d->m_nextId == 0 || d->m_nextId > MaxNextEntityId)
+            throw FormatError("invalid next entity id");
         for (std::uint32_t& rgb : d->m_data.palette)
             rgb = in.u32() & 0xFFFFFF;
         d->m_data.exData = in.blob();
@@ -185,7 +192,13 @@ public:
             }
         }
         // Block contents are placed once every block is known (an insert may name a block
-        // stored after its own).
+        // stored after its own) and known to nest soundly.
+        BlockNesting nesting;
+        for (const Entity& e : blockEntities)
+            if (const auto* ins = std::get_if<InsertShape>(&e.shape))
+                nesting.addInsert(e.owner.value, ins->block.value);
+        if (const NestingVerdict v = nesting.verdict(); v != NestingVerdict::Fine)
+            throw FormatError(nestingProblem(v));
         for (Entity& e : blockEntities)
             place(*d, std::move(e));
         for (LayerId layer : std::vector<LayerId>(d->m_layerOrder)) {
@@ -270,16 +283,27 @@ std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing) {
     return std::move(out.bytes());
 }
 
+namespace {
+
+OpenResult refused(const FormatError& e) {
+    return {nullptr, FileResult{e.kind(), {}, e.what()}};
+}
+
+OpenResult outOfMemory() {
+    return {nullptr, FileResult{FileError::Damaged, {}, "it asks for more memory than there is"}};
+}
+
+} // namespace
+
 OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes) {
     try {
         const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes);
         ByteReader in(bytes.data() + at, size);
         return {DrawingLoader::decode(in), {}};
     } catch (const FormatError& e) {
-        return {nullptr, FileResult{e.kind(), {}, e.what()}};
+        return refused(e);
     } catch (const std::bad_alloc&) {
-        return {nullptr,
-                FileResult{FileError::Damaged, {}, "it asks for more memory than there is"}};
+        return outOfMemory();
     }
 }
 
@@ -292,16 +316,51 @@ FileResult saveDrawing(const Drawing& drawing, const std::string& path) {
     }
 }
 
+FileResult checkRegularFile(const std::string& path) {
+    // A folder or a device opens as a stream too, with no size worth believing.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error)
+        return {FileError::CannotOpen, path, error.message()};
+    if (!std::filesystem::is_regular_file(status))
+        return {FileError::CannotOpen, path, "not a regular file"};
+    return {FileError::None, path, {}};
+}
+
+namespace {
+
+// The file's bytes, its frame's head checked before the rest is read: a file of another kind
+// or one that is not the size it states costs no more than its head.
+OpenResult readFramed(std::ifstream& file, std::uint64_t total) {
+    std::vector<std::uint8_t> bytes(std::min<std::uint64_t>(total, FrameHeadSize));
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        return {nullptr, FileResult{FileError::CannotOpen, {}, "read error"}};
+    try {
+        checkFrameHead(FileMagic, DrawingFormatVersion, bytes, total);
+        bytes.resize(static_cast<std::size_t>(total));
+    } catch (const FormatError& e) {
+        return refused(e);
+    } catch (const std::bad_alloc&) {
+        return outOfMemory();
+    }
+    const auto rest = static_cast<std::streamsize>(total - FrameHeadSize);
+    if (!file.read(reinterpret_cast<char*>(bytes.data() + FrameHeadSize), rest))
+        return {nullptr, FileResult{FileError::CannotOpen, {}, "read error"}};
+    return decodeDrawing(bytes);
+}
+
+} // namespace
+
 OpenResult openDrawing(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file)
-        return {nullptr, FileResult{FileError::CannotOpen, path, std::strerror(errno)}};
-    const std::streamsize size = file.tellg();
-    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
-    file.seekg(0);
-    if (size < 0 || !file.read(reinterpret_cast<char*>(bytes.data()), size))
-        return {nullptr, FileResult{FileError::CannotOpen, path, "read error"}};
-    OpenResult result = decodeDrawing(bytes);
+    if (FileResult check = checkRegularFile(path); !check)
+        return {nullptr, std::move(check)};
+    std::ifstream file(path, std::ios::binary);
+    std::error_code error;
+    const std::uintmax_t total = std::filesystem::file_size(path, error);
+    if (!file || error)
+        return {nullptr, FileResult{FileError::CannotOpen, path,
+                                    error ? error.message() : std::strerror(errno)}};
+    OpenResult result = readFramed(file, total);
     result.status.path = path;
     return result;
 }

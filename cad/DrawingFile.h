@@ -26,6 +26,8 @@ struct OpenResult {
 // The previous file stays as path + ".bak"; on failure the previous file is left as it was.
 [[nodiscard]] FileResult saveDrawing(const Drawing& drawing, const std::string& path);
 [[nodiscard]] OpenResult openDrawing(const std::string& path);
+// Refuses (CannotOpen, named) a path that is missing or not a regular file: a folder, a device.
+[[nodiscard]] FileResult checkRegularFile(const std::string& path);
 
 // A frame around a payload: magic, version, payload size, payload, CRC-32 of all before it.
 // Used by the drawing file and the clipboard. beginFrame writes the head, the caller appends
@@ -34,6 +36,10 @@ void beginFrame(ByteWriter& out, const char (&magic)[9], std::uint32_t version);
 void sealFrame(ByteWriter& out);
 std::vector<std::uint8_t> frame(const char (&magic)[9], std::uint32_t version,
                                 const std::vector<std::uint8_t>& payload);
+// Checks the head of a frame of `total` bytes from its first bytes in `head` (all of it, or at
+// least the head's size) and returns the payload size it states; throws FormatError as unframe.
+std::uint64_t checkFrameHead(const char (&magic)[9], std::uint32_t version,
+                             const std::vector<std::uint8_t>& head, std::uint64_t total);
 // Checks the frame and returns the payload's position and size; throws FormatError of the
 // kind found (not a drawing, truncated, newer version, damaged).
 std::pair<std::size_t, std::size_t> unframe(const char (&magic)[9], std::uint32_t version,

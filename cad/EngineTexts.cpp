@@ -62,6 +62,8 @@ constexpr BuiltinText texts[] = {
     {TextId::LayerIsCurrent, "Can't delete the current layer", "Não posso apagar a camada ativa"},
     {TextId::ClipboardDamaged, "The clipboard content is damaged (%s).",
      "O conteúdo da área de transferência está danificado (%s)."},
+    {TextId::ClipboardRefused, "The clipboard content cannot be pasted into this drawing (%s).",
+     "O conteúdo da área de transferência não pode ser colado neste desenho (%s)."},
     {TextId::Ok, "OK", "OK"},
     {TextId::Cancel, "Cancel", "Cancela"},
     {TextId::LayerDialog, "Layers", "Camadas"},

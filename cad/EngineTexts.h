@@ -64,6 +64,7 @@ enum class TextId : int {
     LayerNotEmpty = 1012,
     LayerIsCurrent = 1013,
     ClipboardDamaged = 1014,
+    ClipboardRefused = 1015,
 
     // 3001-3406: common dialog buttons
     Ok = 3001,

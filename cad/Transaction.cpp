@@ -1,24 +1,20 @@
 // Transactions: the rules every change must keep, and the event each change raises.
 #include "cad/Transaction.h"
 
+#include "cad/BlockNesting.h"
+
 #include <exception>
 
 namespace quadrilo::cad {
 namespace {
 
-constexpr int MaxBlockNesting = 16;
-
-bool insertsBlock(const Drawing& d, BlockId inserted, BlockId into, int depth) {
-    // Whether an insert of `inserted` placed in `into` would make a block contain itself.
-    if (inserted == into)
-        return true;
-    if (depth > MaxBlockNesting)
-        return false;
-    for (EntityId id = d.firstInBlock(inserted); id; id = d.nextEntity(id))
-        if (const auto* ins = std::get_if<InsertShape>(&d.entity(id)->shape))
-            if (insertsBlock(d, ins->block, into, depth + 1))
-                return true;
-    return false;
+// Whether an insert of `inserted` placed in `into` keeps blocks free of cycles and within the
+// nesting every walk through inserts relies on.
+bool nestsWithin(const Drawing& d, BlockId inserted, BlockId into) {
+    BlockNesting nesting;
+    nesting.addDrawing(d);
+    nesting.addInsert(into.value, inserted.value);
+    return nesting.verdict() == NestingVerdict::Fine;
 }
 
 } // namespace
@@ -61,7 +57,7 @@ bool Transaction::validReferences(const Entity& e) const {
         return false;
     if (const auto* ins = std::get_if<InsertShape>(&e.shape))
         return m_drawing.block(ins->block) &&
-               !(e.owner && insertsBlock(m_drawing, ins->block, e.owner, 0));
+               (!e.owner || nestsWithin(m_drawing, ins->block, e.owner));
     return true;
 }
 
@@ -75,7 +71,7 @@ EntityId Transaction::add(Entity entity) {
     if (!entity.layer)
         entity.layer = m_drawing.settings().currentLayer;
     entity.owner = BlockId();
-    if (!validInModelSpace(entity))
+    if (!validInModelSpace(entity) || !m_drawing.hasIdsFor(1))
         return EntityId();
     const EntityId id = m_drawing.insertEntity(std::move(entity));
     if (m_events)
@@ -88,7 +84,7 @@ EntityId Transaction::addToBlock(BlockId block, Entity entity) {
     if (!entity.layer)
         entity.layer = m_drawing.settings().currentLayer;
     entity.owner = block;
-    if (!m_drawing.block(block) || !validInModelSpace(entity))
+    if (!m_drawing.block(block) || !validInModelSpace(entity) || !m_drawing.hasIdsFor(1))
         return EntityId();
     const EntityId id = m_drawing.insertEntity(std::move(entity));
     if (m_events)
@@ -194,7 +190,7 @@ bool Transaction::setAttributeValue(EntityId insert, std::size_t attribute, std:
 
 std::vector<EntityId> Transaction::replaceLayerContents(LayerId layer,
                                                         std::vector<Entity> entities) {
-    if (!m_drawing.layer(layer))
+    if (!m_drawing.layer(layer) || !m_drawing.hasIdsFor(entities.size()))
         return {};
     for (Entity& e : entities) {
         e.layer = layer;
