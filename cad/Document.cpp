@@ -10,6 +10,7 @@
 #include "cad/Engine.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -476,8 +477,10 @@ FileResult Document::open(const std::string& path) {
     const DrawingFormat* format = m_engine.formats().forPath(path);
     if (!format || !format->read)
         return {FileError::UnknownFormat, path, {}};
-    if (FileResult check = checkRegularFile(path); !check)
-        return check;
+    // A folder or a device is refused whatever its name; a missing file is the format's to word.
+    if (std::error_code missing; std::filesystem::exists(path, missing))
+        if (FileResult check = checkRegularFile(path); !check)
+            return check;
     OpenResult result = format->read(path);
     if (!result.drawing)
         return result.status;

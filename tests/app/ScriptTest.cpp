@@ -92,7 +92,6 @@ TEST_F(Scripts, ABadLineFailsWithItsLineNumber) {
 
 TEST_F(Scripts, EveryFailingKindOfLineIsReported) {
     const std::pair<const char*, const char*> lines[] = {
-        {"DO actDeformada", "actDeformada is disabled"},
         {"DO Nada", "no action or button named Nada"},
         {"SET chkMalhaVis 2", "chkMalhaVis takes 0 or 1"},
         {"SET spnDiagDef 1.5", "spnDiagDef takes a whole number, not \"1.5\""},
