@@ -1,7 +1,7 @@
 // quadrilo-cad-demo: the CAD canvas with a command line and a log, for trying the engine alone.
 // Options: --sample (a small floor drawing), --view N (a standard view 130-139),
-// --screenshot FILE.png (save the window once shown, then quit), --english (engine texts; they
-// start in Portuguese, as in the program).
+// --screenshot FILE.png (save the window once shown, then quit). The engine speaks its own
+// English defaults; languages are the program's tables.
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/canvas/CadCanvas.h"
@@ -23,15 +23,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption sample("sample", "Open a small sample floor drawing.");
     const QCommandLineOption view("view", "Show the standard view N (130-139).", "N");
     const QCommandLineOption shot("screenshot", "Save the window to FILE and quit.", "FILE");
-    const QCommandLineOption english("english", "Engine texts in English.");
-    options.addOptions({sample, view, shot, english});
+    options.addOptions({sample, view, shot});
     options.process(app);
 
     Engine engine;
     canvas::SystemClipboard clipboard;
     engine.setClipboard(&clipboard);
-    engine.texts().install(options.isSet(english) ? TextLanguage::English
-                                                  : TextLanguage::Portuguese);
     canvas::EngineUi ui(engine);
     ui.setDefaultAccelerators();
     Document& doc = engine.createDocument();
