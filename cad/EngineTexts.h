@@ -1,7 +1,7 @@
 // Every text the engine shows (core and canvas: prompts, messages, dialog captions, menu
 // names), by its identifier in the engine's text table. The identifiers follow the topic groups
 // of the application's tables, so that installing a table changes what the user reads; the
-// built-in English texts are the defaults, and the Portuguese ones are kept beside them.
+// built-in English texts are the defaults, other languages are the application's tables.
 #pragma once
 
 #include <initializer_list>
@@ -158,13 +158,10 @@ enum class TextId : int {
     RealtimePan = 29404,
 };
 
-enum class TextLanguage { English, Portuguese };
-
-// One text of the engine with its two built-in versions.
+// One text of the engine with its built-in English default.
 struct BuiltinText {
     TextId id;
     const char* english;
-    const char* portuguese;
 };
 
 // Every identifier the engine shows, in identifier order, each once: what a complete
@@ -175,14 +172,14 @@ struct BuiltinText {
 [[nodiscard]] std::string fillPlaceholders(std::string text,
                                            std::initializer_list<std::string_view> args);
 
-// The engine's current text table: the English texts until the application installs its own.
+// The engine's current text table: the English defaults until the application installs its own
+// texts, one identifier at a time.
 class TextTable {
 public:
     TextTable();
 
     // Replaces one text (the application's tables may name identifiers the engine never shows).
     void set(int id, std::string text);
-    void install(TextLanguage language);
     [[nodiscard]] std::string text(int id) const;
     [[nodiscard]] const std::string& text(TextId id) const;
     [[nodiscard]] std::string format(TextId id,

@@ -2,6 +2,7 @@
 #include "app/drawing/CadSession.h"
 
 #include "app/drawing/DrawingLayers.h"
+#include "app/texts/Language.h"
 
 #include "cad/Transaction.h"
 #include "cad/dxf/DxfFormats.h"
@@ -55,7 +56,7 @@ CadSession::~CadSession() {
 // ---------------------------------------------------------------- furniture
 
 void CadSession::installEngineTexts() {
-    m_engine.texts().install(cad::TextLanguage::Portuguese);
+    EngineTextsPortuguese(m_engine.texts());
     m_ui.setMessageTitle(QStringLiteral("CadBox:"));
 }
 

@@ -78,8 +78,8 @@ const ActionSpec Specs[] = {
     {"actPrintPreview", "Previsualizar", "Preview de impressão"},
     {"actSaveExport", "Exportar", ""},
     // engine texts
-    {"actPortLanguage", "Português", ""},
-    {"actEnglish", "Inglês", ""},
+    {"actPortLanguage", "Português", "", true},
+    {"actEnglish", "Inglês", "", true},
     // about box
     {"actAbout", "Sobre", "", true},
     // grillage and calculation

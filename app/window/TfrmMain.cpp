@@ -16,6 +16,7 @@
 #include "app/projectdata/ProjectDataEditor.h"
 #include "app/results/ResultsFeature.h"
 #include "app/tabs/SlabsTab.h"
+#include "app/texts/Language.h"
 #include "app/window/TfrmSaveAS.h"
 #include "app/prompts/UserPrompts.h"
 #include "app/views/ViewTools.h"
@@ -116,6 +117,8 @@ void TfrmMain::connectActions() {
     on("actSaveAs", [this] { (void)m_documents->saveAs(); });
     on("actClose", [this] { close(); });
     on("mnuAssociar", [this] { associateFiles(); });
+    on("actPortLanguage", [this] { EngineTextsPortuguese(m_state.cad.engine().texts()); });
+    on("actEnglish", [this] { EngineTextsEnglish(m_state.cad.engine().texts()); });
     on("actAbout", [this] { showAbout(); });
     const auto click = [this](QPushButton* button, std::function<void()> work) {
         connect(button, &QPushButton::clicked, this,

@@ -1,9 +1,9 @@
 // quadrilo-cad-demo: the CAD canvas with a command line and a log, for trying the engine alone.
 // Options: --sample (a small floor drawing), --view N (a standard view 130-139),
-// --screenshot FILE.png (save the window once shown, then quit), --english (engine texts; they
-// start in Portuguese, as in the program), --type "LINE|0,0|..." (lines typed on the command
-// line, "|" between them), --hover X,Y (the pointer rests over that drawing point), --select-all,
-// --pick X,Y (selects the entity there).
+// --screenshot FILE.png (save the window once shown, then quit), --type "LINE|0,0|..." (lines
+// typed on the command line, "|" between them), --hover X,Y (the pointer rests over that drawing
+// point), --select-all, --pick X,Y (selects the entity there). The engine speaks its own English
+// defaults; languages are the program's tables.
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/canvas/CadCanvas.h"
@@ -28,20 +28,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption sample("sample", "Open a small sample floor drawing.");
     const QCommandLineOption view("view", "Show the standard view N (130-139).", "N");
     const QCommandLineOption shot("screenshot", "Save the window to FILE and quit.", "FILE");
-    const QCommandLineOption english("english", "Engine texts in English.");
     const QCommandLineOption typed("type", "Type these command lines, '|' between them.", "LINES");
     const QCommandLineOption hover("hover", "Rest the pointer over the drawing point X,Y.", "X,Y");
     const QCommandLineOption selectAll("select-all", "Select every entity first.");
     const QCommandLineOption pick("pick", "Select the entity at the drawing point X,Y first.",
                                   "X,Y");
-    options.addOptions({sample, view, shot, english, typed, hover, selectAll, pick});
+    options.addOptions({sample, view, shot, typed, hover, selectAll, pick});
     options.process(app);
 
     Engine engine;
     canvas::SystemClipboard clipboard;
     engine.setClipboard(&clipboard);
-    engine.texts().install(options.isSet(english) ? TextLanguage::English
-                                                  : TextLanguage::Portuguese);
     canvas::EngineUi ui(engine);
     ui.setDefaultAccelerators();
     Document& doc = engine.createDocument();

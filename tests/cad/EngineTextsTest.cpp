@@ -1,4 +1,4 @@
-// The engine's texts: every identifier listed once with both languages, a table installed by
+// The engine's texts: every identifier listed once with its English default, a text installed by
 // identifier changes what the user reads, placeholders filled in order.
 #include "CadFixture.h"
 
@@ -7,12 +7,13 @@
 namespace quadrilo::cad::test {
 namespace {
 
-TEST(EngineTexts, EveryIdentifierIsListedOnceWithBothLanguages) {
+TEST(EngineTexts, EveryIdentifierIsListedOnceWithItsDefault) {
     std::set<int> ids;
+    const TextTable table;
     for (const BuiltinText& t : builtinTexts()) {
         EXPECT_TRUE(ids.insert(static_cast<int>(t.id)).second) << static_cast<int>(t.id);
         EXPECT_NE(std::string(t.english), "") << static_cast<int>(t.id);
-        EXPECT_NE(std::string(t.portuguese), "") << static_cast<int>(t.id);
+        EXPECT_EQ(table.text(t.id), t.english) << static_cast<int>(t.id);
     }
     // The identifiers the application's tables give for the same texts.
     for (const TextId id :
@@ -33,16 +34,18 @@ TEST_F(Texts, AnEngineTextIsReplacedByItsTableIdentifier) {
     doc.execute(CmdUndo);
     EXPECT_EQ(doc.promptText(), "Buffer Desfazer está vazio");
 
-    engine.texts().install(TextLanguage::Portuguese);
+    engine.texts().set(301, "Selecione objetos (Botão direito - cancela)");
+    engine.texts().set(302, "Selecione objetos: %d encontrados, %d total");
     doc.execute(CmdMove);
     EXPECT_EQ(doc.promptText(), "Selecione objetos (Botão direito - cancela)");
     add(PointShape{{5, 5, 0}});
     doc.inputPoint({5, 5, 0});
     EXPECT_EQ(doc.promptText(), "Selecione objetos: 1 encontrados, 1 total");
     doc.cancelCommand();
-    engine.texts().install(TextLanguage::English);
     EXPECT_EQ(engine.texts().text(TextId::SaveChanges), "Save changes in the file '%s'?");
     EXPECT_EQ(engine.texts().text(1), "") << "an identifier the engine does not show";
+    engine.texts().set(1, "Projeto CadBox");
+    EXPECT_EQ(engine.texts().text(1), "Projeto CadBox") << "kept though never shown";
 }
 
 TEST(EngineTexts, PlaceholdersAreFilledInOrderWhateverTheirLetter) {

@@ -170,16 +170,17 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     EXPECT_EQ(std::get<TextShape>(drawing().entity(note)->shape).text, "V1 20x50");
 }
 
-TEST_F(EngineFurniture, TextTablesSwitchEveryPromptAndTheFileFilter) {
-    engine.texts().install(TextLanguage::Portuguese);
-    doc.typeText("LINE");
-    EXPECT_EQ(doc.promptText(), "Especifique um ponto:");
-    doc.cancelCommand();
-    engine.texts().install(TextLanguage::English);
+TEST_F(EngineFurniture, InstalledTextsSwitchEveryPromptAndTheFileFilter) {
     doc.typeText("LINE");
     EXPECT_EQ(doc.promptText(), "Specify a point:");
     doc.cancelCommand();
-    engine.texts().install(TextLanguage::Portuguese);
+    EXPECT_EQ(qtFileFilter(engine.texts().text(TextId::FileFilter)).toStdString(),
+              "CadBox drawing (*.vec)");
+    engine.texts().set(int(TextId::SpecifyPoint), "Especifique um ponto:");
+    engine.texts().set(int(TextId::FileFilter), "Desenho CadBox (*.vec)|*.vec|");
+    doc.typeText("LINE");
+    EXPECT_EQ(doc.promptText(), "Especifique um ponto:");
+    doc.cancelCommand();
     EXPECT_EQ(qtFileFilter(engine.texts().text(TextId::FileFilter)).toStdString(),
               "Desenho CadBox (*.vec)");
     EXPECT_EQ(qtFileFilter("A (*.a)|*.a|B|*.b;*.c").toStdString(), "A (*.a);;B (*.b *.c)");
@@ -187,7 +188,7 @@ TEST_F(EngineFurniture, TextTablesSwitchEveryPromptAndTheFileFilter) {
 
 TEST_F(EngineFurniture, TheEngineHasItsOwnMenusUntilTheApplicationFillsThem) {
     EXPECT_TRUE(menuTexts(*canvas, 10).contains("Zoom Extents"));
-    engine.texts().install(TextLanguage::Portuguese);
+    engine.texts().set(int(TextId::MenuZoomExtents), "Zoom Extensão");
     CadCanvas portuguese(doc);
     EXPECT_TRUE(menuTexts(portuguese, 10).contains(QStringLiteral("Zoom Extensão")));
 
