@@ -128,8 +128,11 @@ protected:
     }
     // What the program's command line answers an undo with nothing to undo.
     QString emptyUndoAnswer() {
+        std::vector<std::string> shown;
+        const cad::Subscription watch = cad().document().events().prompted.subscribe(
+            [&shown](const std::string& text) { shown.push_back(text); });
         EXPECT_TRUE(cad().typeCommandLine(QStringLiteral("UNDO")));
-        return window->drawingWindow()->commandLine().prompt();
+        return shown.empty() ? QString() : QString::fromStdString(shown.front());
     }
 };
 
