@@ -106,7 +106,8 @@ std::vector<elements::NodeSite> grillageNodes(const cad::Drawing& d) {
 
 } // namespace
 
-void ElementCommandSet::registerCommands(cad::canvas::CadCanvas& canvas, UserPrompts& prompts) {
+void ElementCommandSet::registerCommands(cad::canvas::CadCanvas& canvas, UserPrompts& prompts,
+                                         const std::function<void()>& beforeLoadCommand) {
     cad::Document& doc = m_host.document();
     cad::CommandRunner& run = doc.runner();
     const auto baseToCursor = [&run](int mode, const cad::Point3& cursor) {
@@ -137,6 +138,8 @@ void ElementCommandSet::registerCommands(cad::canvas::CadCanvas& canvas, UserPro
          rubberBand(&elements::LoadRubberBand)},
     };
     for (const Registration& r : registrations) {
+        if (r.info.id == elements::LoadCommand.id && beforeLoadCommand)
+            beforeLoadCommand();
         const auto cursor = cursorNamed(r.info.cursor);
         cad::Subscription token = doc.addCommand(
             cad::CommandDef{r.info.id, std::string(r.info.name), std::string(r.info.alias),

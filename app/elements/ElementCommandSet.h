@@ -2,6 +2,8 @@
 // prompts, rubber bands and cursors.
 #pragma once
 
+#include <functional>
+
 #include "app/elements/ElementHost.h"
 
 #include "cad/CommandTask.h"
@@ -27,7 +29,10 @@ public:
 
     // Registers the commands and their cursors on the canvas; a command the engine refuses is
     // told in a message box with its registration failure message.
-    void registerCommands(cad::canvas::CadCanvas& canvas, UserPrompts& prompts);
+    // `beforeLoadCommand` registers the program's other commands that come between the wall
+    // and the nodal load (the diagram).
+    void registerCommands(cad::canvas::CadCanvas& canvas, UserPrompts& prompts,
+                          const std::function<void()>& beforeLoadCommand);
 
 private:
     cad::CommandTask slabCommand();

@@ -2,6 +2,8 @@
 // in step, and their panels, installed once with the drawing window.
 #pragma once
 
+#include <functional>
+
 #include "app/elements/ElementCommandSet.h"
 #include "app/elements/ElementEvents.h"
 #include "app/elements/ElementHost.h"
@@ -13,8 +15,9 @@ class TfrmMain;
 
 class ElementFeature {
 public:
+    // `beforeLoadCommand` registers the commands that come between the wall and the load.
     ElementFeature(TfrmMain& window, ColumnsTab& columns, BeamsTab& beams, SlabsTab& slabs,
-                   ElementEditTab& edit);
+                   ElementEditTab& edit, const std::function<void()>& beforeLoadCommand);
 
 private:
     ElementHost m_host;

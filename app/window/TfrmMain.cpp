@@ -160,12 +160,13 @@ void TfrmMain::runStartUp() {
         LogMessage(QStringLiteral("Não foi possível identificar os recentes!"));
     // 8. The drawing window and the start drawing.
     createDrawingWindow();
-    m_elements = std::make_unique<ElementFeature>(*this, *m_columns, *m_beams, *m_slabs,
-                                                  *m_elementEdit);
+    // The program's own commands: beam, slab, column, wall, the diagram, the nodal load.
+    m_elements = std::make_unique<ElementFeature>(
+        *this, *m_columns, *m_beams, *m_slabs, *m_elementEdit, [this] {
+            if (m_results)
+                m_results->RegisterCommands();
+        });
     m_documents->createDrawing();
-    // The program's own commands of the drawing: the diagram among the element commands.
-    if (m_results)
-        m_results->RegisterCommands();
     // 9. The variables of the formulas.
     for (const char* name : {"pp", "ca", "cp", "cl", "Ec", "It", "b", "h"})
         (void)m_state.parser.AssignVariable(name, 0.0);

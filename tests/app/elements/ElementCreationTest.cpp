@@ -252,7 +252,11 @@ TEST_F(ElementCreation, EachCommandTheEngineRefusesIsToldInAMessageBox) {
     ElementCommandSet again(host);
     for (int i = 0; i < 5; ++i)
         answer(AnswerOk);
-    again.registerCommands(window->drawingWindow()->canvas(), prompts);
+    // The diagram's place is between the wall and the load.
+    QString lastBeforeLoad;
+    again.registerCommands(window->drawingWindow()->canvas(), prompts,
+                           [&] { lastBeforeLoad = prompts.asked().back(); });
+    EXPECT_EQ(lastBeforeLoad, "Erro: Falha ao criar o comando: Parede");
     EXPECT_EQ(prompts.asked().mid(prompts.asked().size() - 5),
               (QStringList{
                   "Erro: Falha ao criar o comando: Viga", "Erro: Falha ao criar o comando: Laje",
