@@ -1,6 +1,7 @@
 // The results in the main window, bound to their actions.
 #include "app/results/ResultsFeature.h"
 
+#include "app/ProgramState.h"
 #include "app/results/ViewRotation.h"
 #include "app/window/TfrmMain.h"
 
@@ -23,6 +24,11 @@ std::optional<QColor> ResultsFeature::AskColour(const QColor& current) {
     return chosen;
 }
 
+// The turns end where the standard views do: the bar shows exactly outside the plan view.
+void ResultsFeature::showViewToolBarOutsidePlan() {
+    m_main.setViewToolBarVisible(!m_main.state().cad.viewFromTopOrBottom());
+}
+
 void ResultsFeature::Connect() {
     const auto on = [this](const char* name, std::function<void()> work) {
         QAction* action = m_main.actions()[name];
@@ -34,6 +40,7 @@ void ResultsFeature::Connect() {
         return [this, hor, ver] {
             if (DrawingWindow* window = m_main.drawingWindow())
                 TurnView(*window, hor, ver);
+            showViewToolBarOutsidePlan();
         };
     };
     using results::DiagramKind;
@@ -50,6 +57,7 @@ void ResultsFeature::Connect() {
     on("actViewTop", [this] {
         if (DrawingWindow* window = m_main.drawingWindow())
             ViewFromTop(*window);
+        showViewToolBarOutsidePlan();
     });
     on("actDiagFletor", diagram(DiagramKind::BendingMoment));
     on("actDiagCortante", diagram(DiagramKind::Shear));

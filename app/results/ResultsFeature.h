@@ -27,6 +27,7 @@ public:
     static std::optional<QColor> AskColour(const QColor& current);
 
 private:
+    void showViewToolBarOutsidePlan();
     void Connect();
 
     TfrmMain& m_main;

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QSpinBox>
+#include <QToolBar>
 
 #include <fstream>
 #include <map>
@@ -230,8 +231,10 @@ TEST_F(DeformedGrillage, VisibleHidesTheLayerAloneAndTheViewTurnsByTenDegrees) {
     trigger("actViewUp");
     trigger("actViewUp");
     EXPECT_DOUBLE_EQ(canvas.view().angles().ver, 45);
+    EXPECT_TRUE(control<QToolBar>("ToolBar2").isVisible()) << "outside the plan view";
     trigger("actViewTop");
     EXPECT_EQ(canvas.view().angles(), (cad::canvas::ViewAngles{90, 90}));
+    EXPECT_FALSE(control<QToolBar>("ToolBar2").isVisible()) << "the plan view";
 }
 
 TEST_F(ResultsFixture, WithoutAMalhaNothingIsDrawn) {
