@@ -22,8 +22,8 @@ struct AssociationFolders {
     [[nodiscard]] static AssociationFolders forUser();
 };
 
-// The program line of the desktop entry: the executable quoted as the desktop entry
-// specification asks, followed by the file argument.
+// The program line of the desktop entry: the executable quoted as desktop entries quote a path
+// with spaces or quotes in it, followed by the file argument.
 [[nodiscard]] QString DesktopExecLine(const QString& executable);
 
 // Writes the four files; throws FileWriteError naming the file that could not be written (the

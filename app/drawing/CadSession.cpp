@@ -131,8 +131,8 @@ QString CadSession::fileFilter() const {
 
 void CadSession::addProgramLayers() {
     cad::Transaction tx(drawing());
-    for (const LayerSpec& spec : ProgramLayers)
-        tx.addLayer(cad::Layer{spec.name, spec.color, 0, -1, true, false});
+    for (const ProgramLayer& layer : ProgramLayers)
+        tx.addLayer(cad::Layer{layer.name, layer.color, 0, -1, true, false});
 }
 
 bool CadSession::setCurrentLayer(const QString& name) {

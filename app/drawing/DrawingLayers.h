@@ -15,13 +15,13 @@ inline constexpr char LayerMesh[] = "Quadrilo";
 inline constexpr char LayerDeformed[] = "Quadrilo Deformada";
 inline constexpr char LayerLoads[] = "Cargas";
 
-struct LayerSpec {
+struct ProgramLayer {
     const char* name;
     int color; // index of the drawing's palette
 };
 
 // In the order they are added; an existing layer of the same name is kept as it is.
-inline constexpr std::array<LayerSpec, 9> ProgramLayers{{
+inline constexpr std::array<ProgramLayer, 9> ProgramLayers{{
     {LayerConstructionLines, 7},
     {LayerColumns, 3},
     {LayerBeams, 1},

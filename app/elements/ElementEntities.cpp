@@ -92,9 +92,9 @@ cad::LayerId layerFor(cad::Transaction& tx, const std::string& name) {
         return {};
     if (const cad::LayerId found = tx.drawing().layerByName(name))
         return found;
-    for (const LayerSpec& spec : ProgramLayers)
-        if (name == spec.name)
-            return tx.addLayer(cad::Layer{spec.name, spec.color});
+    for (const ProgramLayer& layer : ProgramLayers)
+        if (name == layer.name)
+            return tx.addLayer(cad::Layer{layer.name, layer.color});
     return tx.addLayer(cad::Layer{name});
 }
 

@@ -9,7 +9,7 @@
 namespace quadrilo::app {
 namespace {
 
-struct ActionSpec {
+struct ActionDefinition {
     const char* name;
     const char* caption;
     const char* hint;
@@ -18,7 +18,7 @@ struct ActionSpec {
 };
 
 // Menu entries the window names only by caption carry a "mnu" name.
-const ActionSpec Specs[] = {
+const ActionDefinition Definitions[] = {
     // project record
     {"actSaveProjExtData", "Grava Dados Extendidos de Projeto",
      "Salva dados iniciais da\nmalha principal", true},
@@ -116,14 +116,14 @@ const ActionSpec Specs[] = {
 } // namespace
 
 MainActions::MainActions(QObject* owner) {
-    for (const ActionSpec& spec : Specs) {
-        auto* action = new QAction(QString::fromUtf8(spec.caption), owner);
-        action->setObjectName(QLatin1String(spec.name));
-        action->setToolTip(QString::fromUtf8(spec.hint));
+    for (const ActionDefinition& definition : Definitions) {
+        auto* action = new QAction(QString::fromUtf8(definition.caption), owner);
+        action->setObjectName(QLatin1String(definition.name));
+        action->setToolTip(QString::fromUtf8(definition.hint));
         action->setStatusTip(action->toolTip());
-        action->setEnabled(spec.enabled);
-        action->setCheckable(spec.checked);
-        action->setChecked(spec.checked);
+        action->setEnabled(definition.enabled);
+        action->setCheckable(definition.checked);
+        action->setChecked(definition.checked);
         m_actions.push_back(action);
     }
 }

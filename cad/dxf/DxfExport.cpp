@@ -162,14 +162,15 @@ private:
         m_out.sectionEnd();
     }
 
-    // dxflib writes a fixed handle seed; the seed must lie above every handle of the file.
+    // dxflib writes $HANDSEED as FFFF; readers take it as the next free handle, so it must lie
+    // above every handle the file holds.
     void sealHandleSeed() {
         std::string& text = m_out.text();
         const std::string fixed = "$HANDSEED\n  5\nFFFF\n";
         if (const auto at = text.find(fixed); at != std::string::npos) {
-            const DxfSink seed;
-            seed.dxfHex(5, static_cast<int>(m_out.getNextHandle()));
-            text.replace(at + 10, fixed.size() - 10, seed.text());
+            const DxfSink nextFree;
+            nextFree.dxfHex(5, static_cast<int>(m_out.getNextHandle()));
+            text.replace(at + 10, fixed.size() - 10, nextFree.text());
         }
     }
 
