@@ -11,9 +11,6 @@
 namespace quadrilo::cad {
 namespace {
 
-constexpr char ClipMagic[9] = "QDRLCLIP";
-constexpr std::uint32_t ClipVersion = 1;
-
 // Every block an insert reaches, each once: the drawing's blocks nest at most MaxBlockNesting
 // deep, so the payload holds all of them and paste accepts what copy wrote.
 void collectBlocks(const Drawing& d, const Entity& e, std::vector<BlockId>& order,
@@ -71,7 +68,7 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
             noteStyles(*d.entity(id));
 
     ByteWriter out;
-    beginFrame(out, ClipMagic, ClipVersion);
+    beginFrame(out, ClipboardMagic, ClipboardFormatVersion);
     out.u32(static_cast<std::uint32_t>(layers.size()));
     for (LayerId id : layers)
         writeLayer(out, id, *d.layer(id));
@@ -89,7 +86,7 @@ std::vector<std::uint8_t> encodeEntities(const Drawing& d, const std::vector<Ent
 }
 
 ClipboardContent decodeEntities(const std::vector<std::uint8_t>& bytes) {
-    const auto [at, size] = unframe(ClipMagic, ClipVersion, bytes);
+    const auto [at, size] = unframe(ClipboardMagic, ClipboardFormatVersion, bytes);
     ByteReader in(bytes.data() + at, size);
     ClipboardContent c;
     std::set<std::uint32_t> layerIds;

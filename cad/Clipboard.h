@@ -13,6 +13,9 @@ namespace quadrilo::cad {
 
 // Our format for copied entities (kind codes, extended data, layers and blocks included).
 inline constexpr const char* EntityClipboardMime = "application/x-quadrilo-cadbox6";
+// The frame of that payload: its magic and version.
+inline constexpr char ClipboardMagic[9] = "QDRLCLIP";
+inline constexpr std::uint32_t ClipboardFormatVersion = 1;
 
 class Clipboard {
 public:

@@ -16,8 +16,6 @@
 namespace quadrilo::cad {
 namespace {
 
-constexpr char FileMagic[9] = "QDRLVEC\x1a";
-
 std::uint32_t checksum(const std::uint8_t* data, std::size_t size) {
     // zlib's CRC-32 (the one of zip and PNG), fed in pieces its 32-bit length can take.
     uLong crc = ::crc32(0L, Z_NULL, 0);
@@ -277,7 +275,7 @@ private:
 
 std::vector<std::uint8_t> encodeDrawing(const Drawing& drawing) {
     ByteWriter out;
-    beginFrame(out, FileMagic, DrawingFormatVersion);
+    beginFrame(out, DrawingFileMagic, DrawingFormatVersion);
     DrawingLoader::encode(drawing, out);
     sealFrame(out);
     return std::move(out.bytes());
@@ -297,7 +295,7 @@ OpenResult outOfMemory() {
 
 OpenResult decodeDrawing(const std::vector<std::uint8_t>& bytes) {
     try {
-        const auto [at, size] = unframe(FileMagic, DrawingFormatVersion, bytes);
+        const auto [at, size] = unframe(DrawingFileMagic, DrawingFormatVersion, bytes);
         ByteReader in(bytes.data() + at, size);
         return {DrawingLoader::decode(in), {}};
     } catch (const FormatError& e) {
@@ -336,7 +334,7 @@ OpenResult readFramed(std::ifstream& file, std::uint64_t total) {
     if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
         return {nullptr, FileResult{FileError::CannotOpen, {}, "read error"}};
     try {
-        checkFrameHead(FileMagic, DrawingFormatVersion, bytes, total);
+        checkFrameHead(DrawingFileMagic, DrawingFormatVersion, bytes, total);
         bytes.resize(static_cast<std::size_t>(total));
     } catch (const FormatError& e) {
         return refused(e);

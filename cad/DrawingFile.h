@@ -14,6 +14,8 @@
 namespace quadrilo::cad {
 
 inline constexpr std::uint32_t DrawingFormatVersion = 1;
+// The first bytes of every drawing file, before its version.
+inline constexpr char DrawingFileMagic[9] = "QDRLVEC\x1a";
 
 struct OpenResult {
     std::unique_ptr<Drawing> drawing; // null on failure
