@@ -5,6 +5,7 @@
 #include "cad/BlockNesting.h"
 #include "cad/Clipboard.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quadrilo::cad::test {
@@ -47,7 +48,7 @@ TEST_F(Hostile, ANextIdAtTheEndOfTheRangeIsRefused) {
     for (std::uint32_t next : {0x7FFFFFFFu, MaxNextEntityId}) {
         for (int i = 0; i < 4; ++i)
             payload[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(next >> (8 * i));
-        const OpenResult r = decodeDrawing(frame("QDRLVEC\x1a", 1, payload));
+        const OpenResult r = decodeDrawing(frame(DrawingFileMagic, DrawingFormatVersion, payload));
         if (next > MaxNextEntityId) {
             EXPECT_FALSE(r.drawing);
             continue;
@@ -87,6 +88,40 @@ TEST_F(Hostile, BlocksNestAtMostTheLimitAndNeverInACycle) {
     EXPECT_EQ(other.paste({}).pasted, 1u);
 }
 
+// No transaction lets blocks insert each other, so the file is spliced from two sound ones with
+// the same blocks: "Primeiro" inserting "Segundo" from the first, "Segundo" inserting "Primeiro"
+// from the second. Block contents are stored block by block, each from its head: id, name.
+TEST_F(Hostile, AFileWhoseBlocksInsertEachOtherIsRefused) {
+    const auto drawingWith = [this](bool firstInsertsSecond) {
+        Document& d = engine.createDocument();
+        {
+            Transaction tx(d.drawing());
+            const BlockId first = tx.addBlock("Primeiro", {});
+            const BlockId second = tx.addBlock("Segundo", {});
+            const auto content = [&](BlockId of, BlockId inserted, bool insert) {
+                (void)tx.addToBlock(
+                    of, Entity{.shape = insert ? Shape(*d.drawing().insertOf(inserted, {}, 1, 0))
+                                               : Shape(PointShape{{0, 0, 0}})});
+            };
+            content(first, second, firstInsertsSecond);
+            content(second, first, !firstInsertsSecond);
+        }
+        return encodeDrawing(d.drawing());
+    };
+    const std::vector<std::uint8_t> a = drawingWith(true), b = drawingWith(false);
+    const auto secondHead = [](const std::vector<std::uint8_t>& file) {
+        const std::string name = "Segundo";
+        const auto at = std::search(file.begin(), file.end(), name.begin(), name.end());
+        return at - file.begin() - 8; // the block's id and the name's length come first
+    };
+    std::vector<std::uint8_t> payload(a.begin() + 20, a.begin() + secondHead(a));
+    payload.insert(payload.end(), b.begin() + secondHead(b), b.end() - 4);
+    const OpenResult r = decodeDrawing(frame(DrawingFileMagic, DrawingFormatVersion, payload));
+    EXPECT_FALSE(r.drawing);
+    EXPECT_EQ(r.status.error, FileError::Damaged);
+    EXPECT_EQ(r.status.detail, nestingProblem(NestingVerdict::Cycle));
+}
+
 TEST_F(Hostile, APasteThatWouldNestTooDeepIsRefusedWithItsReason) {
     // The payload's top block inserts "B0", which this drawing holds nested deep already.
     const BlockId top = chain(2, 1);
@@ -98,10 +133,11 @@ TEST_F(Hostile, APasteThatWouldNestTooDeepIsRefusedWithItsReason) {
         BlockId inner = tx.addBlock("X0", {});
         (void)tx.addToBlock(inner, Entity{.shape = PointShape{{0, 0, 0}}});
         for (int i = 1; i < MaxBlockNesting; ++i) {
-            const BlockId outer = i + 1 == MaxBlockNesting ? tx.addBlock("B0", {})
-                                                           : tx.addBlock("X" + std::to_string(i), {});
-            ASSERT_TRUE(tx.addToBlock(outer, Entity{.shape = *other.drawing().insertOf(
-                                                        inner, {}, 1, 0)}));
+            const BlockId outer = i + 1 == MaxBlockNesting
+                                      ? tx.addBlock("B0", {})
+                                      : tx.addBlock("X" + std::to_string(i), {});
+            ASSERT_TRUE(
+                tx.addToBlock(outer, Entity{.shape = *other.drawing().insertOf(inner, {}, 1, 0)}));
             inner = outer;
         }
     }
