@@ -179,7 +179,7 @@ cad::Verdict ElementEvents::onDoubleClick() {
         views.push_back(ViewOf(*d.entity(ids[i]), vertices[i]));
     const auto meshListing = [this](const elements::EntityView& e, elements::Listing listing) {
         if (listing == elements::Listing::Bar && e.record.size() == TBarData::Size)
-            return promptLines(mesh::ShowBarData(TBarData::Decode(e.record), m_noMaterials));
+            return promptLines(mesh::ShowBarData(TBarData::Decode(e.record), m_host.materials()));
         if (listing != elements::Listing::Bar && e.record.size() == TNodeData::Size)
             return promptLines(mesh::ShowNodeData(TNodeData::Decode(e.record), e.kind));
         return MessageLines{};

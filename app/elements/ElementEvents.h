@@ -6,7 +6,6 @@
 
 #include "cad/Document.h"
 #include "elements/UEvents.h"
-#include "mesh/MaterialTable.h"
 
 #include <functional>
 #include <vector>
@@ -40,8 +39,6 @@ private:
 
     ElementHost& m_host;
     PanelView m_showPanel;
-    // The materials the bar listing shows until the data generation shares its table.
-    mesh::MaterialTable m_noMaterials;
     MessageLines m_refusalTold; // the refusal told during this turn of the engine's loop
     std::vector<cad::Subscription> m_subscriptions;
 };

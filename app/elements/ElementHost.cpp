@@ -20,6 +20,10 @@ TProjectData& ElementHost::project() {
     return m_window.state().project;
 }
 
+const mesh::MaterialTable& ElementHost::materials() const {
+    return m_window.state().mesh.Materials;
+}
+
 void ElementHost::LogMessage(const std::string& line) {
     m_window.LogMessage(QString::fromStdString(line));
 }

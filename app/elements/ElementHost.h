@@ -7,6 +7,7 @@
 
 #include "cad/Document.h"
 #include "common/Messages.h"
+#include "mesh/MaterialTable.h"
 #include "project/TProjectData.h"
 
 #include <stdexcept>
@@ -27,6 +28,8 @@ public:
     [[nodiscard]] cad::Drawing& drawing() { return document().drawing(); }
     [[nodiscard]] ElementState& buffers();
     [[nodiscard]] TProjectData& project();
+    // The malha's current material table, as the last data generation left it.
+    [[nodiscard]] const mesh::MaterialTable& materials() const;
 
     void LogMessage(const std::string& line) override;
     void PromptMessage(const std::string& line) override;

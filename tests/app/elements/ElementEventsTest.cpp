@@ -5,6 +5,7 @@
 
 #include "elements/TBeamData.h"
 #include "elements/TColumnData.h"
+#include "mesh/TBarData.h"
 #include "elements/TSlabData.h"
 
 #include <QClipboard>
@@ -181,6 +182,26 @@ TEST_F(ElementEvents, DoubleClickListsTheSelectionByKindSkippingWalls) {
     EXPECT_EQ(listed.filter("*****Dados").size(), 2)
         << "the slab and the node; the wall is skipped";
     EXPECT_EQ(cad().selectionCount(), 0u);
+}
+
+TEST_F(ElementEvents, DoubleClickOnABarListsItsMaterialFromTheCurrentTable) {
+    layGrillage();
+    const cad::EntityId bar = ofKind(ElementKind::GrillageBar).front()->id;
+    TBarData record = recordOf<TBarData>(bar);
+    record.Material = 2; // the second material of the table, as the data generation numbers them
+    {
+        cad::Transaction tx(drawing());
+        ASSERT_TRUE(tx.edit(bar, [&](cad::Entity& e) { e.exData = record.Encode(); }));
+    }
+    (void)state->mesh.Materials.Add({.E = 1, .I = 1, .G = 1, .It = 1});
+    (void)state->mesh.Materials.Add({.E = 2800, .I = 416667, .G = 1200, .It = 300000});
+    document().clearSelection();
+    ASSERT_TRUE(document().select(bar, true));
+    const qsizetype before = log().size();
+    script("DBLCLICK 800,800\n");
+    EXPECT_TRUE(logFrom(before).contains(
+        "Ec: 2800 (cm^3); Gc: 1200 (cm^3); I: 416667 (cm^4); It: 300000 (cm^4)"))
+        << logFrom(before).join('\n').toStdString();
 }
 
 } // namespace
