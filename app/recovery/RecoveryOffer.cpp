@@ -53,8 +53,9 @@ bool OfferRecovery(ProgramState& state, UserPrompts& prompts, DocumentController
             (void)session.slot.removeFiles();
         } else if (SameCaption(answer, recoverButton) &&
                    recover(state, prompts, documents, session, name)) {
-            (void)autosave.writeIfModified();
-            (void)session.slot.removeFiles();
+            // Until this program's own files hold the work, the dead program's stay.
+            if (autosave.writeIfModified() == Autosave::Outcome::Written)
+                (void)session.slot.removeFiles();
             state.log.append(ProgramTextOf(texts, ProgramText::RecoveryDone, {utf8(name)}));
             return true;
         }

@@ -95,9 +95,10 @@ int ScriptRunner::run() {
                 break;
         }
     }
-    // A script of answers alone answers them at its end.
+    // A script of answers alone answers them at its end; a closed window asks nothing more.
     m_unanswered.clear();
-    m_window.askStartUpQuestions();
+    if (m_window.isVisible())
+        m_window.askStartUpQuestions();
     for (const QString& problem : m_unanswered)
         fail(int(lines.size()), problem);
     failures += m_unanswered.isEmpty() ? 0 : 1;
