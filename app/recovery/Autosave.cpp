@@ -1,8 +1,8 @@
 // The automatic save of the open drawing to this program's recovery files.
 #include "app/recovery/Autosave.h"
 
-#include "app/documents/DocumentController.h"
 #include "app/ProgramState.h"
+#include "app/documents/DocumentController.h"
 #include "app/texts/Language.h"
 
 namespace quadrilo::app {
@@ -40,9 +40,9 @@ Autosave::Outcome Autosave::writeIfModified() {
     const Written now{&cad.drawing(), cad.drawing().revision()};
     if (m_written == now)
         return Outcome::Unchanged;
-    const RecoveryNote note{m_documents.documentPath(),
-                            QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(),
-                                                          Qt::UTC)};
+    const RecoveryNote note{
+        m_documents.documentPath(),
+        QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC)};
     if (const cad::FileResult written = m_session->write(cad.document(), note); !written) {
         logFailure(cad.describe(written));
         return Outcome::Failed;

@@ -20,14 +20,15 @@ std::vector<CrashedSession> FindCrashedSessions(const QString& folder) {
             (void)slot.removeFiles();
             continue;
         }
-        RecoveryNote note = ReadRecoveryNote(slot.notePath())
-                                .value_or(RecoveryNote{
-                                    {}, QFileInfo(slot.drawingPath()).lastModified().toUTC()});
+        RecoveryNote note =
+            ReadRecoveryNote(slot.notePath())
+                .value_or(RecoveryNote{{}, QFileInfo(slot.drawingPath()).lastModified().toUTC()});
         found.push_back({std::move(slot), std::move(note), std::move(lock)});
     }
-    std::stable_sort(found.begin(), found.end(), [](const CrashedSession& a, const CrashedSession& b) {
-        return a.note.writtenAt > b.note.writtenAt;
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const CrashedSession& a, const CrashedSession& b) {
+                         return a.note.writtenAt > b.note.writtenAt;
+                     });
     return found;
 }
 

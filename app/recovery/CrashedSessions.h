@@ -16,7 +16,8 @@ namespace quadrilo::app {
 // while the user decides, so that a second program starting meanwhile does not offer it too.
 struct CrashedSession {
     RecoverySlot slot;
-    RecoveryNote note; // a missing or unreadable note reads as an unnamed drawing of the file's time
+    // A missing or unreadable note reads as an unnamed drawing of the file's time.
+    RecoveryNote note;
     std::unique_ptr<QLockFile> lock;
 };
 

@@ -66,7 +66,8 @@ QString RecoverySlot::keepAside() const {
 }
 
 std::vector<RecoverySlot> SlotsWithFiles(const QString& folder) {
-    static const QRegularExpression name(QStringLiteral(R"(^session-([1-9][0-9]{0,8})\.(vec|txt)$)"));
+    static const QRegularExpression name(
+        QStringLiteral(R"(^session-([1-9][0-9]{0,8})\.(vec|txt)$)"));
     std::vector<RecoverySlot> found;
     for (const QString& file : QDir(folder).entryList(QDir::Files)) {
         const QRegularExpressionMatch match = name.match(file);

@@ -1,4 +1,5 @@
-// One session's files in the recovery folder: the drawing written automatically, its note, its lock.
+// One session's files in the recovery folder: the drawing written automatically, its note, its
+// lock.
 #pragma once
 
 #include <QString>

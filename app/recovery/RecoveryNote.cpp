@@ -30,7 +30,8 @@ std::optional<RecoveryNote> DecodeRecoveryNote(const QByteArray& text) {
     QDateTime written;
     for (const QByteArray& line : lines) {
         if (line.startsWith(DrawingKey))
-            drawing = QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(DrawingKey.size())));
+            drawing =
+                QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(DrawingKey.size())));
         else if (line.startsWith(WrittenKey))
             written = QDateTime::fromString(QString::fromLatin1(line.mid(WrittenKey.size())),
                                             Qt::ISODate);

@@ -1,8 +1,8 @@
 // The start-up's offer of work left by programs that ended without closing.
 #include "app/recovery/RecoveryOffer.h"
 
-#include "app/documents/DocumentController.h"
 #include "app/ProgramState.h"
+#include "app/documents/DocumentController.h"
 #include "app/prompts/UserPrompts.h"
 #include "app/recovery/Autosave.h"
 #include "app/recovery/CrashedSessions.h"
@@ -41,8 +41,8 @@ bool OfferRecovery(ProgramState& state, UserPrompts& prompts, DocumentController
         const QString name = session.note.unnamed()
                                  ? ProgramTextOf(texts, ProgramText::RecoveryUnnamed)
                                  : session.note.drawingPath;
-        const QString when = session.note.writtenAt.toLocalTime().toString(
-            QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        const QString when =
+            session.note.writtenAt.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         // No escape button: closing the question decides nothing, and the work waits.
         const QString answer = prompts.ask(
             {BoxIcon::Confirmation,

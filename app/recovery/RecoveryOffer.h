@@ -12,8 +12,8 @@ class UserPrompts;
 // first, one question each naming the user's drawing: "Recuperar" opens it as that drawing's
 // unsaved work and ends the offer (the others wait for the next start), "Descartar" deletes it,
 // closing the question keeps it for the next start. A recovered drawing passes to this program's
-// own recovery files before the old ones go (they stay when it cannot). One that does not open is kept aside under another
-// name, and the user is told where. True when a drawing was recovered.
+// own recovery files before the old ones go (they stay when it cannot). One that does not open is
+// kept aside under another name, and the user is told where. True when a drawing was recovered.
 bool OfferRecovery(ProgramState& state, UserPrompts& prompts, DocumentController& documents,
                    Autosave& autosave);
 

@@ -95,9 +95,10 @@ int ScriptRunner::run() {
                 break;
         }
     }
-    // A script of answers alone answers them at its end; a closed window asks nothing more.
+    // A script of answers alone answers them at its end; a closed window, or a run stopped at a
+    // failure, asks nothing more.
     m_unanswered.clear();
-    if (m_window.isVisible())
+    if (m_window.isVisible() && !(m_stopAtFailure && failures > 0))
         m_window.askStartUpQuestions();
     for (const QString& problem : m_unanswered)
         fail(int(lines.size()), problem);

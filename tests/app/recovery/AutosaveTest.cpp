@@ -23,7 +23,9 @@ protected:
     const RecoverySlot& slot() { return autosave().session()->slot(); }
     void addLine(double y) { ASSERT_TRUE(cad().addConstructionLine({0, y, 0}, {1, 0, 0})); }
     std::vector<cad::Point3> recovered() { return ConstructionLinesInFile(slot().drawingPath()); }
-    QString savedPath(const char* name) { return QDir(drawingsDir()).filePath(QLatin1String(name)); }
+    QString savedPath(const char* name) {
+        return QDir(drawingsDir()).filePath(QLatin1String(name));
+    }
 };
 
 TEST_F(Autosaving, WritesOnlyWhatChangedSinceTheLastSaveOrAutomaticSave) {

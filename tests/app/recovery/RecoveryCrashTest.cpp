@@ -12,6 +12,18 @@
 namespace quadrilo::app::test {
 namespace {
 
+// Saved with one construction line, then a second one drawn and not saved; the script ends and
+// the program keeps running.
+constexpr char WorkScript[] = "SET pControl 1\n"
+                              "SET edtHor 150\n"
+                              "DO Criar H\n"
+                              "SAVEAS pavimento.vec\n"
+                              "SET edtVert 400\n"
+                              "DO Criar V\n";
+// The next start answers the question and saves.
+constexpr char RecoverScript[] = "ANSWER Recuperar\n"
+                                 "DO actSave\n";
+
 void writeScript(const QString& path, const char* text) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -22,18 +34,8 @@ TEST(RecoveryAfterACrash, TheProgramKilledMidWorkGivesItsWorkBackAtTheNextStart)
     QTemporaryDir temp;
     const QString home = temp.filePath(QStringLiteral("home"));
     const QString drawing = temp.filePath(QStringLiteral("pavimento.vec"));
-    // Saved with one construction line, then a second one drawn and not saved; the script
-    // ends and the program keeps running.
-    writeScript(temp.filePath(QStringLiteral("work.qscript")),
-                "SET pControl 1\n"
-                "SET edtHor 150\n"
-                "DO Criar H\n"
-                "SAVEAS pavimento.vec\n"
-                "SET edtVert 400\n"
-                "DO Criar V\n");
-    writeScript(temp.filePath(QStringLiteral("recover.qscript")),
-                "ANSWER Recuperar\n"
-                "DO actSave\n");
+    writeScript(temp.filePath(QStringLiteral("work.qscript")), WorkScript);
+    writeScript(temp.filePath(QStringLiteral("recover.qscript")), RecoverScript);
     const QStringList common{QStringLiteral("--home"), home, QStringLiteral("--autosave-seconds"),
                              QStringLiteral("1"), QStringLiteral("--script")};
 

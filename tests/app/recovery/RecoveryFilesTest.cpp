@@ -38,10 +38,10 @@ TEST(RecoveryNote, ReadsBackWhatItWrote) {
 TEST(RecoveryNote, RefusesWhatIsNoNote) {
     const char* const texts[] = {
         "",
-        "drawing=/a.vec\nwritten=2026-12-11T10:00:00Z\n",                       // no header
-        "Quadrilo recovery\nwritten=2026-12-11T10:00:00Z\n",                    // no drawing
-        "Quadrilo recovery\ndrawing=/a.vec\n",                                  // no time
-        "Quadrilo recovery\ndrawing=/a.vec\nwritten=ontem\n",                   // no time
+        "drawing=/a.vec\nwritten=2026-12-11T10:00:00Z\n",     // no header
+        "Quadrilo recovery\nwritten=2026-12-11T10:00:00Z\n",  // no drawing
+        "Quadrilo recovery\ndrawing=/a.vec\n",                // no time
+        "Quadrilo recovery\ndrawing=/a.vec\nwritten=ontem\n", // no time
         "\x89PNG\r\n\x1a\n",
     };
     for (const char* text : texts)
@@ -91,9 +91,8 @@ TEST_F(RecoverySessions, TwoRunningProgramsKeepSeparateFilesAndNeitherIsOfferedW
 }
 
 TEST_F(RecoverySessions, ADeadProgramsFilesAreFoundNewestFirstAndTheirSlotsAreNotReused) {
-    const RecoverySlot older =
-        LeaveCrashedSession(folder, first.document(), {QStringLiteral("/old.vec"),
-                                                       at("2026-12-10T08:00:00Z")});
+    const RecoverySlot older = LeaveCrashedSession(
+        folder, first.document(), {QStringLiteral("/old.vec"), at("2026-12-10T08:00:00Z")});
     const RecoverySlot newer =
         LeaveCrashedSession(folder, second.document(), {QString(), at("2026-12-11T08:00:00Z")});
     // A note left without its drawing holds no work.
@@ -103,7 +102,8 @@ TEST_F(RecoverySessions, ADeadProgramsFilesAreFoundNewestFirstAndTheirSlotsAreNo
     const auto running = RecoverySession::claim(folder);
     ASSERT_TRUE(running);
     for (const RecoverySlot& dead : {older, newer})
-        EXPECT_NE(running->slot().number, dead.number) << "a dead program's work is not overwritten";
+        EXPECT_NE(running->slot().number, dead.number)
+            << "a dead program's work is not overwritten";
 
     std::vector<CrashedSession> found = FindCrashedSessions(folder);
     ASSERT_EQ(found.size(), 2u);
@@ -118,8 +118,7 @@ TEST_F(RecoverySessions, ADeadProgramsFilesAreFoundNewestFirstAndTheirSlotsAreNo
 }
 
 TEST_F(RecoverySessions, KeptAsideFilesAreNeitherOfferedNorOverwritten) {
-    const RecoverySlot slot =
-        LeaveCrashedSession(folder, first.document(), noteOf("/a.vec"));
+    const RecoverySlot slot = LeaveCrashedSession(folder, first.document(), noteOf("/a.vec"));
     const QByteArray bytes = FileBytes(slot.drawingPath());
     const QString aside = slot.keepAside();
     EXPECT_EQ(aside, slot.drawingPath() + QStringLiteral(".damaged"));
