@@ -23,6 +23,9 @@
 namespace quadrilo::app {
 namespace {
 
+// A day: the timer counts milliseconds in an int.
+constexpr int MaxAutosaveSeconds = 24 * 60 * 60;
+
 struct ProgramOptions {
     QString home;   // --home DIR: every file of the data folder goes to DIR
     QString script; // --script FILE: run after start-up
@@ -61,11 +64,12 @@ ProgramOptions parseOptions(const QApplication& app) {
     if (parser.isSet(autosave)) {
         bool number = false;
         const int seconds = parser.value(autosave).toInt(&number);
-        if (number && seconds > 0)
+        if (number && seconds > 0 && seconds <= MaxAutosaveSeconds)
             options.autosave = std::chrono::seconds(seconds);
         else
             options.error = QStringLiteral("--autosave-seconds takes a whole number of seconds "
-                                           "above 0, not \"%1\"")
+                                           "from 1 to %1, not \"%2\"")
+                                .arg(MaxAutosaveSeconds)
                                 .arg(parser.value(autosave));
     }
     return options;
