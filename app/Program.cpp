@@ -15,17 +15,24 @@
 #include <QDir>
 #include <QTimer>
 
+#include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
 namespace quadrilo::app {
 namespace {
+
+// A day: the timer counts milliseconds in an int.
+constexpr int MaxAutosaveSeconds = 24 * 60 * 60;
 
 struct ProgramOptions {
     QString home;   // --home DIR: every file of the data folder goes to DIR
     QString script; // --script FILE: run after start-up
     bool exitAfterScript = false;
     QString document; // opened at the end of start-up
+    std::optional<std::chrono::seconds> autosave; // --autosave-seconds N
+    QString error;    // what is wrong with the command line
 };
 
 ProgramOptions parseOptions(const QApplication& app) {
@@ -41,14 +48,31 @@ ProgramOptions parseOptions(const QApplication& app) {
     const QCommandLineOption exit(QStringLiteral("exit"),
                                   QStringLiteral("End after the script (status 1 at a failed "
                                                  "line), leaving unsaved changes unsaved."));
-    parser.addOptions({home, script, exit});
+    const QCommandLineOption autosave(QStringLiteral("autosave-seconds"),
+                                      QStringLiteral("Write the open drawing to the recovery "
+                                                     "files every N seconds (300)."),
+                                      QStringLiteral("N"));
+    parser.addOptions({home, script, exit, autosave});
     parser.addPositionalArgument(QStringLiteral("DOCUMENT"), QStringLiteral("A drawing to open."));
     parser.process(app);
     const QStringList documents = parser.positionalArguments();
     // Names are taken where the program was started, not in the program's folder.
     const auto absolute = [](const QString& p) { return p.isEmpty() ? p : QDir(p).absolutePath(); };
-    return {parser.value(home), absolute(parser.value(script)), parser.isSet(exit),
-            documents.isEmpty() ? QString() : absolute(documents.front())};
+    ProgramOptions options{parser.value(home), absolute(parser.value(script)), parser.isSet(exit),
+                           documents.isEmpty() ? QString() : absolute(documents.front()),
+                           std::nullopt, QString()};
+    if (parser.isSet(autosave)) {
+        bool number = false;
+        const int seconds = parser.value(autosave).toInt(&number);
+        if (number && seconds > 0 && seconds <= MaxAutosaveSeconds)
+            options.autosave = std::chrono::seconds(seconds);
+        else
+            options.error = QStringLiteral("--autosave-seconds takes a whole number of seconds "
+                                           "from 1 to %1, not \"%2\"")
+                                .arg(MaxAutosaveSeconds)
+                                .arg(parser.value(autosave));
+    }
+    return options;
 }
 
 } // namespace
@@ -61,8 +85,14 @@ int RunProgram(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
     const ProgramOptions options = parseOptions(app);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "quadrilo: %s\n", options.error.toUtf8().constData());
+        return 1;
+    }
 
     ProgramState state(AppFolders::forRun(QApplication::applicationDirPath(), options.home));
+    if (options.autosave)
+        state.autosaveInterval = *options.autosave;
     if (!state.folders.makeFolders())
         std::fprintf(stderr, "quadrilo: the data folder %s cannot be made\n",
                      state.folders.home.toUtf8().constData());
@@ -81,8 +111,10 @@ int RunProgram(int argc, char** argv) {
 
     int status = 0;
     if (!options.script.isEmpty()) {
-        // A question of the start-up must not wait for a user who is not there.
+        // A question of the start-up must not wait for a user who is not there, and the script's
+        // first answers are its answers.
         prompts.setScripting(true);
+        main.holdStartUpQuestions();
         scripted.setOnUnanswered([](const QString& what) {
             std::fprintf(stderr, "quadrilo: %s\n", what.toUtf8().constData());
         });

@@ -13,6 +13,8 @@
 #include "mesh/MeshWorkspace.h"
 #include "project/TProjectData.h"
 
+#include <chrono>
+
 namespace quadrilo::app {
 
 // The program's process-wide state, held in one object that a run (or a test) creates fresh: the
@@ -39,6 +41,8 @@ public:
     engine::GrillageCalculation calculation;
     // Set while long work (grillage generation, calculation) runs; see BusyGuard.
     int busyDepth = 0;
+    // How often the open drawing is written to the recovery files (--autosave-seconds).
+    std::chrono::seconds autosaveInterval{300};
 };
 
 } // namespace quadrilo::app

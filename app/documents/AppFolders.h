@@ -13,9 +13,11 @@ inline constexpr char DrawingsFolderName[] = "Drawings";
 inline constexpr char CalculationInputName[] = "gInput.txt";
 inline constexpr char CalculationOutputName[] = "gOutput.txt";
 inline constexpr char StartDrawingName[] = "Default.vec";
+// The folder of the drawings written automatically, one set of files per running program.
+inline constexpr char RecoveryFolderName[] = "Recovery";
 
 // Where the program keeps its files: the data folder of the user (or --home DIR) for the lists, the
-// profile, the log and the calculation files, and the program's own folder for "Default.vec".
+// profile, the log, the calculation files and the recovery folder, and the program's own folder for "Default.vec".
 struct AppFolders {
     QString programDir; // the executable's folder; "Default.vec" ships beside the program
     QString home;       // the data folder: every file the program keeps between runs
@@ -28,6 +30,7 @@ struct AppFolders {
     [[nodiscard]] QString drawingsDir() const { return inHome(DrawingsFolderName); }
     [[nodiscard]] QString calculationInputPath() const { return inHome(CalculationInputName); }
     [[nodiscard]] QString calculationOutputPath() const { return inHome(CalculationOutputName); }
+    [[nodiscard]] QString recoveryDir() const { return inHome(RecoveryFolderName); }
     // The start drawing shipped beside the program, and the one the program builds in its data
     // folder when none ships.
     [[nodiscard]] QString shippedStartDrawing() const;

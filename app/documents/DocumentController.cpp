@@ -20,6 +20,10 @@ DocumentController::DocumentController(ProgramState& state, UserPrompts& prompts
     : m_state(state), m_prompts(prompts), m_savePrompt(savePrompt), m_view(view),
       m_fileName(NewDocumentName) {}
 
+QString DocumentController::documentPath() const {
+    return m_fileName == NewDocumentName ? QString() : m_state.cad.fileName();
+}
+
 void DocumentController::openStartDrawing() {
     QString error;
     const QString path = StartDrawingPath(m_state.folders, error);
@@ -163,6 +167,18 @@ bool DocumentController::mayClose() {
 
 bool DocumentController::openCommandLineDocument(const QString& path) {
     return openPath(path);
+}
+
+cad::FileResult DocumentController::openRecovered(const QString& recoveryPath,
+                                                  const QString& originalPath) {
+    const cad::FileResult opened = m_state.cad.open(recoveryPath);
+    if (!opened)
+        return opened;
+    m_state.cad.setFileName(originalPath.isEmpty() ? NewDocumentName : originalPath);
+    documentOpened(m_state.cad.fileName());
+    // The work is not in the user's file yet.
+    m_state.cad.setModified(true);
+    return opened;
 }
 
 } // namespace quadrilo::app

@@ -1,6 +1,8 @@
 // The document's life: start drawing, opening, "Novo", "Abrir", saving, the close check.
 #pragma once
 
+#include "cad/FileResult.h"
+
 #include <QString>
 
 #include <optional>
@@ -35,6 +37,8 @@ public:
 
     // The current file name without its folder ("New.vec" for a new document).
     [[nodiscard]] const QString& currentFileName() const { return m_fileName; }
+    // The document's full path; empty while it has no name of its own ("New.vec").
+    [[nodiscard]] QString documentPath() const;
 
     // Opens the start drawing as the new document (start-up, before the document-opened
     // routine runs for "New.vec").
@@ -53,6 +57,10 @@ public:
     [[nodiscard]] bool mayClose();
     // The document named on the command line.
     bool openCommandLineDocument(const QString& path);
+    // Opens a drawing written automatically as the work of `originalPath` (empty: a drawing never
+    // saved), modified, so that "Salvar" writes it there. On failure nothing changes.
+    [[nodiscard]] cad::FileResult openRecovered(const QString& recoveryPath,
+                                                const QString& originalPath);
 
 private:
     // Asks whether unsaved changes are saved; false when the caller must stop.

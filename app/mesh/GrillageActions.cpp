@@ -5,6 +5,7 @@
 #include "app/drawing/DrawingLayers.h"
 #include "app/drawing/DrawingWindow.h"
 #include "app/mesh/CalculationRun.h"
+#include "app/recovery/Autosave.h"
 #include "app/results/ResultsIntoDrawing.h"
 #include "app/tabs/CalculationTab.h"
 #include "app/window/BusyGuard.h"
@@ -97,6 +98,9 @@ bool GrillageActions::GenerateData() {
 }
 
 bool GrillageActions::Calculate() {
+    // The solve is the longest work of the program: the drawing is kept before it starts.
+    if (Autosave* autosave = m_window.autosave())
+        (void)autosave->writeIfModified();
     return asOneStep(&GrillageActions::calculate);
 }
 

@@ -77,7 +77,11 @@ int ScriptRunner::run() {
         m_unanswered.clear();
         QStringList problems;
         try {
-            runLine(ParseScriptLine(lines[i]));
+            const ScriptLine line = ParseScriptLine(lines[i]);
+            // The script's first answers are for the start-up's questions.
+            if (line.kind != ScriptLine::Kind::Comment && line.keyword != QStringLiteral("ANSWER"))
+                m_window.askStartUpQuestions();
+            runLine(line);
         } catch (const std::exception& e) {
             problems << QString::fromUtf8(e.what());
         }
@@ -91,6 +95,14 @@ int ScriptRunner::run() {
                 break;
         }
     }
+    // A script of answers alone answers them at its end; a closed window, or a run stopped at a
+    // failure, asks nothing more.
+    m_unanswered.clear();
+    if (m_window.isVisible() && !(m_stopAtFailure && failures > 0))
+        m_window.askStartUpQuestions();
+    for (const QString& problem : m_unanswered)
+        fail(int(lines.size()), problem);
+    failures += m_unanswered.isEmpty() ? 0 : 1;
     m_router.setScripting(false);
     m_answers.setOnUnanswered({});
     m_answers.clearAnswers();

@@ -18,6 +18,14 @@ constexpr EngineText English[] = {
     {121, "No entities on the clipboard."},
     {122, "Unknown command: %s"},
     {123, "Command failed: %s"},
+    // 140-146: the program's own, the recovery of work left unsaved by a session that ended
+    {140, "The drawing %s was not closed normally. The work saved automatically at %s can be recovered."},
+    {141, "(unnamed)"},
+    {142, "Recover"},
+    {143, "Discard"},
+    {144, "The saved work of the drawing %s could not be opened: %s The file was kept as %s."},
+    {145, "Warning: The automatic save failed: %s"},
+    {146, "Info: Recovered the work of the drawing %s"},
     // 301-304: object selection prompts
     {301, "Select objects (right button - stop)"},
     {302, "Select objects: %d found, %d total"},

@@ -3,7 +3,11 @@
 
 #include "cad/EngineTexts.h"
 
+#include <QString>
+
+#include <initializer_list>
 #include <span>
+#include <string_view>
 
 namespace quadrilo::app {
 
@@ -18,6 +22,24 @@ struct EngineText {
 // ("%s", "%d", "|" between the parts of a file filter).
 [[nodiscard]] std::span<const EngineText> PortugueseEngineTexts();
 [[nodiscard]] std::span<const EngineText> EnglishEngineTexts();
+
+// The program's own texts in the tables, so that they follow the language in force: identifiers of
+// the file messages' group that the engine itself never shows.
+enum class ProgramText : int {
+    RecoveryQuestion = 140, // the drawing's name, the time of the automatic save
+    RecoveryUnnamed = 141,  // stands for the name of a drawing never saved
+    RecoveryRecover = 142,
+    RecoveryDiscard = 143,
+    RecoveryDamaged = 144, // the drawing's name, what is wrong, where the file was kept
+    AutosaveFailed = 145,  // what went wrong
+    RecoveryDone = 146,    // the drawing's name
+};
+
+// The program's text in the table in force, its "%s" filled with the UTF-8 arguments in order.
+[[nodiscard]] inline QString ProgramTextOf(const cad::TextTable& texts, ProgramText id,
+                                           std::initializer_list<std::string_view> args = {}) {
+    return QString::fromStdString(cad::fillPlaceholders(texts.text(static_cast<int>(id)), args));
+}
 
 // Gives the engine every text of the table, in table order.
 void InstallEngineTexts(cad::TextTable& texts, std::span<const EngineText> table);

@@ -19,6 +19,14 @@ constexpr EngineText Portuguese[] = {
     {121, "Nenhuma entidade na área de transferência."},
     {122, "Comando desconhecido: %s"},
     {123, "O comando falhou: %s"},
+    // 140-146: the program's own, the recovery of work left unsaved by a session that ended
+    {140, "O desenho %s não foi fechado normalmente. O trabalho gravado automaticamente em %s pode ser recuperado."},
+    {141, "(sem nome)"},
+    {142, "Recuperar"},
+    {143, "Descartar"},
+    {144, "O trabalho gravado do desenho %s não pôde ser aberto: %s O arquivo foi guardado como %s."},
+    {145, "Atenção: A gravação automática falhou: %s"},
+    {146, "Info: Trabalho recuperado do desenho %s"},
     // 301-304: object selection prompts
     {301, "Selecione objetos (Botão direito - cancela)"},
     {302, "Selecione objetos: %d encontrados, %d total"},

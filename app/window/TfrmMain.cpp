@@ -14,6 +14,8 @@
 #include "app/tabs/InitialDataTab.h"
 #include "app/ProgramState.h"
 #include "app/projectdata/ProjectDataEditor.h"
+#include "app/recovery/Autosave.h"
+#include "app/recovery/RecoveryOffer.h"
 #include "app/results/ResultsFeature.h"
 #include "app/tabs/SlabsTab.h"
 #include "app/texts/Language.h"
@@ -195,8 +197,20 @@ void TfrmMain::runStartUp() {
     // 17. The document of the command line.
     if (!m_documentArgument.isEmpty())
         (void)m_documents->openCommandLineDocument(m_documentArgument);
+    // The drawing is kept in this program's recovery files from now on.
+    m_autosave = std::make_unique<Autosave>(m_state, *m_documents);
+    m_autosave->start(m_state.autosaveInterval);
     m_startedUp = true;
+    if (!m_holdStartUpQuestions)
+        askStartUpQuestions();
     emit startUpFinished();
+}
+
+void TfrmMain::askStartUpQuestions() {
+    if (m_startUpQuestionsAsked || !m_autosave)
+        return;
+    m_startUpQuestionsAsked = true;
+    guarded([this] { (void)OfferRecovery(m_state, m_prompts, *m_documents, *m_autosave); });
 }
 
 void TfrmMain::createDrawingWindow() {
@@ -214,6 +228,9 @@ void TfrmMain::createDrawingWindow() {
 }
 
 void TfrmMain::shutDown() {
+    // A clean end: the work is in the user's file, or the user chose to leave it.
+    if (m_autosave)
+        m_autosave->end();
     if (!m_state.recent.save(m_state.folders.recentPath()))
         LogMessage(QStringLiteral("Não foi possivel salvar arquivo de recentes."));
     if (!m_drawingWindow || !m_drawingWindow->profile().save(m_state.folders.profilePath()))

@@ -20,6 +20,7 @@ class QToolBar;
 
 namespace quadrilo::app {
 
+class Autosave;
 class BeamsTab;
 class CalculationTab;
 class ColumnsTab;
@@ -59,6 +60,11 @@ public:
     [[nodiscard]] bool startedUp() const { return m_startedUp; }
     // Closing ends the program without the close check (a script's --exit).
     void skipCloseCheck() { m_skipCloseCheck = true; }
+    // The questions of the start-up (the work of programs that ended without closing) wait until
+    // askStartUpQuestions, so that a script's answers come first.
+    void holdStartUpQuestions() { m_holdStartUpQuestions = true; }
+    // Asks them, once; later calls do nothing.
+    void askStartUpQuestions();
 
     // ---- shared helpers
     void LogMessage(const QString& text);
@@ -75,6 +81,8 @@ public:
     [[nodiscard]] DocumentController& documents() { return *m_documents; }
     [[nodiscard]] ProjectDataEditor& projectData() { return *m_projectData; }
     [[nodiscard]] ViewTools& views() { return *m_views; }
+    // Null until the start-up has opened the first document.
+    [[nodiscard]] Autosave* autosave() { return m_autosave.get(); }
     // Null until the start-up has created the drawing.
     [[nodiscard]] DrawingWindow* drawingWindow() { return m_drawingWindow; }
     [[nodiscard]] QTabWidget& tabs() { return *m_pControl; }
@@ -167,6 +175,9 @@ private:
     bool m_startRequested = false;
     bool m_startedUp = false;
     bool m_skipCloseCheck = false;
+    bool m_holdStartUpQuestions = false;
+    bool m_startUpQuestionsAsked = false;
+    std::unique_ptr<Autosave> m_autosave; // the drawing in this program's recovery files
     std::unique_ptr<ViewTools> m_views; // drawing tools, views, printing and export
     std::unique_ptr<ResultsFeature> m_results; // first to go: it holds the diagram command
 };

@@ -37,6 +37,7 @@ protected:
     std::unique_ptr<TfrmMain> window;
     TfrmSaveAS* savePrompt = nullptr;
     std::optional<QColor> chosenColour; // the colour dialog's answer
+    bool holdStartUpQuestions = false;  // as for a script: asked when the script says
 
     AppFixture() { ensureApplication(); }
     void SetUp() override { start(); }
@@ -57,6 +58,8 @@ protected:
         window->attach(*savePrompt, *about);
         window->attachResults(std::make_unique<ResultsFeature>(
             *window, results, [this](const QColor&) { return chosenColour; }));
+        if (holdStartUpQuestions)
+            window->holdStartUpQuestions();
         window->show();
         QElapsedTimer clock;
         clock.start();
