@@ -25,10 +25,9 @@ corpus="$build/corpus"
 mkdir -p "$build/crashes"
 for t in "${targets[@]}"; do mkdir -p "$corpus/$t"; done
 # Seeds: the example floor, the drawing of every entity kind and the program's start drawing.
-"$build/app/quadrilo" --write-start-drawing "$build/Default.vec"
 "$build/cad/fuzz/drawing-seeds" "$corpus/seeds-vec" "$corpus/seeds-clip" \
     "$root/examples/pavimento-exemplo.vec" "$root/tests/cad/fixtures/every-kind-v1.vec" \
-    "$build/Default.vec"
+    "$build/app/Default.vec"
 "$build/tests/fuzz/records-seeds" "$corpus/seeds-records"
 
 run() { # target, binary, then the seed folders and options
