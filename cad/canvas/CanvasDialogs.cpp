@@ -263,9 +263,12 @@ PropertiesDialog::PropertiesDialog(CadCanvas& canvas, std::vector<EntityId> sele
     m_form->addRow(text(canvas, TextId::PropertyLayer), m_layer);
     m_form->addRow(text(canvas, TextId::PropertyColor), m_color);
     m_form->addRow(text(canvas, TextId::PropertyLineweight), m_lineweight);
-    // One entity: its geometry and text too; several share only the properties above.
+    // One entity: its text too, and its geometry when it is no structural element (those move
+    // through their own events, which keep their records in step); several share only the
+    // properties above.
     if (m_selected.size() == 1) {
-        addGeometry(m_shape);
+        if (first.userData == 0)
+            addGeometry(m_shape);
         if (const std::string* words = textOf(m_shape)) {
             m_content = new QLineEdit(QString::fromStdString(*words), this);
             m_content->setObjectName(QStringLiteral("propertyText"));

@@ -38,7 +38,8 @@ enum DialogCommand : int {
 [[nodiscard]] std::vector<Subscription> registerDialogCommands(CadCanvas& canvas);
 
 // The properties dialog: layer, colour and lineweight of the selected entities; with one entity
-// selected also its geometry (points, sizes, angles in degrees, vertices) and its text.
+// selected also its text and, unless it is a structural element, its geometry (points, sizes,
+// angles in degrees, vertices).
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 public:

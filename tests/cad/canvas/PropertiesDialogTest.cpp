@@ -176,6 +176,14 @@ TEST_F(PropertiesDialogUse, SeveralEntitiesShareColourAndLineweightChosenByName)
     EXPECT_EQ(std::get<LineShape>(drawing().entity(line)->shape),
               (LineShape{{0, 0, 0}, {100, 0, 0}}));
 
+    // A structural element keeps its geometry to its own events and panels.
+    const EntityId beamLine = Transaction(drawing()).add(
+        Entity{.userData = 1, .shape = LineShape{{0, 0, 0}, {100, 0, 0}}});
+    dialog = open({beamLine});
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("start.x")), nullptr);
+    dialog->reject();
+
     // A lineweight of its own, read from a file, is listed where it falls and kept.
     Transaction(drawing()).edit(line, [](Entity& e) { e.lineweight = 33; });
     dialog = open({line});
