@@ -60,10 +60,11 @@ EntityId buildBlockChain(Drawing& d) {
         const BlockId outer = tx.addBlock("B" + std::to_string(level), {});
         const double step = 20.0 * double(1 << (15 - level));
         for (const auto& [i, j] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}})
-            tx.addToBlock(outer, Entity{.shape = InsertShape{inner, {i * step, j * step, 0}}});
+            tx.addToBlock(outer,
+                          Entity{.shape = *d.insertOf(inner, {i * step, j * step, 0}, 1, 0)});
         inner = outer;
     }
-    return tx.add(Entity{.shape = InsertShape{inner, {0, 0, 0}}});
+    return tx.add(Entity{.shape = *d.insertOf(inner, {0, 0, 0}, 1, 0)});
 }
 
 template <class F> double medianMs(int runs, F&& f) {
@@ -143,10 +144,10 @@ int main(int argc, char** argv) {
     const auto chainStart = std::chrono::steady_clock::now();
     const EntityId chain = buildBlockChain(chainDoc.drawing());
     const Extent chainExtent = chainDoc.drawing().extentOf(*chainDoc.drawing().entity(chain));
-    std::printf("chain_build_and_extent_ms %.2f\n",
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                          chainStart)
-                    .count());
+    std::printf(
+        "chain_build_and_extent_ms %.2f\n",
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - chainStart)
+            .count());
     canvas::CadCanvas chainCanvas(chainDoc);
     chainCanvas.resize(1200, 800);
     chainCanvas.view().setViewport(chainCanvas.size());
@@ -160,8 +161,9 @@ int main(int argc, char** argv) {
     const QPointF lineEnd = chainCanvas.view().toScreen({10, 0, 0});
     std::printf("chain_snap_ms %.3f\n",
                 medianMs(21, [&] { (void)chainCanvas.inputPointAt(lineEnd); }));
-    std::printf("chain_pick_ms %.3f\n",
-                medianMs(21, [&] { (void)chainDoc.entityAt({5, 0, 0}, 1.0); }));
+    std::printf("chain_pick_ms %.3f\n", medianMs(21, [&] {
+                    (void)chainDoc.entityAt({5, 0, 0}, 1.0);
+                }));
     chainCanvas.setViewAngles(canvas::standardView(137));
     std::printf("chain_redraw_iso_ms %.2f\n", redrawMs(chainCanvas));
 

@@ -434,7 +434,8 @@ void moveGrip(Shape& shape, int grip, const Point3& d) {
                            translate(shape, d);
                        } else if (grip >= 1 && grip <= 4) {
                            // A quadrant drags the circle's edge: the radius reaches where it went.
-                           const auto [dx, dy] = circleQuadrants[static_cast<std::size_t>(grip - 1)];
+                           const auto [dx, dy] =
+                               circleQuadrants[static_cast<std::size_t>(grip - 1)];
                            const Point3 to = s.centre + Point3{dx, dy, 0.0} * s.radius + d;
                            s.radius = std::hypot(to.x - s.centre.x, to.y - s.centre.y);
                        }

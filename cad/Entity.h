@@ -156,8 +156,8 @@ constexpr int LineweightByLayer = -1;
 constexpr int LineweightByBlock = -2; // the insert's, for block content
 constexpr int LineweightDefault = -3;
 // The lineweights drawings exchange (DXF accepts only these).
-constexpr std::array<int, 24> StandardLineweights = {0,  5,  9,  13, 15,  18,  20,  25,
-                                                     30, 35, 40, 50, 53,  60,  70,  80,
+constexpr std::array<int, 24> StandardLineweights = {0,  5,   9,   13,  15,  18,  20,  25,
+                                                     30, 35,  40,  50,  53,  60,  70,  80,
                                                      90, 100, 106, 120, 140, 158, 200, 211};
 
 // An entity as the drawing keeps it. The structural program tells its elements apart by the

@@ -432,8 +432,7 @@ void CadCanvas::paintOverlay(QPainter& p) {
     if (m_drag == Drag::Grip) {
         p.drawLine(m_view.toScreen(m_grip.at), m_view.toScreen(m_cursor));
         if (const auto preview = gripPreview())
-            Renderer(m_doc.drawing(), m_view, m_style)
-                .drawHighlighted(p, *preview, band.color());
+            Renderer(m_doc.drawing(), m_view, m_style).drawHighlighted(p, *preview, band.color());
     }
 
     // Window (solid, blue) or crossing (dashed, green) selection box, or zoom window.

@@ -2,9 +2,9 @@
 #include "cad/canvas/CanvasDialogs.h"
 
 #include "cad/Document.h"
+#include "cad/Overloaded.h"
 #include "cad/Transaction.h"
 #include "cad/canvas/CadCanvas.h"
-#include "cad/Overloaded.h"
 #include "cad/canvas/PropertyWidgets.h"
 #include "cad/canvas/Renderer.h"
 
@@ -225,6 +225,16 @@ void openDimStyle(CadCanvas& canvas) {
     dialog->open();
 }
 
+// The line a dialog tells what keeps it from applying in, hidden until then.
+QLabel* errorLine(QWidget* dialog, const QString& name) {
+    auto* line = new QLabel(dialog);
+    line->setObjectName(name);
+    line->setStyleSheet(QStringLiteral("color: #c00000;"));
+    line->setWordWrap(true);
+    line->hide();
+    return line;
+}
+
 // A number as the dialog shows it: plain, without trailing zeros, "." for decimals.
 QString numberText(double v) {
     return QString::number(v, 'g', 12);
@@ -242,7 +252,8 @@ QLineEdit* numberEdit(QWidget* parent, const QString& key, double value) {
 
 PropertiesDialog::PropertiesDialog(CadCanvas& canvas, std::vector<EntityId> selected)
     : QDialog(&canvas), m_canvas(canvas), m_selected(std::move(selected)),
-      m_form(new QFormLayout(this)), m_layer(new QComboBox(this)), m_error(new QLabel(this)) {
+      m_form(new QFormLayout(this)), m_layer(new QComboBox(this)),
+      m_error(errorLine(this, QStringLiteral("propertyError"))) {
     setWindowTitle(text(canvas, TextId::Properties));
     const Document& doc = canvas.document();
     const Drawing& d = doc.drawing();
@@ -275,10 +286,6 @@ PropertiesDialog::PropertiesDialog(CadCanvas& canvas, std::vector<EntityId> sele
             m_form->addRow(text(canvas, TextId::PropertyText), m_content);
         }
     }
-    m_error->setObjectName(QStringLiteral("propertyError"));
-    m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_error->setWordWrap(true);
-    m_error->hide();
     m_form->addRow(m_error);
     m_form->addRow(okCancel(*this, canvas));
 }
@@ -329,8 +336,9 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
                          [](Shape& s) -> Point3& { return std::get<TextShape>(s).at; });
                 addNumber(TextId::PropertyHeight, "height", t.look.height, true,
                           [](Shape& s, double v) { std::get<TextShape>(s).look.height = v; });
-                addNumber(TextId::PropertyRotation, "angle", t.look.angle / degree, false,
-                          angle([](Shape& s) -> double& { return std::get<TextShape>(s).look.angle; }));
+                addNumber(
+                    TextId::PropertyRotation, "angle", t.look.angle / degree, false,
+                    angle([](Shape& s) -> double& { return std::get<TextShape>(s).look.angle; }));
             },
             [&](const MTextShape& t) {
                 addPoint(TextId::PropertyInsertion, "at", t.at,
@@ -345,18 +353,18 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
                          [](Shape& s) -> Point3& { return std::get<AttDefShape>(s).at; });
                 addNumber(TextId::PropertyHeight, "height", t.look.height, true,
                           [](Shape& s, double v) { std::get<AttDefShape>(s).look.height = v; });
-                addNumber(TextId::PropertyRotation, "angle", t.look.angle / degree, false,
-                          angle([](Shape& s) -> double& {
-                              return std::get<AttDefShape>(s).look.angle;
-                          }));
+                addNumber(
+                    TextId::PropertyRotation, "angle", t.look.angle / degree, false,
+                    angle([](Shape& s) -> double& { return std::get<AttDefShape>(s).look.angle; }));
             },
             [&](const InsertShape& i) {
                 addPoint(TextId::PropertyInsertion, "at", i.at,
                          [](Shape& s) -> Point3& { return std::get<InsertShape>(s).at; });
                 addNumber(TextId::PropertyScale, "scale", i.scale, true,
                           [](Shape& s, double v) { std::get<InsertShape>(s).scale = v; });
-                addNumber(TextId::PropertyRotation, "angle", i.angle / degree, false,
-                          angle([](Shape& s) -> double& { return std::get<InsertShape>(s).angle; }));
+                addNumber(
+                    TextId::PropertyRotation, "angle", i.angle / degree, false,
+                    angle([](Shape& s) -> double& { return std::get<InsertShape>(s).angle; }));
             },
             [&](const DimensionShape& dim) {
                 addPoint(TextId::PropertyFirstPoint, "first", dim.first,
@@ -379,8 +387,8 @@ void PropertiesDialog::addPoint(TextId name, const QString& key, const Point3& v
     const std::pair<const char*, double Point3::*> axes[] = {
         {"x", &Point3::x}, {"y", &Point3::y}, {"z", &Point3::z}};
     for (const auto& [axis, member] : axes) {
-        QLineEdit* edit = numberEdit(row, key + QLatin1Char('.') + QLatin1String(axis),
-                                     value.*member);
+        QLineEdit* edit =
+            numberEdit(row, key + QLatin1Char('.') + QLatin1String(axis), value.*member);
         layout->addWidget(new QLabel(QString::fromLatin1(axis).toUpper(), row));
         layout->addWidget(edit);
         m_fields.push_back({[edit] { return edit->text(); },
@@ -401,11 +409,12 @@ void PropertiesDialog::addVertices(const std::vector<Point3>& vertices,
                                    const std::function<std::vector<Point3>&(Shape&)>& at) {
     auto* table = new QTableWidget(static_cast<int>(vertices.size()), 3, this);
     table->setObjectName(QStringLiteral("vertices"));
-    table->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setMinimumHeight(160);
     const QString label = text(m_canvas, TextId::PropertyVertices);
-    double Point3::* const axes[] = {&Point3::x, &Point3::y, &Point3::z};
+    double Point3::*const axes[] = {&Point3::x, &Point3::y, &Point3::z};
     for (int row = 0; row < table->rowCount(); ++row)
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(numberText(vertices[std::size_t(row)].*axes[column]));
@@ -413,7 +422,8 @@ void PropertiesDialog::addVertices(const std::vector<Point3>& vertices,
             m_fields.push_back(
                 {[item] { return item->text(); },
                  QStringLiteral("%1 %2 %3").arg(label).arg(row + 1).arg(QChar(u'X' + column)),
-                 false, [at, row, m = axes[column]](Shape& s, double v) {
+                 false,
+                 [at, row, m = axes[column]](Shape& s, double v) {
                      at(s)[std::size_t(row)].*m = v;
                  }});
         }
@@ -476,7 +486,7 @@ QString PropertiesDialog::errorShown() const {
 
 LayerDialog::LayerDialog(CadCanvas& canvas)
     : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)),
-      m_error(new QLabel(this)) {
+      m_error(errorLine(this, QStringLiteral("layerError"))) {
     setWindowTitle(text(canvas, TextId::LayerDialog));
     m_table->setHorizontalHeaderLabels(
         {text(canvas, TextId::LayerName), text(canvas, TextId::LayerColor),
@@ -501,9 +511,6 @@ LayerDialog::LayerDialog(CadCanvas& canvas)
     connect(add, &QPushButton::clicked, this, &LayerDialog::addLayerRow);
     auto* remove = new QPushButton(text(canvas, TextId::LayerDelete), this);
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_table->currentRow()); });
-    m_error->setObjectName(QStringLiteral("layerError"));
-    m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_error->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(add);

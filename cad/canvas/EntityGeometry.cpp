@@ -28,8 +28,7 @@ public:
                     m_out.nodes.push_back(P(s.at));
                 } else if constexpr (std::is_same_v<T, LineShape>) {
                     m_out.segments.push_back({P(s.start), P(s.end)});
-                } else if constexpr (std::is_same_v<T, XLineShape> ||
-                                     std::is_same_v<T, RayShape>) {
+                } else if constexpr (std::is_same_v<T, XLineShape> || std::is_same_v<T, RayShape>) {
                     const Point3 dir = P(s.base + s.dir) - P(s.base);
                     m_out.lines.push_back({P(s.base), dir, std::is_same_v<T, RayShape>});
                 } else if constexpr (std::is_same_v<T, CircleShape>) {

@@ -163,10 +163,10 @@ public:
         const QColor layerColor =
             layer ? paletteColor(m_r.m_drawing, layer->color) : QColor(Qt::white);
         const QColor color = fixed ? *fixed : resolve(e.color, layerColor, layerColor);
-        // "By block" outside a block draws as the default (block content takes the insert's).
-        const int lw = e.lineweight >= 0 ? e.lineweight
-                       : e.lineweight == LineweightByLayer && layer ? layer->lineWeight
-                                                                    : LineweightDefault;
+        // Any other negative code (by block outside a block, default) draws the default width;
+        // block content takes the insert's.
+        const int lw =
+            e.lineweight == LineweightByLayer && layer ? layer->lineWeight : e.lineweight;
         m_pen = PenKey{color.rgba(), widthOf(lw), dashed};
         m_dashed = dashed;
         m_fixed = fixed;
@@ -489,7 +489,9 @@ private:
                                 Point3{extent.minX, extent.maxY, ins.at.z}})
             box << m_r.m_view.toScreen(outer.apply(c));
         QRectF bounds = box.boundingRect();
-        if (bounds.width() < 3.0 && bounds.height() < 3.0) {
+        // A block of nothing but points or attributes has no size to stand for with a dot.
+        const bool sized = extent.maxX > extent.minX || extent.maxY > extent.minY;
+        if (sized && bounds.width() < 3.0 && bounds.height() < 3.0) {
             if (m_clip.contains(box[0]))
                 batch().dots.append(box[0]);
             return false;

@@ -293,8 +293,9 @@ TEST_F(Transactions, GripsDragEndsMidpointsCentresAndRadiiEachAsOneStep) {
     const CircleShape circle{{50, 50, 0}, 20};
     EXPECT_EQ(gripPoints(line), (std::vector<Point3>{{0, 0, 0}, {100, 0, 0}, {50, 0, 0}}))
         << "the ends keep grips 0 and 1; the midpoint comes after them";
-    EXPECT_EQ(gripPoints(circle), (std::vector<Point3>{
-                                      {50, 50, 0}, {70, 50, 0}, {50, 70, 0}, {30, 50, 0}, {50, 30, 0}}))
+    EXPECT_EQ(
+        gripPoints(circle),
+        (std::vector<Point3>{{50, 50, 0}, {70, 50, 0}, {50, 70, 0}, {30, 50, 0}, {50, 30, 0}}))
         << "the centre keeps grip 0; the quadrants east, north, west, south follow";
 
     struct Case {
@@ -305,13 +306,19 @@ TEST_F(Transactions, GripsDragEndsMidpointsCentresAndRadiiEachAsOneStep) {
         Shape after;
     } cases[] = {
         {"line end", line, 1, {0, 30, 0}, LineShape{{0, 0, 0}, {100, 30, 0}}},
-        {"line midpoint moves the whole line", line, 2, {10, 20, 0},
+        {"line midpoint moves the whole line",
+         line,
+         2,
+         {10, 20, 0},
          LineShape{{10, 20, 0}, {110, 20, 0}}},
         {"circle centre moves the circle", circle, 0, {5, 5, 0}, CircleShape{{55, 55, 0}, 20}},
         {"east quadrant pulled outwards", circle, 1, {10, 0, 0}, CircleShape{{50, 50, 0}, 30}},
         {"north quadrant pulled inwards", circle, 2, {0, -15, 0}, CircleShape{{50, 50, 0}, 5}},
         {"west quadrant across the centre", circle, 3, {30, 0, 0}, CircleShape{{50, 50, 0}, 10}},
-        {"south quadrant sideways: the radius reaches where it went", circle, 4, {15, 0, 0},
+        {"south quadrant sideways: the radius reaches where it went",
+         circle,
+         4,
+         {15, 0, 0},
          CircleShape{{50, 50, 0}, 25}},
     };
     for (const Case& c : cases) {

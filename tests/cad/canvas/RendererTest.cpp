@@ -123,27 +123,30 @@ TEST_F(RendererPicture, ATextOnTheFloorLiesInItInASlantedViewAndOneAboveItFacesT
     EXPECT_NEAR(inkedRows(render()), capitals, 3) << "above the floor: a label facing the viewer";
 }
 
-// Sixteen blocks, each holding four inserts of the next, the last a line: 4^15 lines in all.
+// Sixteen blocks, each holding four inserts of the next (side by side, `apart` apart at the
+// last level, twice that a level up), the last a line from 0,0 to 10,0: 4^15 lines in all.
+EntityId addBlockChain(Drawing& d, double apart) {
+    Transaction tx(d);
+    BlockId inner = tx.addBlock("B16", {});
+    tx.addToBlock(inner, Entity{.shape = LineShape{{0, 0, 0}, {10, 0, 0}}});
+    for (int level = 15; level >= 1; --level) {
+        const BlockId outer = tx.addBlock("B" + std::to_string(level), {});
+        const double step = apart * std::pow(2.0, 15 - level);
+        for (const auto& [i, j] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}})
+            tx.addToBlock(outer,
+                          Entity{.shape = *d.insertOf(inner, {i * step, j * step, 0}, 1, 0)});
+        inner = outer;
+    }
+    return tx.add(Entity{.shape = *d.insertOf(inner, {0, 0, 0}, 1, 0)});
+}
+
 // Drawing, picking, snapping and extents work from the blocks' cached extents and finish.
 TEST(BlockChain, SixteenNestedBlocksOfFourInsertsDrawPickAndSnap) {
     ensureApplication();
     Engine engine;
     Document& doc = engine.createDocument();
     Drawing& d = doc.drawing();
-    EntityId top;
-    {
-        Transaction tx(d);
-        BlockId inner = tx.addBlock("B16", {});
-        tx.addToBlock(inner, Entity{.shape = LineShape{{0, 0, 0}, {10, 0, 0}}});
-        for (int level = 15; level >= 1; --level) {
-            const BlockId outer = tx.addBlock("B" + std::to_string(level), {});
-            const double step = 20.0 * std::pow(2.0, 15 - level);
-            for (const auto& [i, j] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}})
-                tx.addToBlock(outer, Entity{.shape = InsertShape{inner, {i * step, j * step, 0}}});
-            inner = outer;
-        }
-        top = tx.add(Entity{.shape = InsertShape{inner, {0, 0, 0}}});
-    }
+    const EntityId top = addBlockChain(d, 20.0);
     ASSERT_TRUE(top);
     const Extent whole = d.extentOf(*d.entity(top));
     EXPECT_DOUBLE_EQ(whole.maxX, 20.0 * (std::pow(2.0, 15) - 1) + 10.0);
@@ -174,6 +177,28 @@ TEST(BlockChain, SixteenNestedBlocksOfFourInsertsDrawPickAndSnap) {
     EXPECT_EQ(doc.entityAt({25, 0, 0}, 1.0), top);
     canvas.setViewAngles(standardView(137));
     EXPECT_EQ(canvas.grab().size(), canvas.size());
+}
+
+// The same chain with every insert on top of the others: nothing to cull, 4^15 lines in one
+// place. The picture, a snap and a pick still finish, the line drawn and found.
+TEST(BlockChain, SixteenLevelsOfFourInsertsOnTopOfEachOtherStillDrawAndSnap) {
+    ensureApplication();
+    Engine engine;
+    Document& doc = engine.createDocument();
+    const EntityId top = addBlockChain(doc.drawing(), 0.0);
+    CadCanvas canvas(doc);
+    canvas.resize(400, 300);
+    canvas.view().setViewport({400, 300});
+    canvas.zoomExtents();
+    const QImage shown = canvas.grab().toImage();
+    const QPoint middle = canvas.view().toScreen({5, 0, 0}).toPoint();
+    int ink = 0;
+    for (int y = middle.y() - 1; y <= middle.y() + 1; ++y)
+        ink += shown.pixel(middle.x(), y) != canvas.renderStyle().background.rgb();
+    EXPECT_GT(ink, 0);
+    canvas.snapSettings().modes = SnapEndpoint;
+    EXPECT_EQ(canvas.inputPointAt(canvas.view().toScreen({9.9, 0.05, 0})), (Point3{10, 0, 0}));
+    EXPECT_EQ(doc.entityAt({5, 0, 0}, 1.0), top);
 }
 
 } // namespace
