@@ -1,5 +1,6 @@
 // canvas-bench: redraw and snap times of the canvas on a 141 x 141 grillage drawing (20 164
-// node points, 40 044 bar lines, 60 208 labels). Prints "name value" lines.
+// node points, 40 044 bar lines, 60 208 labels), and on a chain of 16 nested blocks of four
+// inserts each (4^15 lines). Prints "name value" lines.
 #include "cad/Document.h"
 #include "cad/Engine.h"
 #include "cad/Transaction.h"
@@ -48,6 +49,22 @@ void buildGrillage(Drawing& d) {
                     {x + 1, y + spacing / 2, 0}, std::to_string(bar++), {labelHeight, 1.5708, 7}});
             }
         }
+}
+
+// Sixteen blocks, each holding four inserts of the next, side by side; the last holds a line.
+EntityId buildBlockChain(Drawing& d) {
+    Transaction tx(d);
+    BlockId inner = tx.addBlock("B16", {});
+    tx.addToBlock(inner, Entity{.shape = LineShape{{0, 0, 0}, {10, 0, 0}}});
+    for (int level = 15; level >= 1; --level) {
+        const BlockId outer = tx.addBlock("B" + std::to_string(level), {});
+        const double step = 20.0 * double(1 << (15 - level));
+        for (const auto& [i, j] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}})
+            tx.addToBlock(outer,
+                          Entity{.shape = *d.insertOf(inner, {i * step, j * step, 0}, 1, 0)});
+        inner = outer;
+    }
+    return tx.add(Entity{.shape = *d.insertOf(inner, {0, 0, 0}, 1, 0)});
 }
 
 template <class F> double medianMs(int runs, F&& f) {
@@ -121,6 +138,35 @@ int main(int argc, char** argv) {
         isoKind = canvas.currentSnap() ? canvas.currentSnap()->kind : canvas::SnapKind::Grid;
     });
     std::printf("snap_iso_ms %.3f\n", isoSnap);
+
+    // The block chain: each figure includes the first look at the blocks' extents.
+    Document& chainDoc = engine.createDocument();
+    const auto chainStart = std::chrono::steady_clock::now();
+    const EntityId chain = buildBlockChain(chainDoc.drawing());
+    const Extent chainExtent = chainDoc.drawing().extentOf(*chainDoc.drawing().entity(chain));
+    std::printf(
+        "chain_build_and_extent_ms %.2f\n",
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - chainStart)
+            .count());
+    canvas::CadCanvas chainCanvas(chainDoc);
+    chainCanvas.resize(1200, 800);
+    chainCanvas.view().setViewport(chainCanvas.size());
+    chainCanvas.zoomExtents();
+    std::printf("chain_redraw_full_ms %.2f\n", redrawMs(chainCanvas));
+    chainCanvas.view().setCentre({(chainExtent.maxX) / 64, (chainExtent.maxY) / 64, 0});
+    chainCanvas.view().setPixelsPerUnit(chainCanvas.view().pixelsPerUnit() * 32);
+    chainCanvas.commitView();
+    std::printf("chain_redraw_zoomed_ms %.2f\n", redrawMs(chainCanvas));
+    chainCanvas.snapSettings().modes = canvas::SnapEndpoint;
+    const QPointF lineEnd = chainCanvas.view().toScreen({10, 0, 0});
+    std::printf("chain_snap_ms %.3f\n",
+                medianMs(21, [&] { (void)chainCanvas.inputPointAt(lineEnd); }));
+    std::printf("chain_pick_ms %.3f\n", medianMs(21, [&] {
+                    (void)chainDoc.entityAt({5, 0, 0}, 1.0);
+                }));
+    chainCanvas.setViewAngles(canvas::standardView(137));
+    std::printf("chain_redraw_iso_ms %.2f\n", redrawMs(chainCanvas));
+
     // Both snaps must have found the node.
     return kind == canvas::SnapKind::Grid || isoKind == canvas::SnapKind::Grid ? 1 : 0;
 }

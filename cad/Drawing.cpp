@@ -583,9 +583,9 @@ const Drawing::Segments& Drawing::blockOutline(BlockId id) const {
     return *(g.outline = std::move(outline));
 }
 
-Extent Drawing::extentOf(const Entity& entity) const {
-    Extent e = shapeExtent(entity.shape);
-    const auto* ins = std::get_if<InsertShape>(&entity.shape);
+Extent Drawing::extentOf(const Shape& shape) const {
+    Extent e = shapeExtent(shape);
+    const auto* ins = std::get_if<InsertShape>(&shape);
     const Block* b = ins ? block(ins->block) : nullptr;
     if (!b)
         return e;

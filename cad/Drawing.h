@@ -179,7 +179,9 @@ public:
     DrawingEvents* events() const { return m_events; }
 
     // ---- plan geometry and the spatial index of model space
-    Extent extentOf(const Entity& entity) const;
+    Extent extentOf(const Entity& entity) const { return extentOf(entity.shape); }
+    // An insert's extent comes from its block's extents, worked out once per change of a block.
+    Extent extentOf(const Shape& shape) const;
     double distanceTo(const Entity& entity, const Point3& p) const;
     void outlineOf(const Entity& entity, std::vector<std::pair<Point3, Point3>>& out) const;
     [[nodiscard]] std::vector<EntityId> entitiesMeeting(const Extent& window);

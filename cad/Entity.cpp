@@ -347,15 +347,26 @@ Extent shapeExtent(const Shape& shape) {
         shape);
 }
 
+namespace {
+constexpr std::pair<double, double> circleQuadrants[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+} // namespace
+
 std::vector<Point3> gripPoints(const Shape& shape) {
     return std::visit(Overloaded{
                           [](const PointShape& s) { return std::vector{s.at}; },
+                          // The midpoint comes after the ends: it moves the whole line.
                           [](const LineShape& s) {
-                              return std::vector{s.start, s.end};
+                              return std::vector{s.start, s.end, (s.start + s.end) * 0.5};
                           },
                           [](const XLineShape& s) { return std::vector{s.base}; },
                           [](const RayShape& s) { return std::vector{s.base}; },
-                          [](const CircleShape& s) { return std::vector{s.centre}; },
+                          // The centre, then the quadrants east, north, west, south.
+                          [](const CircleShape& s) {
+                              std::vector grips{s.centre};
+                              for (const auto& [dx, dy] : circleQuadrants)
+                                  grips.push_back(s.centre + Point3{dx, dy, 0.0} * s.radius);
+                              return grips;
+                          },
                           [](const PolylineShape& s) { return s.vertices; },
                           [](const MlineShape& s) { return s.vertices; },
                           [](const TextShape& s) { return std::vector{s.at}; },
@@ -415,6 +426,19 @@ void moveGrip(Shape& shape, int grip, const Point3& d) {
                            s.start = s.start + d;
                        else if (grip == 1)
                            s.end = s.end + d;
+                       else if (grip == 2)
+                           translate(shape, d);
+                   },
+                   [&](CircleShape& s) {
+                       if (grip == 0) {
+                           translate(shape, d);
+                       } else if (grip >= 1 && grip <= 4) {
+                           // A quadrant drags the circle's edge: the radius reaches where it went.
+                           const auto [dx, dy] =
+                               circleQuadrants[static_cast<std::size_t>(grip - 1)];
+                           const Point3 to = s.centre + Point3{dx, dy, 0.0} * s.radius + d;
+                           s.radius = std::hypot(to.x - s.centre.x, to.y - s.centre.y);
+                       }
                    },
                    [&](PolylineShape& s) { moveVertex(s.vertices); },
                    [&](MlineShape& s) { moveVertex(s.vertices); },

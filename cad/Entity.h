@@ -151,6 +151,15 @@ enum class EntityKind : int {
 
 constexpr int ByLayerColor = 256;
 
+// Lineweights are hundredths of a millimetre; the negative codes say where one comes from.
+constexpr int LineweightByLayer = -1;
+constexpr int LineweightByBlock = -2; // the insert's, for block content
+constexpr int LineweightDefault = -3;
+// The lineweights drawings exchange (DXF accepts only these).
+constexpr std::array<int, 24> StandardLineweights = {0,  5,   9,   13,  15,  18,  20,  25,
+                                                     30, 35,  40,  50,  53,  60,  70,  80,
+                                                     90, 100, 106, 120, 140, 158, 200, 211};
+
 // An entity as the drawing keeps it. The structural program tells its elements apart by the
 // kind code in userData and keeps each element's binary record in exData.
 struct Entity {
@@ -158,7 +167,7 @@ struct Entity {
     LayerId layer{}; // none: the current layer, when added
     BlockId owner{}; // the block holding the entity; none for model space
     int color = ByLayerColor;
-    int lineweight = -1; // -1: the layer's
+    int lineweight = LineweightByLayer;
     double ltScale = 1.0;
     bool visible = true;
     bool locked = false;       // shown, but not selected, picked, moved or erased by the user
@@ -204,9 +213,12 @@ struct MTextLayout {
 // drawing).
 bool isInfinite(const Shape& shape);
 Extent shapeExtent(const Shape& shape);
+// The points a user drags: vertices and insertion points first, then a line's midpoint and a
+// circle's quadrants (east, north, west, south), so that earlier grips keep their numbers.
 std::vector<Point3> gripPoints(const Shape& shape);
 void translate(Shape& shape, const Point3& d);
-// Moves one grip; grips that stand for the whole entity move the whole entity.
+// Moves one grip; grips that stand for the whole entity (an insertion point, a circle's centre,
+// a line's midpoint) move the whole entity, a circle's quadrant changes its radius.
 void moveGrip(Shape& shape, int grip, const Point3& d);
 // Plan distance from p to the drawn shape (texts count their whole box).
 double planDistance(const Shape& shape, const Point3& p);

@@ -32,10 +32,12 @@ ElementCreation CreateWall(Point3 point1, Point3 point2) {
 }
 
 TWallData MovedWall(TWallData wall, Point3 d, std::optional<int> grip) {
-    if (!grip || *grip == 0) {
+    // Grips 0 and 1 are the wall's ends; its middle grip moves the whole wall.
+    const bool whole = !grip || (*grip != 0 && *grip != 1);
+    if (whole || *grip == 0) {
         MoveEnd(wall.X1, wall.Y1, wall.Z1, d);
     }
-    if (!grip || *grip == 1) {
+    if (whole || *grip == 1) {
         MoveEnd(wall.X2, wall.Y2, wall.Z2, d);
     }
     return wall;

@@ -17,7 +17,8 @@ inline constexpr std::string_view WallSecondPointPrompt = "Input second Muro cor
 // when it is drawn. Walls are counted by the calculation data, so a new one makes them stale.
 [[nodiscard]] ElementCreation CreateWall(Point3 point1, Point3 point2);
 
-// The wall's record after its line moved by d (no grip) or one end was dragged (grip 0 or 1).
+// The wall's record after its line moved by d (no grip, or its middle grip) or one end was
+// dragged (grip 0 or 1).
 [[nodiscard]] TWallData MovedWall(TWallData wall, Point3 d, std::optional<int> grip);
 
 } // namespace quadrilo::elements

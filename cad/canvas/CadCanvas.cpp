@@ -316,9 +316,10 @@ std::optional<SnapResult> CadCanvas::planSnap(const Point3& raw) {
     SnapGeometry geometry;
     Drawing& d = m_doc.drawing();
     const double a = m_snap.aperture;
-    for (const EntityId id : d.entitiesMeeting({raw.x - a, raw.y - a, raw.x + a, raw.y + a}))
+    const Extent near{raw.x - a, raw.y - a, raw.x + a, raw.y + a};
+    for (const EntityId id : d.entitiesMeeting(near))
         if (const Entity* e = d.entity(id); shownEntity(e))
-            addSnapGeometry(d, *e, geometry);
+            addSnapGeometry(d, *e, near, geometry);
     return findSnap(raw, geometry, m_snap);
 }
 
@@ -353,9 +354,10 @@ void CadCanvas::refreshWindowGeometry() {
         return;
     m_windowGeometryKey = key;
     SnapGeometry plan;
-    for (const EntityId id : d.entitiesMeeting(m_view.visibleExtent()))
+    const Extent shown = m_view.visibleExtent();
+    for (const EntityId id : d.entitiesMeeting(shown))
         if (const Entity* e = d.entity(id); shownEntity(e))
-            addSnapGeometry(d, *e, plan);
+            addSnapGeometry(d, *e, shown, plan);
     SnapGeometry& w = m_windowGeometry;
     w.clear();
     for (const SnapSegment& s : plan.segments)
@@ -427,8 +429,11 @@ void CadCanvas::paintOverlay(QPainter& p) {
             else
                 p.drawPolyline(poly);
         }
-    if (m_drag == Drag::Grip)
+    if (m_drag == Drag::Grip) {
         p.drawLine(m_view.toScreen(m_grip.at), m_view.toScreen(m_cursor));
+        if (const auto preview = gripPreview())
+            Renderer(m_doc.drawing(), m_view, m_style).drawHighlighted(p, *preview, band.color());
+    }
 
     // Window (solid, blue) or crossing (dashed, green) selection box, or zoom window.
     if (m_drag == Drag::Window) {
@@ -500,6 +505,19 @@ void CadCanvas::resizeEvent(QResizeEvent*) {
 
 // ----------------------------------------------------------------------------------- input
 
+std::optional<Entity> CadCanvas::gripPreview() const {
+    if (m_drag != Drag::Grip || !hasDocument())
+        return std::nullopt;
+    const Entity* e = m_doc.drawing().entity(EntityId(m_grip.entity));
+    if (!e)
+        return std::nullopt;
+    Entity moved = *e;
+    moveGrip(moved.shape, m_grip.grip, m_cursor - m_grip.at);
+    if (!validShape(moved.shape))
+        return std::nullopt; // a circle pulled onto its centre: nothing to show
+    return moved;
+}
+
 std::optional<CadCanvas::GripHit> CadCanvas::gripAt(const QPointF& pixel) const {
     for (const EntityId id : m_doc.selection().entities()) {
         const auto grips = m_doc.grips(id);
@@ -560,6 +578,7 @@ void CadCanvas::leftPress(const QPointF& pos, Qt::KeyboardModifiers modifiers) {
     if (const auto grip = gripAt(pos)) {
         m_drag = Drag::Grip;
         m_grip = *grip;
+        m_cursor = grip->at; // the preview starts as the entity is
         m_dragStart = pos;
         return;
     }

@@ -2,6 +2,7 @@
 // input (snapped points, typed text, cancel), selects, drags grips and navigates the view.
 #pragma once
 
+#include "cad/Entity.h"
 #include "cad/Signal.h"
 #include "cad/canvas/RenderStyle.h"
 #include "cad/canvas/Snap.h"
@@ -22,7 +23,6 @@ class QMenu;
 
 namespace quadrilo::cad {
 class Document;
-struct Entity;
 } // namespace quadrilo::cad
 
 namespace quadrilo::cad::canvas {
@@ -100,6 +100,8 @@ public:
     }
     [[nodiscard]] Point3 inputPointAt(const QPointF& pixel);
     const std::optional<SnapResult>& currentSnap() const { return m_snapResult; }
+    // While a grip is dragged: the entity as it would be with the grip dropped at the cursor.
+    [[nodiscard]] std::optional<Entity> gripPreview() const;
 
     // Context menus 1-7: the engine's own until the application fills them (text "-" with
     // command 0: a separator).

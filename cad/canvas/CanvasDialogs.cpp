@@ -2,8 +2,10 @@
 #include "cad/canvas/CanvasDialogs.h"
 
 #include "cad/Document.h"
+#include "cad/Overloaded.h"
 #include "cad/Transaction.h"
 #include "cad/canvas/CadCanvas.h"
+#include "cad/canvas/PropertyWidgets.h"
 #include "cad/canvas/Renderer.h"
 
 #include <QCheckBox>
@@ -11,16 +13,20 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <numbers>
 #include <optional>
 #include <set>
 #include <type_traits>
@@ -176,57 +182,6 @@ template <class S> auto* textOf(S& shape) {
     return static_cast<Text*>(nullptr);
 }
 
-// Layer, colour and lineweight of the selected entities, and the content of a text.
-void openProperties(CadCanvas& canvas) {
-    Document& doc = canvas.document();
-    const std::vector<EntityId> selected = doc.selection().entities();
-    if (selected.empty())
-        return;
-    const Entity* first = doc.drawing().entity(selected.front());
-    QDialog* dialog = newDialog(canvas, TextId::Properties);
-    auto* form = new QFormLayout(dialog);
-    auto* layer = new QComboBox(dialog);
-    for (const LayerId id : doc.drawing().layerOrder()) {
-        layer->addItem(QString::fromStdString(doc.drawing().layer(id)->name), id.value);
-        if (id == first->layer)
-            layer->setCurrentIndex(layer->count() - 1);
-    }
-    auto* color = new QSpinBox(dialog);
-    color->setRange(0, 256); // 0 by block, 256 by layer
-    color->setValue(first->color);
-    color->setSpecialValueText(text(canvas, TextId::PropertyByBlock));
-    auto* weight = new QSpinBox(dialog);
-    weight->setRange(-1, 211); // -1 by layer; hundredths of a millimetre
-    weight->setValue(first->lineweight);
-    weight->setSpecialValueText(text(canvas, TextId::PropertyByLayer));
-    form->addRow(text(canvas, TextId::PropertyLayer), layer);
-    form->addRow(text(canvas, TextId::PropertyColor), color);
-    form->addRow(text(canvas, TextId::PropertyLineweight), weight);
-    // One text selected: its content is edited here too.
-    QLineEdit* content = nullptr;
-    if (const std::string* words = selected.size() == 1 ? textOf(first->shape) : nullptr) {
-        content = new QLineEdit(QString::fromStdString(*words), dialog);
-        content->setObjectName(QStringLiteral("propertyText"));
-        form->addRow(text(canvas, TextId::PropertyText), content);
-    }
-    form->addRow(okCancel(*dialog, canvas));
-    QObject::connect(dialog, &QDialog::accepted, &canvas,
-                     [&canvas, selected, layer, color, weight, content] {
-                         const LayerId target(layer->currentData().toUInt());
-                         applyStep(canvas, CmdProperties, [&](Transaction& tx) {
-                             for (const EntityId id : selected)
-                                 (void)tx.edit(id, [&](Entity& e) {
-                                     e.layer = target;
-                                     e.color = color->value();
-                                     e.lineweight = weight->value();
-                                     if (std::string* words = content ? textOf(e.shape) : nullptr)
-                                         *words = content->text().toStdString();
-                                 });
-                         });
-                     });
-    dialog->open();
-}
-
 void openDimStyle(CadCanvas& canvas) {
     Drawing& d = canvas.document().drawing();
     const DimStyleId id = d.settings().currentDimStyle;
@@ -270,13 +225,268 @@ void openDimStyle(CadCanvas& canvas) {
     dialog->open();
 }
 
+// The line a dialog tells what keeps it from applying in, hidden until then.
+QLabel* errorLine(QWidget* dialog, const QString& name) {
+    auto* line = new QLabel(dialog);
+    line->setObjectName(name);
+    line->setStyleSheet(QStringLiteral("color: #c00000;"));
+    line->setWordWrap(true);
+    line->hide();
+    return line;
+}
+
+// A number as the dialog shows it: plain, without trailing zeros, "." for decimals.
+QString numberText(double v) {
+    return QString::number(v, 'g', 12);
+}
+
+QLineEdit* numberEdit(QWidget* parent, const QString& key, double value) {
+    auto* edit = new QLineEdit(numberText(value), parent);
+    edit->setObjectName(key);
+    return edit;
+}
+
 } // namespace
+
+// ------------------------------------------------------------------------- properties dialog
+
+PropertiesDialog::PropertiesDialog(CadCanvas& canvas, std::vector<EntityId> selected)
+    : QDialog(&canvas), m_canvas(canvas), m_selected(std::move(selected)),
+      m_form(new QFormLayout(this)), m_layer(new QComboBox(this)),
+      m_error(errorLine(this, QStringLiteral("propertyError"))) {
+    setWindowTitle(text(canvas, TextId::Properties));
+    const Document& doc = canvas.document();
+    const Drawing& d = doc.drawing();
+    const Entity& first = *d.entity(m_selected.front());
+    m_shape = first.shape;
+    m_layer->setObjectName(QStringLiteral("propertyLayer"));
+    for (const LayerId id : d.layerOrder()) {
+        m_layer->addItem(colorSwatch(d, d.layer(id)->color),
+                         QString::fromStdString(d.layer(id)->name), id.value);
+        if (id == first.layer)
+            m_layer->setCurrentIndex(m_layer->count() - 1);
+    }
+    m_color = new ColorCombo(d, doc.texts(), ColorCombo::Choice::EntityColor, this);
+    m_color->setObjectName(QStringLiteral("propertyColor"));
+    m_color->setColorIndex(first.color);
+    m_lineweight = new LineweightCombo(doc.texts(), first.lineweight, this);
+    m_lineweight->setObjectName(QStringLiteral("propertyLineweight"));
+    m_form->addRow(text(canvas, TextId::PropertyLayer), m_layer);
+    m_form->addRow(text(canvas, TextId::PropertyColor), m_color);
+    m_form->addRow(text(canvas, TextId::PropertyLineweight), m_lineweight);
+    // One entity: its text too, and its geometry when it is no structural element (those move
+    // through their own events, which keep their records in step); several share only the
+    // properties above.
+    if (m_selected.size() == 1) {
+        if (first.userData == 0)
+            addGeometry(m_shape);
+        if (const std::string* words = textOf(m_shape)) {
+            m_content = new QLineEdit(QString::fromStdString(*words), this);
+            m_content->setObjectName(QStringLiteral("propertyText"));
+            m_form->addRow(text(canvas, TextId::PropertyText), m_content);
+        }
+    }
+    m_form->addRow(m_error);
+    m_form->addRow(okCancel(*this, canvas));
+}
+
+void PropertiesDialog::addGeometry(const Shape& shape) {
+    constexpr double degree = std::numbers::pi / 180.0;
+    const auto angle = [](auto get) {
+        return [get](Shape& s, double degrees) { get(s) = degrees * degree; };
+    };
+    std::visit(
+        Overloaded{
+            [&](const PointShape& p) {
+                addPoint(TextId::PropertyPosition, "at", p.at,
+                         [](Shape& s) -> Point3& { return std::get<PointShape>(s).at; });
+            },
+            [&](const LineShape& l) {
+                addPoint(TextId::PropertyStart, "start", l.start,
+                         [](Shape& s) -> Point3& { return std::get<LineShape>(s).start; });
+                addPoint(TextId::PropertyEnd, "end", l.end,
+                         [](Shape& s) -> Point3& { return std::get<LineShape>(s).end; });
+            },
+            [&](const XLineShape& l) {
+                addPoint(TextId::PropertyBasePoint, "base", l.base,
+                         [](Shape& s) -> Point3& { return std::get<XLineShape>(s).base; });
+            },
+            [&](const RayShape& l) {
+                addPoint(TextId::PropertyBasePoint, "base", l.base,
+                         [](Shape& s) -> Point3& { return std::get<RayShape>(s).base; });
+            },
+            [&](const CircleShape& c) {
+                addPoint(TextId::PropertyCentre, "centre", c.centre,
+                         [](Shape& s) -> Point3& { return std::get<CircleShape>(s).centre; });
+                addNumber(TextId::PropertyRadius, "radius", c.radius, true,
+                          [](Shape& s, double v) { std::get<CircleShape>(s).radius = v; });
+            },
+            [&](const PolylineShape& p) {
+                addVertices(p.vertices, [](Shape& s) -> std::vector<Point3>& {
+                    return std::get<PolylineShape>(s).vertices;
+                });
+            },
+            [&](const MlineShape& m) {
+                addVertices(m.vertices, [](Shape& s) -> std::vector<Point3>& {
+                    return std::get<MlineShape>(s).vertices;
+                });
+            },
+            [&](const TextShape& t) {
+                addPoint(TextId::PropertyInsertion, "at", t.at,
+                         [](Shape& s) -> Point3& { return std::get<TextShape>(s).at; });
+                addNumber(TextId::PropertyHeight, "height", t.look.height, true,
+                          [](Shape& s, double v) { std::get<TextShape>(s).look.height = v; });
+                addNumber(
+                    TextId::PropertyRotation, "angle", t.look.angle / degree, false,
+                    angle([](Shape& s) -> double& { return std::get<TextShape>(s).look.angle; }));
+            },
+            [&](const MTextShape& t) {
+                addPoint(TextId::PropertyInsertion, "at", t.at,
+                         [](Shape& s) -> Point3& { return std::get<MTextShape>(s).at; });
+                addNumber(TextId::PropertyHeight, "height", t.height, true,
+                          [](Shape& s, double v) { std::get<MTextShape>(s).height = v; });
+                addNumber(TextId::PropertyRotation, "angle", t.angle / degree, false,
+                          angle([](Shape& s) -> double& { return std::get<MTextShape>(s).angle; }));
+            },
+            [&](const AttDefShape& t) {
+                addPoint(TextId::PropertyInsertion, "at", t.at,
+                         [](Shape& s) -> Point3& { return std::get<AttDefShape>(s).at; });
+                addNumber(TextId::PropertyHeight, "height", t.look.height, true,
+                          [](Shape& s, double v) { std::get<AttDefShape>(s).look.height = v; });
+                addNumber(
+                    TextId::PropertyRotation, "angle", t.look.angle / degree, false,
+                    angle([](Shape& s) -> double& { return std::get<AttDefShape>(s).look.angle; }));
+            },
+            [&](const InsertShape& i) {
+                addPoint(TextId::PropertyInsertion, "at", i.at,
+                         [](Shape& s) -> Point3& { return std::get<InsertShape>(s).at; });
+                addNumber(TextId::PropertyScale, "scale", i.scale, true,
+                          [](Shape& s, double v) { std::get<InsertShape>(s).scale = v; });
+                addNumber(
+                    TextId::PropertyRotation, "angle", i.angle / degree, false,
+                    angle([](Shape& s) -> double& { return std::get<InsertShape>(s).angle; }));
+            },
+            [&](const DimensionShape& dim) {
+                addPoint(TextId::PropertyFirstPoint, "first", dim.first,
+                         [](Shape& s) -> Point3& { return std::get<DimensionShape>(s).first; });
+                addPoint(TextId::PropertySecondPoint, "second", dim.second,
+                         [](Shape& s) -> Point3& { return std::get<DimensionShape>(s).second; });
+                addPoint(TextId::PropertyDimensionLine, "linePos", dim.linePos,
+                         [](Shape& s) -> Point3& { return std::get<DimensionShape>(s).linePos; });
+            },
+        },
+        shape);
+}
+
+void PropertiesDialog::addPoint(TextId name, const QString& key, const Point3& value,
+                                const std::function<Point3&(Shape&)>& at) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QString label = text(m_canvas, name);
+    const std::pair<const char*, double Point3::*> axes[] = {
+        {"x", &Point3::x}, {"y", &Point3::y}, {"z", &Point3::z}};
+    for (const auto& [axis, member] : axes) {
+        QLineEdit* edit =
+            numberEdit(row, key + QLatin1Char('.') + QLatin1String(axis), value.*member);
+        layout->addWidget(new QLabel(QString::fromLatin1(axis).toUpper(), row));
+        layout->addWidget(edit);
+        m_fields.push_back({[edit] { return edit->text(); },
+                            label + QLatin1Char(' ') + QString::fromLatin1(axis).toUpper(), false,
+                            [at, m = member](Shape& s, double v) { at(s).*m = v; }});
+    }
+    m_form->addRow(label, row);
+}
+
+void PropertiesDialog::addNumber(TextId name, const QString& key, double value, bool positive,
+                                 const std::function<void(Shape&, double)>& write) {
+    QLineEdit* edit = numberEdit(this, key, value);
+    m_fields.push_back({[edit] { return edit->text(); }, text(m_canvas, name), positive, write});
+    m_form->addRow(text(m_canvas, name), edit);
+}
+
+void PropertiesDialog::addVertices(const std::vector<Point3>& vertices,
+                                   const std::function<std::vector<Point3>&(Shape&)>& at) {
+    auto* table = new QTableWidget(static_cast<int>(vertices.size()), 3, this);
+    table->setObjectName(QStringLiteral("vertices"));
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setMinimumHeight(160);
+    const QString label = text(m_canvas, TextId::PropertyVertices);
+    double Point3::*const axes[] = {&Point3::x, &Point3::y, &Point3::z};
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(numberText(vertices[std::size_t(row)].*axes[column]));
+            table->setItem(row, column, item);
+            m_fields.push_back(
+                {[item] { return item->text(); },
+                 QStringLiteral("%1 %2 %3").arg(label).arg(row + 1).arg(QChar(u'X' + column)),
+                 false,
+                 [at, row, m = axes[column]](Shape& s, double v) {
+                     at(s)[std::size_t(row)].*m = v;
+                 }});
+        }
+    m_form->addRow(label, table);
+}
+
+std::variant<Shape, QString> PropertiesDialog::editedShape() const {
+    Shape shape = m_shape;
+    for (const NumberField& field : m_fields) {
+        bool ok = false;
+        const double v = QLocale::c().toDouble(field.read().trimmed(), &ok);
+        if (!ok || !std::isfinite(v))
+            return QString::fromStdString(m_canvas.document().texts().format(
+                TextId::PropertyNotANumber, {field.name.toStdString()}));
+        if (field.positive && !(v > 0.0))
+            return QString::fromStdString(m_canvas.document().texts().format(
+                TextId::PropertyNotPositive, {field.name.toStdString()}));
+        field.write(shape, v);
+    }
+    if (std::string* words = m_content ? textOf(shape) : nullptr)
+        *words = m_content->text().toStdString();
+    return shape;
+}
+
+bool PropertiesDialog::apply() {
+    const auto edited = editedShape();
+    if (const QString* error = std::get_if<QString>(&edited)) {
+        m_error->setText(*error);
+        m_error->show();
+        return false;
+    }
+    const Shape& shape = std::get<Shape>(edited);
+    const LayerId layer(m_layer->currentData().toUInt());
+    const int color = m_color->colorIndex();
+    const int lineweight = m_lineweight->lineweight();
+    const bool single = m_selected.size() == 1;
+    applyStep(m_canvas, CmdProperties, [&](Transaction& tx) {
+        for (const EntityId id : m_selected)
+            (void)tx.edit(id, [&](Entity& e) {
+                e.layer = layer;
+                e.color = color;
+                e.lineweight = lineweight;
+                if (single)
+                    e.shape = shape;
+            });
+    });
+    return true;
+}
+
+void PropertiesDialog::accept() {
+    if (apply())
+        QDialog::accept();
+}
+
+QString PropertiesDialog::errorShown() const {
+    return m_error->isVisible() ? m_error->text() : QString();
+}
 
 // ------------------------------------------------------------------------------ layer dialog
 
 LayerDialog::LayerDialog(CadCanvas& canvas)
     : QDialog(&canvas), m_canvas(canvas), m_table(new QTableWidget(0, 4, this)),
-      m_error(new QLabel(this)) {
+      m_error(errorLine(this, QStringLiteral("layerError"))) {
     setWindowTitle(text(canvas, TextId::LayerDialog));
     m_table->setHorizontalHeaderLabels(
         {text(canvas, TextId::LayerName), text(canvas, TextId::LayerColor),
@@ -301,9 +511,6 @@ LayerDialog::LayerDialog(CadCanvas& canvas)
     connect(add, &QPushButton::clicked, this, &LayerDialog::addLayerRow);
     auto* remove = new QPushButton(text(canvas, TextId::LayerDelete), this);
     connect(remove, &QPushButton::clicked, this, [this] { deleteRow(m_table->currentRow()); });
-    m_error->setObjectName(QStringLiteral("layerError"));
-    m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_error->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(add);
@@ -333,16 +540,9 @@ void LayerDialog::addRow(std::uint32_t id, const QString& name, int color, bool 
     auto* nameItem = new QTableWidgetItem(name);
     nameItem->setData(Qt::UserRole, id);
     m_table->setItem(row, 0, nameItem);
-    auto* colorBox = new QSpinBox(m_table);
-    colorBox->setRange(1, 255);
-    colorBox->setValue(color);
-    const auto paint = [this, colorBox] {
-        const QColor c = paletteColor(m_canvas.document().drawing(), colorBox->value());
-        colorBox->setStyleSheet(
-            QStringLiteral("QSpinBox { border-left: 12px solid %1; }").arg(c.name()));
-    };
-    paint();
-    connect(colorBox, &QSpinBox::valueChanged, colorBox, paint);
+    auto* colorBox = new ColorCombo(m_canvas.document().drawing(), m_canvas.document().texts(),
+                                    ColorCombo::Choice::LayerColor, m_table);
+    colorBox->setColorIndex(color);
     m_table->setCellWidget(row, 1, colorBox);
     auto* visibleItem = new QTableWidgetItem;
     visibleItem->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
@@ -402,7 +602,7 @@ bool LayerDialog::apply() {
             const LayerId id(m_table->item(r, 0)->data(Qt::UserRole).toUInt());
             Layer layer = id ? *d.layer(id) : Layer{};
             layer.name = m_table->item(r, 0)->text().trimmed().toStdString();
-            layer.color = static_cast<QSpinBox*>(m_table->cellWidget(r, 1))->value();
+            layer.color = static_cast<ColorCombo*>(m_table->cellWidget(r, 1))->colorIndex();
             layer.visible = m_table->item(r, 2)->checkState() == Qt::Checked;
             const LayerId applied =
                 id ? (tx.changeLayer(id, layer) ? id : LayerId{}) : tx.addLayer(layer);
@@ -434,7 +634,14 @@ std::vector<Subscription> registerDialogCommands(CadCanvas& canvas) {
     add(CmdLayerOrder, "LAYERORDER", [c] { openLayerOrder(*c); });
     add(CmdDraftingAids, "DSETTINGS", [c] { openDraftingAids(*c); });
     add(CmdOptions, "OPTIONS", [c] { openOptions(*c); });
-    add(CmdProperties, "PROPERTIES", [c] { openProperties(*c); });
+    add(CmdProperties, "PROPERTIES", [c] {
+        std::vector<EntityId> selected = c->document().selection().entities();
+        if (selected.empty())
+            return;
+        auto* dialog = new PropertiesDialog(*c, std::move(selected));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
     add(CmdDimStyle, "DIMSTYLE", [c] { openDimStyle(*c); });
     return tokens;
 }

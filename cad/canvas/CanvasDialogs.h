@@ -3,18 +3,27 @@
 // its changes apply on OK as one undo step, then the canvas signals dialogApplied(command).
 #pragma once
 
+#include "cad/EngineTexts.h"
+#include "cad/Entity.h"
 #include "cad/Signal.h"
 
 #include <QDialog>
 
+#include <functional>
+#include <variant>
 #include <vector>
 
+class QComboBox;
+class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 
 namespace quadrilo::cad::canvas {
 
 class CadCanvas;
+class ColorCombo;
+class LineweightCombo;
 
 enum DialogCommand : int {
     CmdProperties = 306,
@@ -28,7 +37,51 @@ enum DialogCommand : int {
 // Registers the dialog commands for the canvas's lifetime (the tokens).
 [[nodiscard]] std::vector<Subscription> registerDialogCommands(CadCanvas& canvas);
 
-// The layer dialog: one row per layer with name, colour index, visibility and the current one.
+// The properties dialog: layer, colour and lineweight of the selected entities; with one entity
+// selected also its text and, unless it is a structural element, its geometry (points, sizes,
+// angles in degrees, vertices).
+class PropertiesDialog : public QDialog {
+    Q_OBJECT
+public:
+    PropertiesDialog(CadCanvas& canvas, std::vector<EntityId> selected);
+    // Applies every field as one undo step; false (nothing changed) when a field is not a number
+    // or a size is not above zero.
+    [[nodiscard]] bool apply();
+    // OK: applies and closes; a bad field keeps the dialog open with the error shown.
+    void accept() override;
+    QString errorShown() const;
+
+private:
+    // One number of the entity's geometry: what it is called and where it goes in the shape.
+    struct NumberField {
+        std::function<QString()> read;
+        QString name;
+        bool positive = false;
+        std::function<void(Shape&, double)> write;
+    };
+    void addGeometry(const Shape& shape);
+    void addPoint(TextId name, const QString& key, const Point3& value,
+                  const std::function<Point3&(Shape&)>& at);
+    void addNumber(TextId name, const QString& key, double value, bool positive,
+                   const std::function<void(Shape&, double)>& write);
+    void addVertices(const std::vector<Point3>& vertices,
+                     const std::function<std::vector<Point3>&(Shape&)>& at);
+    // The edited shape, or the error to show.
+    [[nodiscard]] std::variant<Shape, QString> editedShape() const;
+
+    CadCanvas& m_canvas;
+    std::vector<EntityId> m_selected;
+    Shape m_shape; // of the one selected entity
+    QFormLayout* m_form;
+    QComboBox* m_layer;
+    ColorCombo* m_color;
+    LineweightCombo* m_lineweight;
+    QLineEdit* m_content = nullptr;
+    std::vector<NumberField> m_fields;
+    QLabel* m_error;
+};
+
+// The layer dialog: one row per layer with name, colour swatch, visibility and the current one.
 class LayerDialog : public QDialog {
     Q_OBJECT
 public:

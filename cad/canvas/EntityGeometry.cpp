@@ -1,68 +1,95 @@
 // Block placement and each entity's snap geometry.
 #include "cad/canvas/EntityGeometry.h"
 
+#include "cad/BlockNesting.h"
 #include "cad/ShapeParts.h"
 
 namespace quadrilo::cad::canvas {
 namespace {
 
-constexpr int maxBlockDepth = 16;
+// Block content beyond this many snap items gives its inserts' insertion points only: nesting
+// that multiplies into millions of lines would hold every cursor move up.
+constexpr std::size_t nestedSnapBudget = 200'000;
 
-void addBlockSnapGeometry(const Drawing& drawing, const InsertShape& ins, const Placement& outer,
-                          SnapGeometry& out, int depth);
+// Collects the snap geometry of entities, with the content of the inserts that reach the
+// region (a plan extent around what the snap looks at).
+class SnapCollector {
+public:
+    SnapCollector(const Drawing& drawing, const Extent& region, SnapGeometry& out)
+        : m_drawing(drawing), m_region(region), m_out(out),
+          m_startSize(out.segments.size() + out.circles.size() + out.nodes.size()) {}
 
-void addShapeSnapGeometry(const Drawing& drawing, const Shape& shape, const Placement& place,
-                          SnapGeometry& out, int depth) {
-    const auto P = [&](const Point3& p) { return place.apply(p); };
-    std::visit(
-        [&](const auto& s) {
-            using T = std::decay_t<decltype(s)>;
-            if constexpr (std::is_same_v<T, PointShape>) {
-                out.nodes.push_back(P(s.at));
-            } else if constexpr (std::is_same_v<T, LineShape>) {
-                out.segments.push_back({P(s.start), P(s.end)});
-            } else if constexpr (std::is_same_v<T, XLineShape> || std::is_same_v<T, RayShape>) {
-                const Point3 dir = P(s.base + s.dir) - P(s.base);
-                out.lines.push_back({P(s.base), dir, std::is_same_v<T, RayShape>});
-            } else if constexpr (std::is_same_v<T, CircleShape>) {
-                out.circles.push_back({P(s.centre), s.radius * place.scale});
-            } else if constexpr (std::is_same_v<T, PolylineShape>) {
-                const auto& v = s.vertices;
-                for (std::size_t i = 0; i + 1 < v.size(); ++i)
-                    out.segments.push_back({P(v[i]), P(v[i + 1])});
-                if (s.closed && v.size() > 2)
-                    out.segments.push_back({P(v.back()), P(v.front())});
-            } else if constexpr (std::is_same_v<T, MlineShape>) {
-                for (const auto& path : mlinePaths(s)) {
-                    const auto& v = path.points;
-                    for (std::size_t i = 0; i + 1 < v.size(); ++i)
-                        out.segments.push_back({P(v[i]), P(v[i + 1])});
-                    if (s.closed)
-                        out.segments.push_back({P(v.back()), P(v.front())});
+    void add(const Shape& shape, const Placement& place, int depth) {
+        const auto P = [&](const Point3& p) { return place.apply(p); };
+        std::visit(
+            [&](const auto& s) {
+                using T = std::decay_t<decltype(s)>;
+                if constexpr (std::is_same_v<T, PointShape>) {
+                    m_out.nodes.push_back(P(s.at));
+                } else if constexpr (std::is_same_v<T, LineShape>) {
+                    m_out.segments.push_back({P(s.start), P(s.end)});
+                } else if constexpr (std::is_same_v<T, XLineShape> || std::is_same_v<T, RayShape>) {
+                    const Point3 dir = P(s.base + s.dir) - P(s.base);
+                    m_out.lines.push_back({P(s.base), dir, std::is_same_v<T, RayShape>});
+                } else if constexpr (std::is_same_v<T, CircleShape>) {
+                    m_out.circles.push_back({P(s.centre), s.radius * place.scale});
+                } else if constexpr (std::is_same_v<T, PolylineShape>) {
+                    path(s.vertices, s.closed && s.vertices.size() > 2, place);
+                } else if constexpr (std::is_same_v<T, MlineShape>) {
+                    for (const auto& mp : mlinePaths(s))
+                        path(mp.points, s.closed, place);
+                } else if constexpr (std::is_same_v<T, TextShape> ||
+                                     std::is_same_v<T, MTextShape>) {
+                    m_out.nodes.push_back(P(s.at));
+                } else if constexpr (std::is_same_v<T, InsertShape>) {
+                    m_out.nodes.push_back(P(s.at));
+                    if (reaches(m_drawing.extentOf(shape), place))
+                        addBlock(s, place, depth + 1);
+                } else if constexpr (std::is_same_v<T, DimensionShape>) {
+                    m_out.nodes.push_back(P(s.first));
+                    m_out.nodes.push_back(P(s.second));
                 }
-            } else if constexpr (std::is_same_v<T, TextShape> || std::is_same_v<T, MTextShape>) {
-                out.nodes.push_back(P(s.at));
-            } else if constexpr (std::is_same_v<T, InsertShape>) {
-                out.nodes.push_back(P(s.at));
-                addBlockSnapGeometry(drawing, s, place, out, depth + 1);
-            } else if constexpr (std::is_same_v<T, DimensionShape>) {
-                out.nodes.push_back(P(s.first));
-                out.nodes.push_back(P(s.second));
-            }
-        },
-        shape);
-}
+            },
+            shape);
+    }
 
-void addBlockSnapGeometry(const Drawing& drawing, const InsertShape& ins, const Placement& outer,
-                          SnapGeometry& out, int depth) {
-    const Block* block = drawing.block(ins.block);
-    if (!block || depth > maxBlockDepth)
-        return;
-    const Placement place = Placement{block->base, ins.at, ins.scale, ins.angle}.then(outer);
-    for (EntityId id = drawing.firstInBlock(ins.block); id; id = drawing.nextEntity(id))
-        if (const Entity* e = drawing.entity(id); e && e->kind() != EntityKind::AttDef)
-            addShapeSnapGeometry(drawing, e->shape, place, out, depth);
-}
+private:
+    void path(const std::vector<Point3>& v, bool closed, const Placement& place) {
+        for (std::size_t i = 0; i + 1 < v.size(); ++i)
+            m_out.segments.push_back({place.apply(v[i]), place.apply(v[i + 1])});
+        if (closed && v.size() > 1)
+            m_out.segments.push_back({place.apply(v.back()), place.apply(v.front())});
+    }
+
+    // Whether an insert's content is wanted: its placed extent meets the region, and the
+    // content collected so far is within the budget.
+    bool reaches(const Extent& extent, const Placement& place) const {
+        if (m_out.segments.size() + m_out.circles.size() + m_out.nodes.size() - m_startSize >
+            nestedSnapBudget)
+            return false;
+        Extent placed = Extent::of(place.apply({extent.minX, extent.minY, 0}));
+        placed.add(place.apply({extent.maxX, extent.minY, 0}));
+        placed.add(place.apply({extent.maxX, extent.maxY, 0}));
+        placed.add(place.apply({extent.minX, extent.maxY, 0}));
+        return placed.minX <= m_region.maxX && placed.maxX >= m_region.minX &&
+               placed.minY <= m_region.maxY && placed.maxY >= m_region.minY;
+    }
+
+    void addBlock(const InsertShape& ins, const Placement& outer, int depth) {
+        const Block* block = m_drawing.block(ins.block);
+        if (!block || depth > MaxBlockNesting)
+            return;
+        const Placement place = Placement{block->base, ins.at, ins.scale, ins.angle}.then(outer);
+        for (EntityId id = m_drawing.firstInBlock(ins.block); id; id = m_drawing.nextEntity(id))
+            if (const Entity* e = m_drawing.entity(id); e && e->kind() != EntityKind::AttDef)
+                add(e->shape, place, depth);
+    }
+
+    const Drawing& m_drawing;
+    Extent m_region;
+    SnapGeometry& m_out;
+    std::size_t m_startSize;
+};
 
 } // namespace
 
@@ -77,8 +104,9 @@ Placement Placement::then(const Placement& outer) const {
     return Placement{base, outer.apply(at), scale * outer.scale, angle + outer.angle};
 }
 
-void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry& out) {
-    addShapeSnapGeometry(drawing, entity.shape, Placement{}, out, 0);
+void addSnapGeometry(const Drawing& drawing, const Entity& entity, const Extent& region,
+                     SnapGeometry& out) {
+    SnapCollector(drawing, region, out).add(entity.shape, Placement{}, 0);
 }
 
 } // namespace quadrilo::cad::canvas

@@ -17,7 +17,9 @@ struct Placement {
     [[nodiscard]] Placement then(const Placement& outer) const; // this inside outer
 };
 
-// Adds the snap geometry of one entity (with its block content for inserts).
-void addSnapGeometry(const Drawing& drawing, const Entity& entity, SnapGeometry& out);
+// Adds the snap geometry of one entity, with the block content of inserts whose extent meets the
+// plan region (up to a budget of nested content).
+void addSnapGeometry(const Drawing& drawing, const Entity& entity, const Extent& region,
+                     SnapGeometry& out);
 
 } // namespace quadrilo::cad::canvas

@@ -3,10 +3,7 @@
 
 #include "cad/Document.h"
 #include "cad/canvas/CadCanvas.h"
-#include "cad/canvas/Renderer.h"
-
-#include <QPainter>
-#include <QPixmap>
+#include "cad/canvas/PropertyWidgets.h"
 
 namespace quadrilo::cad::canvas {
 
@@ -33,9 +30,8 @@ void LayerCombo::refresh() {
     const Drawing& d = m_canvas.document().drawing();
     for (const LayerId id : d.layerOrder()) {
         const Layer* layer = d.layer(id);
-        QPixmap swatch(12, 12);
-        swatch.fill(paletteColor(d, layer->color));
-        addItem(QIcon(swatch), QString::fromStdString(layer->name), QVariant(id.value));
+        addItem(colorSwatch(d, layer->color), QString::fromStdString(layer->name),
+                QVariant(id.value));
         if (id == d.settings().currentLayer) {
             setCurrentIndex(count() - 1);
             setToolTip(QString::fromStdString(

@@ -1,6 +1,7 @@
 // Renderer: turns entities into batched screen lines, points and texts, then paints them.
 #include "cad/canvas/Renderer.h"
 
+#include "cad/BlockNesting.h"
 #include "cad/ShapeParts.h"
 #include "cad/canvas/EntityGeometry.h"
 #include "common/AtomicFile.h"
@@ -10,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +24,9 @@ namespace {
 
 constexpr int ByBlockColor = 0;
 constexpr int defaultLineweight = 25; // hundredths of a millimetre
-constexpr int maxBlockDepth = 16;
+// Block content beyond this many lines, points and texts in one picture draws as the boxes of
+// its inserts: nesting that multiplies into millions of lines would hold the window up.
+constexpr std::size_t nestedPrimitiveBudget = 200'000;
 constexpr double degree = std::numbers::pi / 180.0;
 
 // Horizontal (0 left, 1 centre, 2 right) and vertical (0 baseline, 1 top, 2 middle, 3 bottom)
@@ -139,13 +143,13 @@ struct Renderer::Batch {
 };
 
 struct Renderer::TextItem {
-    QPointF at;
+    // From the font's pixels (x along the text, y down, the capitals m_capHeight high, the
+    // anchor at the origin) to the screen.
+    QTransform frame;
     QStringList lines;
-    double pixelHeight;
-    double screenAngle; // degrees, clockwise on screen as QPainter rotates
     std::pair<int, int> anchor;
     QColor color;
-    bool dashed;
+    bool selected; // framed by a dashed box, as selected lines are dashed
 };
 
 // One paint pass: collects the entities' screen primitives per pen, then paints them.
@@ -159,7 +163,10 @@ public:
         const QColor layerColor =
             layer ? paletteColor(m_r.m_drawing, layer->color) : QColor(Qt::white);
         const QColor color = fixed ? *fixed : resolve(e.color, layerColor, layerColor);
-        int lw = e.lineweight >= 0 ? e.lineweight : (layer ? layer->lineWeight : -1);
+        // Any other negative code (by block outside a block, default) draws the default width;
+        // block content takes the insert's.
+        const int lw =
+            e.lineweight == LineweightByLayer && layer ? layer->lineWeight : e.lineweight;
         m_pen = PenKey{color.rgba(), widthOf(lw), dashed};
         m_dashed = dashed;
         m_fixed = fixed;
@@ -189,10 +196,7 @@ public:
         const double lineStep = fm.lineSpacing() / m_r.m_capHeight; // in text heights
         for (const auto& t : m_texts) {
             p.save();
-            p.translate(t.at);
-            p.rotate(t.screenAngle);
-            const double k = t.pixelHeight / m_r.m_capHeight;
-            p.scale(k, k);
+            p.setTransform(t.frame, true);
             p.setPen(ink(t.color, m_r.m_style));
             const double total = m_r.m_capHeight * (1.0 + lineStep * (t.lines.size() - 1));
             double top = 0.0; // of the first line's capitals, relative to the anchor
@@ -210,12 +214,24 @@ public:
                 top = -m_r.m_capHeight;
                 break;
             }
+            const auto left = [&](double w) {
+                return t.anchor.first == 0 ? 0.0 : (t.anchor.first == 1 ? -w / 2 : -w);
+            };
             double y = top + m_r.m_capHeight;
+            double widest = 0.0;
             for (const auto& line : t.lines) {
                 const double w = fm.horizontalAdvance(line);
-                const double x = t.anchor.first == 0 ? 0.0 : (t.anchor.first == 1 ? -w / 2 : -w);
-                p.drawText(QPointF(x, y), line);
+                widest = std::max(widest, w);
+                p.drawText(QPointF(left(w), y), line);
                 y += m_r.m_capHeight * lineStep;
+            }
+            if (t.selected) {
+                QPen frame(ink(t.color, m_r.m_style), 0, Qt::DashLine);
+                frame.setCosmetic(true);
+                p.setPen(frame);
+                const double margin = 0.25 * m_r.m_capHeight;
+                p.drawRect(QRectF(left(widest) - margin, top - margin, widest + 2 * margin,
+                                  total + 2 * margin + fm.descent()));
             }
             p.restore();
         }
@@ -254,6 +270,12 @@ private:
             (pa.y() > m_clip.bottom() && pb.y() > m_clip.bottom()))
             return;
         batch().lines.append(QLineF(pa, pb));
+        countPrimitive();
+    }
+
+    void countPrimitive() {
+        if (m_nesting > 0)
+            ++m_nestedPrimitives;
     }
 
     void polyline(const std::vector<Point3>& v, bool closed, const Placement& place) {
@@ -292,6 +314,7 @@ private:
         const QPointF c = m_r.m_view.toScreen(at);
         if (!m_clip.contains(c))
             return;
+        countPrimitive();
         const auto& settings = m_r.m_drawing.settings();
         const double size = settings.pointSize > 0.0
                                 ? settings.pointSize * m_r.m_view.pixelsPerUnit()
@@ -345,8 +368,6 @@ private:
         const QPointF p0 = m_r.m_view.toScreen(a);
         const QPointF dir =
             m_r.m_view.toScreenDirection({std::cos(worldAngle), std::sin(worldAngle), 0.0});
-        const double screenAngle =
-            std::hypot(dir.x(), dir.y()) > 1e-12 ? std::atan2(dir.y(), dir.x()) / degree : 0.0;
         // A rough box for culling: the longest line at 0.7 height per character.
         qsizetype longest = 0;
         for (const auto& l : lines)
@@ -354,15 +375,34 @@ private:
         const double reach = px * (0.8 * static_cast<double>(longest) + 1.5 * lines.size());
         if (!m_clip.adjusted(-reach, -reach, reach, reach).contains(p0))
             return;
+        countPrimitive();
         if (px < m_r.m_style.greekBelowPixels) {
             // Too small to read: a bar where the text stands, batched with the lines.
             const double len = px * 0.6 * static_cast<double>(longest);
-            const QPointF u = dir / std::hypot(dir.x(), dir.y());
+            const double dirLength = std::hypot(dir.x(), dir.y());
+            const QPointF u = dirLength > 1e-12 ? dir / dirLength : QPointF(1.0, 0.0);
             const double shift = anchor.first == 0 ? 0.0 : (anchor.first == 1 ? -len / 2 : -len);
             batch().lines.append(QLineF(p0 + u * shift, p0 + u * (shift + len)));
             return;
         }
-        m_texts.push_back(TextItem{p0, lines, px, screenAngle, anchor, color, m_dashed});
+        m_texts.push_back(TextItem{textFrame(a, worldAngle, height * place.scale, p0, dir), lines,
+                                   anchor, color, m_dashed});
+    }
+
+    // A text on the floor's plane lies in it in every view, seen at a slant as the lines around
+    // it are; any other text faces the screen, upright along its direction's image.
+    QTransform textFrame(const Point3& at, double angle, double height, const QPointF& p0,
+                         const QPointF& dir) const {
+        const double k = height / m_r.m_capHeight; // drawing units per font pixel
+        if (at.z == 0.0) {
+            const QPointF up =
+                m_r.m_view.toScreenDirection({-std::sin(angle), std::cos(angle), 0.0});
+            return QTransform(dir.x() * k, dir.y() * k, -up.x() * k, -up.y() * k, p0.x(), p0.y());
+        }
+        const double screenAngle =
+            std::hypot(dir.x(), dir.y()) > 1e-12 ? std::atan2(dir.y(), dir.x()) / degree : 0.0;
+        const double pixels = k * m_r.m_view.pixelsPerUnit();
+        return QTransform().translate(p0.x(), p0.y()).rotate(screenAngle).scale(pixels, pixels);
     }
 
     void addShape(const Shape& shape, const Placement& place, const QColor& color, int depth) {
@@ -396,7 +436,7 @@ private:
                     text(s.at, {QString::fromStdString(s.tag)}, s.look.height, s.look.angle,
                          textAnchor(s.look.align), place, color);
                 } else if constexpr (std::is_same_v<T, InsertShape>) {
-                    insert(s, place, color, depth);
+                    insert(s, m_r.m_drawing.extentOf(shape), place, color, depth);
                 } else if constexpr (std::is_same_v<T, DimensionShape>) {
                     dimension(s, place, color);
                 }
@@ -412,11 +452,14 @@ private:
                      {QString::fromStdString(run.text)}, run.height, m.angle, {0, 0}, place, color);
     }
 
-    void insert(const InsertShape& ins, const Placement& outer, const QColor& color, int depth) {
+    // extent: the insert's own, in the coordinates it is placed from by outer.
+    void insert(const InsertShape& ins, const Extent& extent, const Placement& outer,
+                const QColor& color, int depth) {
         const Block* block = m_r.m_drawing.block(ins.block);
-        if (block && depth < maxBlockDepth) {
+        if (block && depth < MaxBlockNesting && shownInFull(extent, outer, ins)) {
             const Placement place =
                 Placement{block->base, ins.at, ins.scale, ins.angle}.then(outer);
+            ++m_nesting;
             for (EntityId id = m_r.m_drawing.firstInBlock(ins.block); id;
                  id = m_r.m_drawing.nextEntity(id)) {
                 const Entity* e = m_r.m_drawing.entity(id);
@@ -427,10 +470,48 @@ private:
                 const QColor c = m_fixed ? color : resolve(e->color, color, color);
                 addShape(e->shape, place, c, depth + 1);
             }
+            --m_nesting;
         }
         for (const auto& att : ins.attributes)
             text(att.at, {QString::fromStdString(att.value)}, att.look.height, att.look.angle,
                  textAnchor(att.look.align), outer, color);
+    }
+
+    // Whether an insert's content is drawn. An insert wholly outside the window draws nothing,
+    // one of a few pixels a dot, and once nested content has used its budget an insert draws
+    // its box; the block's cached extents make each check cheap. Outside the plan its plan box
+    // is seen at the insert's height, with a margin of its own size for content above or below.
+    bool shownInFull(const Extent& extent, const Placement& outer, const InsertShape& ins) {
+        QPolygonF box;
+        for (const Point3& c : {Point3{extent.minX, extent.minY, ins.at.z},
+                                Point3{extent.maxX, extent.minY, ins.at.z},
+                                Point3{extent.maxX, extent.maxY, ins.at.z},
+                                Point3{extent.minX, extent.maxY, ins.at.z}})
+            box << m_r.m_view.toScreen(outer.apply(c));
+        QRectF bounds = box.boundingRect();
+        // A block of nothing but points or attributes has no size to stand for with a dot.
+        const bool sized = extent.maxX > extent.minX || extent.maxY > extent.minY;
+        if (sized && bounds.width() < 3.0 && bounds.height() < 3.0) {
+            if (m_clip.contains(box[0]))
+                batch().dots.append(box[0]);
+            return false;
+        }
+        if (!m_r.m_view.isPlan()) {
+            const double margin = std::max(bounds.width(), bounds.height());
+            bounds.adjust(-margin, -margin, margin, margin);
+        }
+        // Inclusive: the box of a single horizontal line has no height.
+        if (bounds.right() < m_clip.left() || bounds.left() > m_clip.right() ||
+            bounds.bottom() < m_clip.top() || bounds.top() > m_clip.bottom())
+            return false;
+        if (m_nestedPrimitives < nestedPrimitiveBudget)
+            return true;
+        if (bounds.width() < 8.0 && bounds.height() < 8.0)
+            batch().dots.append(box[0]);
+        else
+            for (int i = 0; i < 4; ++i)
+                batch().lines.append(QLineF(box[i], box[(i + 1) % 4]));
+        return false;
     }
 
     void dimension(const DimensionShape& dim, const Placement& place, const QColor& color) {
@@ -449,6 +530,8 @@ private:
 
     Renderer& m_r;
     QRectF m_clip;
+    int m_nesting = 0;                  // inserts the shape being added lies in
+    std::size_t m_nestedPrimitives = 0; // lines, points and texts of block content so far
     PenKey m_pen{};
     bool m_dashed = false;
     const QColor* m_fixed = nullptr;

@@ -2,7 +2,9 @@
 // Options: --sample (a small floor drawing), --view N (a standard view 130-139),
 // --screenshot FILE.png (save the window once shown, then quit), --type "LINE|0,0|..." (lines
 // typed on the command line, "|" between them), --hover X,Y (the pointer rests over that drawing
-// point), --select-all, --pick X,Y (selects the entity there). The engine speaks its own English
+// point), --select-all, --pick X,Y (selects the entity there), --drag X1,Y1,X2,Y2 (the left
+// button pressed over the first point and held while the pointer moves to the second, as a grip
+// drag halfway). The engine speaks its own English
 // defaults; languages are the program's tables.
 #include "cad/Document.h"
 #include "cad/Engine.h"
@@ -33,7 +35,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption selectAll("select-all", "Select every entity first.");
     const QCommandLineOption pick("pick", "Select the entity at the drawing point X,Y first.",
                                   "X,Y");
-    options.addOptions({sample, view, shot, typed, hover, selectAll, pick});
+    const QCommandLineOption drag("drag", "Press over X1,Y1 and move, held, to X2,Y2.",
+                                  "X1,Y1,X2,Y2");
+    options.addOptions({sample, view, shot, typed, hover, selectAll, pick, drag});
     options.process(app);
 
     Engine engine;
@@ -72,6 +76,18 @@ int main(int argc, char** argv) {
             canvas.view().toScreen({xy.value(0).toDouble(), xy.value(1).toDouble(), 0});
         QMouseEvent move(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &move);
+    }
+    if (options.isSet(drag)) {
+        const QStringList c = options.value(drag).split(QLatin1Char(','));
+        const auto at = [&](int i) {
+            return canvas.view().toScreen({c.value(i).toDouble(), c.value(i + 1).toDouble(), 0});
+        };
+        QMouseEvent press(QEvent::MouseButtonPress, at(0), canvas.mapToGlobal(at(0)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &press);
+        QMouseEvent move(QEvent::MouseMove, at(2), canvas.mapToGlobal(at(2)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&canvas, &move);
     }
     if (options.isSet(shot)) {

@@ -22,17 +22,13 @@ namespace {
 
 constexpr double Degree = std::numbers::pi / 180.0;
 
-// DXF accepts only these lineweights (hundredths of a millimetre).
-constexpr std::array<int, 24> StandardLineweights = {0,  5,   9,   13,  15,  18,  20,  25,
-                                                     30, 35,  40,  50,  53,  60,  70,  80,
-                                                     90, 100, 106, 120, 140, 158, 200, 211};
-
-// -1 stays "by layer"; a lineweight of our own takes the nearest standard one.
+// The named lineweights (by layer, by block, default) keep their DXF codes; a lineweight of our
+// own takes the nearest standard one.
 int dxfLineweight(int lineweight) {
     if (lineweight < 0)
-        return -1;
+        return lineweight >= cad::LineweightDefault ? lineweight : cad::LineweightByLayer;
     return *std::min_element(
-        StandardLineweights.begin(), StandardLineweights.end(),
+        cad::StandardLineweights.begin(), cad::StandardLineweights.end(),
         [&](int a, int b) { return std::abs(a - lineweight) < std::abs(b - lineweight); });
 }
 

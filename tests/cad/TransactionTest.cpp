@@ -288,5 +288,55 @@ TEST_F(Transactions, ReplacingALayerIsOneRecordThatUndoesToTheIdenticalDrawing) 
     EXPECT_EQ(entity(doc.entityAt({3, 0, 0}, 0.1)).userData, 5) << "a new bar, not the old node";
 }
 
+TEST_F(Transactions, GripsDragEndsMidpointsCentresAndRadiiEachAsOneStep) {
+    const LineShape line{{0, 0, 0}, {100, 0, 0}};
+    const CircleShape circle{{50, 50, 0}, 20};
+    EXPECT_EQ(gripPoints(line), (std::vector<Point3>{{0, 0, 0}, {100, 0, 0}, {50, 0, 0}}))
+        << "the ends keep grips 0 and 1; the midpoint comes after them";
+    EXPECT_EQ(
+        gripPoints(circle),
+        (std::vector<Point3>{{50, 50, 0}, {70, 50, 0}, {50, 70, 0}, {30, 50, 0}, {50, 30, 0}}))
+        << "the centre keeps grip 0; the quadrants east, north, west, south follow";
+
+    struct Case {
+        const char* what;
+        Shape before;
+        int grip;
+        Point3 d;
+        Shape after;
+    } cases[] = {
+        {"line end", line, 1, {0, 30, 0}, LineShape{{0, 0, 0}, {100, 30, 0}}},
+        {"line midpoint moves the whole line",
+         line,
+         2,
+         {10, 20, 0},
+         LineShape{{10, 20, 0}, {110, 20, 0}}},
+        {"circle centre moves the circle", circle, 0, {5, 5, 0}, CircleShape{{55, 55, 0}, 20}},
+        {"east quadrant pulled outwards", circle, 1, {10, 0, 0}, CircleShape{{50, 50, 0}, 30}},
+        {"north quadrant pulled inwards", circle, 2, {0, -15, 0}, CircleShape{{50, 50, 0}, 5}},
+        {"west quadrant across the centre", circle, 3, {30, 0, 0}, CircleShape{{50, 50, 0}, 10}},
+        {"south quadrant sideways: the radius reaches where it went",
+         circle,
+         4,
+         {15, 0, 0},
+         CircleShape{{50, 50, 0}, 25}},
+    };
+    for (const Case& c : cases) {
+        const EntityId id = add(c.before);
+        const std::size_t steps = drawing().undoSteps();
+        ASSERT_TRUE(doc.dragGrip(id, c.grip, c.d)) << c.what;
+        EXPECT_EQ(entity(id).shape, c.after) << c.what;
+        EXPECT_EQ(drawing().undoSteps(), steps + 1) << c.what;
+        ASSERT_TRUE(doc.undo());
+        EXPECT_EQ(entity(id).shape, c.before) << c.what;
+    }
+
+    // A quadrant dragged onto the centre would leave no circle: refused, nothing changes.
+    const EntityId id = add(circle);
+    EXPECT_FALSE(doc.dragGrip(id, 1, {-20, 0, 0}));
+    EXPECT_FALSE(doc.dragGrip(id, 5, {1, 1, 0})) << "no sixth grip";
+    EXPECT_EQ(shape<CircleShape>(id), circle);
+}
+
 } // namespace
 } // namespace quadrilo::cad::test

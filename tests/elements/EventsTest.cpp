@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace quadrilo::elements {
@@ -156,6 +157,12 @@ TEST(Events, SlabAndWallRecordsFollowTheirMoves) {
     EXPECT_EQ(dragged.X1, 0);
     EXPECT_EQ(dragged.Y1, 0);
     EXPECT_EQ(dragged.Y2, 50);
+
+    // The middle grip carries the whole wall, as it carries the line.
+    const auto middle =
+        RecordOf<TWallData>(OnGripDragged(Wall().View(), 2, {0, 50, 0}, NewProject()));
+    EXPECT_EQ((std::array{middle.Y1, middle.Y2, middle.X1, middle.X2}),
+              (std::array{50.0, 50.0, 0.0, 100.0}));
 }
 
 TEST(Events, LoadMoveKeepsItsValueAndTellsWhereItWent) {

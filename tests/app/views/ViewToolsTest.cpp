@@ -8,10 +8,10 @@
 
 #include "cad/canvas/CadCanvas.h"
 #include "cad/canvas/CanvasDialogs.h"
+#include "cad/canvas/PropertyWidgets.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -174,7 +174,7 @@ TEST_F(ViewTools, ANewColourOfTheDeformedGrillagesLayerReachesTheSwatchAndTheRec
     QTableWidget& table = *dialog->table();
     for (int row = 0; row < table.rowCount(); ++row)
         if (table.item(row, 0)->text() == QString::fromUtf8(LayerDeformed))
-            qobject_cast<QSpinBox*>(table.cellWidget(row, 1))->setValue(3);
+            qobject_cast<cad::canvas::ColorCombo*>(table.cellWidget(row, 1))->setColorIndex(3);
     ASSERT_TRUE(dialog->apply());
     settle();
 

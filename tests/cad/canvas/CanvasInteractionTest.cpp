@@ -107,6 +107,43 @@ TEST_F(CanvasInteraction, GripDragMovesAnEndWithSnapAndUndoRestoresIt) {
     EXPECT_EQ(end(), (Point3{200, 100, 0}));
 }
 
+TEST_F(CanvasInteraction, AGripDragPreviewsTheEntityAsItWouldBeAndOnlyTheDropChangesIt) {
+    const CircleShape circle{{400, 300, 0}, 50};
+    const EntityId ring = add(circle);
+    click(400, 250); // on the circle's south edge
+    ASSERT_EQ(doc.selection().size(), 1u);
+    canvas->snapSettings().modes = 0; // the radius follows the cursor, not a snap
+
+    // The east quadrant pulled out to x = 520: a circle of radius 120, so far only shown.
+    QTest::mousePress(canvas.get(), Qt::LeftButton, {}, px(450, 300));
+    QTest::mouseMove(canvas.get(), px(520, 300));
+    const auto preview = canvas->gripPreview();
+    ASSERT_TRUE(preview);
+    EXPECT_NEAR(std::get<CircleShape>(preview->shape).radius, 120.0, 1e-9);
+    EXPECT_EQ(std::get<CircleShape>(drawing().entity(ring)->shape), circle);
+    // The preview is painted: its west edge at x = 280 lies where nothing else is drawn.
+    const QImage shown = canvas->grab().toImage();
+    const QRgb band = QColor(255, 200, 0).rgb();
+    int previewPixels = 0;
+    for (int y = 290; y <= 310; ++y)
+        for (int x = 276; x <= 284; ++x)
+            previewPixels += shown.pixel(x, y) == band;
+    EXPECT_GT(previewPixels, 3);
+
+    QTest::mouseRelease(canvas.get(), Qt::LeftButton, {}, px(520, 300));
+    EXPECT_FALSE(canvas->gripPreview()) << "no preview once dropped";
+    EXPECT_NEAR(std::get<CircleShape>(drawing().entity(ring)->shape).radius, 120.0, 1e-9);
+
+    // A line's midpoint grip carries the whole line.
+    const EntityId moving = addLine(100, 100, 200, 100);
+    click(120, 100);
+    QTest::mousePress(canvas.get(), Qt::LeftButton, {}, px(150, 100));
+    QTest::mouseMove(canvas.get(), px(150, 160));
+    QTest::mouseRelease(canvas.get(), Qt::LeftButton, {}, px(150, 160));
+    EXPECT_EQ(std::get<LineShape>(drawing().entity(moving)->shape),
+              (LineShape{{100, 160, 0}, {200, 160, 0}}));
+}
+
 TEST_F(CanvasInteraction, WheelZoomsAroundTheCursorAndZoomExtentsFits) {
     const Point3 before = canvas->drawingPointAt(px(120, 80));
     QWheelEvent wheel(px(120, 80), canvas->mapToGlobal(px(120, 80)), {}, {0, 240}, Qt::NoButton, {},

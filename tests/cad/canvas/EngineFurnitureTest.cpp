@@ -4,6 +4,7 @@
 
 #include "cad/canvas/CanvasDialogs.h"
 #include "cad/canvas/EngineUi.h"
+#include "cad/canvas/PropertyWidgets.h"
 #include "cad/canvas/Renderer.h"
 
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -61,7 +61,13 @@ TEST_F(EngineFurniture, LayerDialogChangesColourVisibilityAndCurrentAsOneUndoSte
     ASSERT_NE(dialog, nullptr);
     QTableWidget* t = dialog->table();
     ASSERT_EQ(t->rowCount(), 2);
-    static_cast<QSpinBox*>(t->cellWidget(1, 1))->setValue(3);
+    auto* swatches = static_cast<ColorCombo*>(t->cellWidget(1, 1));
+    EXPECT_EQ(swatches->colorIndex(), 6);
+    EXPECT_EQ(swatches->count(), 255) << "a layer's colour is one of the palette, none by layer";
+    EXPECT_EQ(swatches->itemIcon(swatches->findData(3)).pixmap(14, 14).toImage().pixelColor(7, 7),
+              paletteColor(drawing(), 3))
+        << "each colour shows as its swatch";
+    swatches->setColorIndex(3);
     t->item(1, 2)->setCheckState(Qt::Unchecked);
     t->item(1, 3)->setCheckState(Qt::Checked); // unchecks layer "0"
     EXPECT_EQ(t->item(0, 3)->checkState(), Qt::Unchecked);
@@ -84,7 +90,7 @@ TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
     LayerDialog* dialog = openLayerDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->table()->item(1, 0)->setText("0");
-    static_cast<QSpinBox*>(dialog->table()->cellWidget(1, 1))->setValue(9);
+    static_cast<ColorCombo*>(dialog->table()->cellWidget(1, 1))->setColorIndex(9);
     EXPECT_FALSE(dialog->apply());
     EXPECT_EQ(layer("Vigas").color, 3);
     // OK keeps the dialog open with the user's changes and says what is wrong.
@@ -92,7 +98,7 @@ TEST_F(EngineFurniture, LayerDialogRefusesDuplicateNamesWithoutChangingAnything)
     ASSERT_EQ(canvas->findChild<LayerDialog*>(), dialog);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->errorShown().toStdString(), doc.texts().text(TextId::LayerNameInvalid));
-    EXPECT_EQ(static_cast<QSpinBox*>(dialog->table()->cellWidget(1, 1))->value(), 9);
+    EXPECT_EQ(static_cast<ColorCombo*>(dialog->table()->cellWidget(1, 1))->colorIndex(), 9);
     dialog->table()->item(1, 0)->setText("Vigas T");
     dialog->accept();
     EXPECT_FALSE(dialog->isVisible());
@@ -147,8 +153,8 @@ TEST_F(EngineFurniture, LayerOrderAndPropertiesDialogsApplyAsOneUndoStep) {
     canvas->execute(CmdProperties);
     QDialog* properties = shownDialog();
     ASSERT_NE(properties, nullptr);
-    properties->findChild<QComboBox*>()->setCurrentIndex(2); // layer "B"
-    properties->findChildren<QSpinBox*>().at(0)->setValue(5);
+    properties->findChild<QComboBox*>(QStringLiteral("propertyLayer"))->setCurrentIndex(2); // "B"
+    properties->findChild<ColorCombo*>(QStringLiteral("propertyColor"))->setColorIndex(5);
     properties->accept();
     EXPECT_EQ(drawing().entity(line)->layer, b);
     EXPECT_EQ(drawing().entity(line)->color, 5);
