@@ -38,9 +38,10 @@ TEST_F(RecoveryScript, TheFirstAnswersOfTheScriptAnswerTheQuestion) {
         EXPECT_EQ(run(QString::fromLatin1(c.script), false), c.failures) << err.toStdString();
         EXPECT_EQ(ConstructionLines(drawing()).size(), c.recoveredLines);
         EXPECT_EQ(slot.hasFiles(), c.workKept);
-        if (c.failures > 0)
+        if (c.failures > 0) {
             EXPECT_TRUE(err.contains(QStringLiteral("teste.qscript:1: no ANSWER")))
                 << err.toStdString();
+        }
         stop();
         if (c.workKept)
             (void)slot.removeFiles();
