@@ -295,6 +295,15 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
     const auto angle = [](auto get) {
         return [get](Shape& s, double degrees) { get(s) = degrees * degree; };
     };
+    // Texts and attribute definitions are placed alike: insertion point, height, rotation.
+    const auto addPlacement = [&]<class S>(const S& t) {
+        addPoint(TextId::PropertyInsertion, "at", t.at,
+                 [](Shape& s) -> Point3& { return std::get<S>(s).at; });
+        addNumber(TextId::PropertyHeight, "height", t.look.height, true,
+                  [](Shape& s, double v) { std::get<S>(s).look.height = v; });
+        addNumber(TextId::PropertyRotation, "angle", t.look.angle / degree, false,
+                  angle([](Shape& s) -> double& { return std::get<S>(s).look.angle; }));
+    };
     std::visit(
         Overloaded{
             [&](const PointShape& p) {
@@ -331,15 +340,7 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
                     return std::get<MlineShape>(s).vertices;
                 });
             },
-            [&](const TextShape& t) {
-                addPoint(TextId::PropertyInsertion, "at", t.at,
-                         [](Shape& s) -> Point3& { return std::get<TextShape>(s).at; });
-                addNumber(TextId::PropertyHeight, "height", t.look.height, true,
-                          [](Shape& s, double v) { std::get<TextShape>(s).look.height = v; });
-                addNumber(
-                    TextId::PropertyRotation, "angle", t.look.angle / degree, false,
-                    angle([](Shape& s) -> double& { return std::get<TextShape>(s).look.angle; }));
-            },
+            [&](const TextShape& t) { addPlacement(t); },
             [&](const MTextShape& t) {
                 addPoint(TextId::PropertyInsertion, "at", t.at,
                          [](Shape& s) -> Point3& { return std::get<MTextShape>(s).at; });
@@ -348,15 +349,7 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
                 addNumber(TextId::PropertyRotation, "angle", t.angle / degree, false,
                           angle([](Shape& s) -> double& { return std::get<MTextShape>(s).angle; }));
             },
-            [&](const AttDefShape& t) {
-                addPoint(TextId::PropertyInsertion, "at", t.at,
-                         [](Shape& s) -> Point3& { return std::get<AttDefShape>(s).at; });
-                addNumber(TextId::PropertyHeight, "height", t.look.height, true,
-                          [](Shape& s, double v) { std::get<AttDefShape>(s).look.height = v; });
-                addNumber(
-                    TextId::PropertyRotation, "angle", t.look.angle / degree, false,
-                    angle([](Shape& s) -> double& { return std::get<AttDefShape>(s).look.angle; }));
-            },
+            [&](const AttDefShape& t) { addPlacement(t); },
             [&](const InsertShape& i) {
                 addPoint(TextId::PropertyInsertion, "at", i.at,
                          [](Shape& s) -> Point3& { return std::get<InsertShape>(s).at; });
