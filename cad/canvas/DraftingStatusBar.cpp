@@ -61,7 +61,8 @@ QToolButton* DraftingStatusBar::addToggle(const char* name, const QString& capti
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus); // the keyboard stays with the canvas
-    connect(button, &QToolButton::clicked, this, [this, set](bool on) { (m_canvas.*set)(on); });
+    connect(button, &QToolButton::clicked, this,
+            [canvas = &m_canvas, set](bool on) { (canvas->*set)(on); });
     return button;
 }
 
