@@ -295,6 +295,15 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
     const auto angle = [](auto get) {
         return [get](Shape& s, double degrees) { get(s) = degrees * degree; };
     };
+    // Construction lines and rays by their base point; polylines and multilines by their vertices.
+    const auto addBase = [&]<class S>(const S& l) {
+        addPoint(TextId::PropertyBasePoint, "base", l.base,
+                 [](Shape& s) -> Point3& { return std::get<S>(s).base; });
+    };
+    const auto addVertexList = [&]<class S>(const S& p) {
+        addVertices(p.vertices,
+                    [](Shape& s) -> std::vector<Point3>& { return std::get<S>(s).vertices; });
+    };
     // Texts and attribute definitions are placed alike: insertion point, height, rotation.
     const auto addPlacement = [&]<class S>(const S& t) {
         addPoint(TextId::PropertyInsertion, "at", t.at,
@@ -316,30 +325,16 @@ void PropertiesDialog::addGeometry(const Shape& shape) {
                 addPoint(TextId::PropertyEnd, "end", l.end,
                          [](Shape& s) -> Point3& { return std::get<LineShape>(s).end; });
             },
-            [&](const XLineShape& l) {
-                addPoint(TextId::PropertyBasePoint, "base", l.base,
-                         [](Shape& s) -> Point3& { return std::get<XLineShape>(s).base; });
-            },
-            [&](const RayShape& l) {
-                addPoint(TextId::PropertyBasePoint, "base", l.base,
-                         [](Shape& s) -> Point3& { return std::get<RayShape>(s).base; });
-            },
+            [&](const XLineShape& l) { addBase(l); },
+            [&](const RayShape& l) { addBase(l); },
             [&](const CircleShape& c) {
                 addPoint(TextId::PropertyCentre, "centre", c.centre,
                          [](Shape& s) -> Point3& { return std::get<CircleShape>(s).centre; });
                 addNumber(TextId::PropertyRadius, "radius", c.radius, true,
                           [](Shape& s, double v) { std::get<CircleShape>(s).radius = v; });
             },
-            [&](const PolylineShape& p) {
-                addVertices(p.vertices, [](Shape& s) -> std::vector<Point3>& {
-                    return std::get<PolylineShape>(s).vertices;
-                });
-            },
-            [&](const MlineShape& m) {
-                addVertices(m.vertices, [](Shape& s) -> std::vector<Point3>& {
-                    return std::get<MlineShape>(s).vertices;
-                });
-            },
+            [&](const PolylineShape& p) { addVertexList(p); },
+            [&](const MlineShape& m) { addVertexList(m); },
             [&](const TextShape& t) { addPlacement(t); },
             [&](const MTextShape& t) {
                 addPoint(TextId::PropertyInsertion, "at", t.at,
