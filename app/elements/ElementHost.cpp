@@ -24,14 +24,6 @@ const mesh::MaterialTable& ElementHost::materials() const {
     return m_window.state().mesh.Materials;
 }
 
-void ElementHost::LogMessage(const std::string& line) {
-    m_window.LogMessage(QString::fromStdString(line));
-}
-
-void ElementHost::PromptMessage(const std::string& line) {
-    m_window.PromptMessage(QString::fromStdString(line));
-}
-
 void ElementHost::refuse(const elements::Refusal& refusal) {
     if (refusal.kind == elements::Refusal::Kind::Input)
         throw ElementInputError(refusal.message);

@@ -2,6 +2,8 @@
 // workflow flags, the element buffers, the CAD document, the view.
 #pragma once
 
+#include "app/window/WindowSink.h"
+
 #include "elements/ElementKind.h"
 #include "elements/ElementOutcome.h"
 
@@ -19,9 +21,9 @@ namespace quadrilo::app {
 class TfrmMain;
 struct ElementState;
 
-class ElementHost : public MessageSink {
+class ElementHost : public WindowSink {
 public:
-    explicit ElementHost(TfrmMain& window) : m_window(window) {}
+    explicit ElementHost(TfrmMain& window) : WindowSink(window) {}
 
     [[nodiscard]] TfrmMain& window() { return m_window; }
     [[nodiscard]] cad::Document& document();
@@ -31,8 +33,6 @@ public:
     // The malha's current material table, as the last data generation left it.
     [[nodiscard]] const mesh::MaterialTable& materials() const;
 
-    void LogMessage(const std::string& line) override;
-    void PromptMessage(const std::string& line) override;
     void prompt(std::string_view line) { PromptMessage(std::string(line)); }
     void send(const MessageLines& lines) { Send(lines, *this); }
     // A validation refusal goes to the log through its channel; an input refusal (a text that is
@@ -45,9 +45,6 @@ public:
     // Runs the main window's action by name; a disabled action (work not yet connected) does
     // nothing.
     void trigger(const char* action);
-
-private:
-    TfrmMain& m_window;
 };
 
 // Input refusals travel as this exception to the application's error handler.

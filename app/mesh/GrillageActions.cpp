@@ -11,6 +11,7 @@
 #include "app/window/BusyGuard.h"
 #include "app/window/MessageLog.h"
 #include "app/window/TfrmMain.h"
+#include "app/window/WindowSink.h"
 
 #include "common/StringUtils.h"
 #include "mesh/CalculationData.h"
@@ -29,21 +30,6 @@ namespace quadrilo::app {
 namespace {
 
 constexpr char NoMeshMessage[] = "Erro: Não há malha principal criada!";
-
-// The window's message log as the cores' message sink.
-class WindowSink : public MessageSink {
-public:
-    explicit WindowSink(TfrmMain& window) : m_window(window) {}
-    void LogMessage(const std::string& line) override {
-        m_window.LogMessage(QString::fromStdString(line));
-    }
-    void PromptMessage(const std::string& line) override {
-        m_window.PromptMessage(QString::fromStdString(line));
-    }
-
-private:
-    TfrmMain& m_window;
-};
 
 QString MeshLayer() {
     return QString::fromUtf8(LayerMesh);
