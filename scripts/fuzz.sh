@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # scripts/fuzz.sh [SECONDS] [TARGET...]: builds the libFuzzer configuration in build-fuzz/ (clang-14,
-# AddressSanitizer and UndefinedBehaviorSanitizer), writes the seed corpora made from the project's
-# own drawings and records, and runs each target for SECONDS (600 unless told), all six unless
+# AddressSanitizer and UndefinedBehaviorSanitizer), writes the first inputs of the targets from the
+# project's own drawings and records, and runs each target for SECONDS (600 unless told), all six unless
 # targets are named. Each target's corpus grows in build-fuzz/corpus/TARGET; a crash leaves its
 # input in build-fuzz/crashes/ and fails the run.
 set -euo pipefail
@@ -30,7 +30,7 @@ for t in "${targets[@]}"; do mkdir -p "$corpus/$t"; done
     "$build/app/Default.vec"
 "$build/tests/fuzz/records-seeds" "$corpus/seeds-records"
 
-run() { # target, binary, then the seed folders and options
+run() { # target, binary, then the folders of first inputs and the options
     local target=$1 binary=$2
     shift 2
     echo "== $target: ${seconds} s"

@@ -1,6 +1,7 @@
-// drawing-seeds VECDIR CLIPDIR DRAWING...: the seed corpora of vec-fuzz and clip-fuzz, written from
-// drawings. The targets frame what they are given, so each seed is a frame's payload: a drawing's
-// stored tables, and the clipboard payloads of copying all of its entities and each layer's.
+// drawing-seeds VECDIR CLIPDIR DRAWING...: the first inputs of vec-fuzz and clip-fuzz, taken from
+// real drawings. Both targets wrap their input in a sound frame themselves, so each file holds
+// what goes inside one: a drawing's stored tables, or the clipboard content of copying all of its
+// entities, or one layer's.
 #include "cad/Clipboard.h"
 #include "cad/DrawingFile.h"
 
