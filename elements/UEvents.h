@@ -40,8 +40,8 @@ struct MoveOutcome {
                                         const TProjectData& project);
 
 // A grip of the entity is about to be dragged by d. A beam's grip is one of its ends; a wall's
-// grip 0 or 1 one of its ends; grip 0 of a slab, column or load (its insertion point) moves the
-// whole element and any other grip of theirs is refused.
+// grip 0 or 1 one of its ends, its middle grip the whole wall; grip 0 of a slab, column or load
+// (its insertion point) moves the whole element and any other grip of theirs is refused.
 [[nodiscard]] MoveOutcome OnGripDragged(const EntityView& entity, int grip, Point3 d,
                                         const TProjectData& project);
 

@@ -379,7 +379,7 @@ void PropertiesDialog::addPoint(TextId name, const QString& key, const Point3& v
             numberEdit(row, key + QLatin1Char('.') + QLatin1String(axis), value.*member);
         layout->addWidget(new QLabel(QString::fromLatin1(axis).toUpper(), row));
         layout->addWidget(edit);
-        m_fields.push_back({[edit] { return edit->text(); },
+        m_fields.push_back({[edit] { return edit->text(); }, edit->text(),
                             label + QLatin1Char(' ') + QString::fromLatin1(axis).toUpper(), false,
                             [at, m = member](Shape& s, double v) { at(s).*m = v; }});
     }
@@ -389,7 +389,8 @@ void PropertiesDialog::addPoint(TextId name, const QString& key, const Point3& v
 void PropertiesDialog::addNumber(TextId name, const QString& key, double value, bool positive,
                                  const std::function<void(Shape&, double)>& write) {
     QLineEdit* edit = numberEdit(this, key, value);
-    m_fields.push_back({[edit] { return edit->text(); }, text(m_canvas, name), positive, write});
+    m_fields.push_back(
+        {[edit] { return edit->text(); }, edit->text(), text(m_canvas, name), positive, write});
     m_form->addRow(text(m_canvas, name), edit);
 }
 
@@ -408,7 +409,7 @@ void PropertiesDialog::addVertices(const std::vector<Point3>& vertices,
             auto* item = new QTableWidgetItem(numberText(vertices[std::size_t(row)].*axes[column]));
             table->setItem(row, column, item);
             m_fields.push_back(
-                {[item] { return item->text(); },
+                {[item] { return item->text(); }, item->text(),
                  QStringLiteral("%1 %2 %3").arg(label).arg(row + 1).arg(QChar(u'X' + column)),
                  false,
                  [at, row, m = axes[column]](Shape& s, double v) {
@@ -421,8 +422,11 @@ void PropertiesDialog::addVertices(const std::vector<Point3>& vertices,
 std::variant<Shape, QString> PropertiesDialog::editedShape() const {
     Shape shape = m_shape;
     for (const NumberField& field : m_fields) {
+        const QString typed = field.read().trimmed();
+        if (typed == field.shown)
+            continue;
         bool ok = false;
-        const double v = QLocale::c().toDouble(field.read().trimmed(), &ok);
+        const double v = QLocale::c().toDouble(typed, &ok);
         if (!ok || !std::isfinite(v))
             return QString::fromStdString(m_canvas.document().texts().format(
                 TextId::PropertyNotANumber, {field.name.toStdString()}));

@@ -52,9 +52,11 @@ public:
     QString errorShown() const;
 
 private:
-    // One number of the entity's geometry: what it is called and where it goes in the shape.
+    // One number of the entity's geometry: what it is called and where it goes in the shape. A
+    // field left as it was shown writes nothing, so the stored value stays exact.
     struct NumberField {
         std::function<QString()> read;
+        QString shown;
         QString name;
         bool positive = false;
         std::function<void(Shape&, double)> write;

@@ -73,6 +73,10 @@ TEST_F(PropertiesDialogUse, OneEntitysGeometryAndTextAreEditedAsOneUndoStep) {
              d.findChild<QTableWidget*>(QStringLiteral("vertices"))->item(2, 1)->setText("40");
          },
          PolylineShape{{{0, 0, 0}, {100, 0, 0}, {100, 40, 0}}}},
+        {"fields left as shown keep their exact values",
+         LineShape{{0.1 + 0.2, 1.0 / 3, 0}, {100, 2.0 / 3, 0}},
+         [](PropertiesDialog& d) { type(d, "end.x", "50"); },
+         LineShape{{0.1 + 0.2, 1.0 / 3, 0}, {50, 2.0 / 3, 0}}},
         {"point position", PointShape{{1, 2, 3}},
          [](PropertiesDialog& d) { type(d, "at.y", "-20"); }, PointShape{{1, -20, 3}}},
     };
