@@ -17,7 +17,8 @@ inline constexpr char StartDrawingName[] = "Default.vec";
 inline constexpr char RecoveryFolderName[] = "Recovery";
 
 // Where the program keeps its files: the data folder of the user (or --home DIR) for the lists, the
-// profile, the log, the calculation files and the recovery folder, and the program's own folder for "Default.vec".
+// profile, the log, the calculation files and the recovery folder, and the program's own folder for
+// "Default.vec".
 struct AppFolders {
     QString programDir; // the executable's folder; "Default.vec" ships beside the program
     QString home;       // the data folder: every file the program keeps between runs

@@ -53,13 +53,14 @@ bool pasteAndUndo(Document& doc, const Point3& offset) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Engine engine;
     Document& doc = engine.createDocument();
-    engine.clipboard().setData(
-        EntityClipboardMime,
-        frame(ClipboardMagic, ClipboardFormatVersion, std::vector<std::uint8_t>(data, data + size)));
+    engine.clipboard().setData(EntityClipboardMime,
+                               frame(ClipboardMagic, ClipboardFormatVersion,
+                                     std::vector<std::uint8_t>(data, data + size)));
     if (!pasteAndUndo(doc, {0, 0, 0}))
         return 0;
     // Paste for good, so that the next paste meets every name it brings.
-    require(doc.paste({0, 0, 0}).error == PasteError::None, "the same paste was refused the second time");
+    require(doc.paste({0, 0, 0}).error == PasteError::None,
+            "the same paste was refused the second time");
     pasteAndUndo(doc, {125.5, -40, 0});
     return 0;
 }

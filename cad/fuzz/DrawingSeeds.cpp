@@ -42,7 +42,8 @@ int writeSeedsOf(const std::filesystem::path& drawingPath, const std::filesystem
         throw std::runtime_error(drawingPath.string() + ": " + opened.status.detail);
     const Drawing& d = *opened.drawing;
     const std::string stem = drawingPath.stem().string();
-    ReplaceFileContents((vecDir / stem).string(), payload(DrawingFileMagic, DrawingFormatVersion, encodeDrawing(d)));
+    ReplaceFileContents((vecDir / stem).string(),
+                        payload(DrawingFileMagic, DrawingFormatVersion, encodeDrawing(d)));
     int count = 1;
     std::vector<EntityId> all;
     for (const LayerId layer : d.layerOrder()) {
@@ -50,12 +51,13 @@ int writeSeedsOf(const std::filesystem::path& drawingPath, const std::filesystem
         if (ids.empty())
             continue;
         all.insert(all.end(), ids.begin(), ids.end());
-        ReplaceFileContents((clipDir / (stem + "-layer" + std::to_string(layer.value))).string(),
-                  payload(ClipboardMagic, ClipboardFormatVersion, encodeEntities(d, ids)));
+        ReplaceFileContents(
+            (clipDir / (stem + "-layer" + std::to_string(layer.value))).string(),
+            payload(ClipboardMagic, ClipboardFormatVersion, encodeEntities(d, ids)));
         ++count;
     }
     ReplaceFileContents((clipDir / (stem + "-all")).string(),
-              payload(ClipboardMagic, ClipboardFormatVersion, encodeEntities(d, all)));
+                        payload(ClipboardMagic, ClipboardFormatVersion, encodeEntities(d, all)));
     return count + 1;
 }
 

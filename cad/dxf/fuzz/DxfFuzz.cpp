@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<quadrilo::cad::Drawing> drawing;
     try {
         std::size_t skipped = 0;
-        drawing = quadrilo::dxf::BuildDrawing(
-            quadrilo::dxf::ReadDxfContent(std::string_view(reinterpret_cast<const char*>(data), size)),
-            skipped);
+        drawing = quadrilo::dxf::BuildDrawing(quadrilo::dxf::ReadDxfContent(std::string_view(
+                                                  reinterpret_cast<const char*>(data), size)),
+                                              skipped);
     } catch (const std::exception&) {
         return 0; // refused with a message: the expected outcome for most inputs
     }
